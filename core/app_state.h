@@ -1,0 +1,39 @@
+// The process-wide state every window reads and writes. One instance lives in the
+// application context; tests make their own.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace typecask {
+
+struct AppState
+{
+    QString CurrentFontName;
+    QString ContextFontName;
+    QString SampleText;
+    QString SampleTextJapanese;
+    QString SampleTextWestern;
+    QString SampleTextSymbol;
+    std::int16_t PreviewSize = 32;    // points, 8..72
+    bool PreviewBold = false;
+    bool PreviewItalic = false;
+    std::int16_t PreviewAreaSize = 1; // 0 small, 1 medium, 2 large
+    bool ShowVerticalFonts = false;
+    int ListSampleSize = 20;
+    int ListRowCount = 19;
+    bool ListVertical = true;
+    bool AlwaysOnTop = false;
+    bool SubWindowShown = false;
+    bool SubWindowKind = false; // true: Form15, false: Form16
+    bool SubWindowOnTop = false;
+    bool Loading = true;
+    std::uint8_t OutputMode = 0; // 0 HTML, 1 RTF
+
+    // The HTML bar's flags, set by start-up before anything is read.
+    bool UseStyleSheet = false;
+    bool FontFamilyInStyleSheet = false;
+    bool UseFontTag = true;
+};
+
+} // namespace typecask

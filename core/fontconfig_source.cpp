@@ -1,0 +1,323 @@
+#include "core/fontconfig_source.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <cmath>
+#include <initializer_list>
+
+namespace typecask {
+
+int charsetForCoverage(const LanguageCoverage& c)
+{
+    auto any = [&](std::initializer_list<const char*> langs) {
+        for (const char* l : langs)
+            if (c.has(l))
+                return true;
+        return false;
+    };
+    if (c.has("ja"))
+        return 128;
+    if (c.symbol || c.empty)
+        return 2;
+    if (c.has("ko"))
+        return 129;
+    if (c.has("zh-cn"))
+        return 134;
+    if (any({"zh-tw", "zh-hk"}))
+        return 136;
+    if (c.has("th"))
+        return 222;
+    // A pan-European text font (Latin with Greek or Cyrillic) is a Western font even when it
+    // also carries a few glyph sets of other scripts (DejaVu Sans covers Lao).
+    const bool latin = any({"en", "de", "fr"});
+    if (latin && any({"el", "ru"}))
+        return 0;
+    // Scripts Latin text fonts never carry: such a font is for other scripts.
+    if (any({"hi", "bn", "ta", "te", "km", "lo", "my", "si", "gu", "pa", "kn", "ml", "or", "mr", "ne", "sa"}))
+        return 1;
+    if (latin)
+        return 0;
+    static const std::pair<const char*, int> rest[] = {{"el", 161}, {"ru", 204}, {"ar", 178}, {"he", 177},
+                                                       {"tr", 162}, {"vi", 163}, {"lt", 186}, {"pl", 238}};
+    for (const auto& [lang, cs] : rest)
+        if (c.has(lang))
+            return cs;
+    return 1;
+}
+
+int fontTypeForFormat(const QByteArray& fontFormat, bool outline)
+{
+    if (fontFormat == "TrueType" || fontFormat == "CFF")
+        return outline ? TrueTypeFontType : RasterFontType;
+    if (fontFormat == "PCF" || fontFormat == "BDF" || !outline)
+        return RasterFontType;
+    return 0;
+}
+
+namespace {
+
+QString fcString(FcPattern* p, const char* object, int n = 0)
+{
+    FcChar8* s = nullptr;
+    if (FcPatternGetString(p, object, n, &s) != FcResultMatch || !s)
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char*>(s));
+}
+
+int fcInt(FcPattern* p, const char* object, int fallback)
+{
+    int v = 0;
+    return FcPatternGetInteger(p, object, 0, &v) == FcResultMatch ? v : fallback;
+}
+
+bool fcBool(FcPattern* p, const char* object, bool fallback)
+{
+    FcBool v = FcFalse;
+    return FcPatternGetBool(p, object, 0, &v) == FcResultMatch ? v != FcFalse : fallback;
+}
+
+// Lower is closer to the family's regular face.
+int regularScore(FcPattern* p)
+{
+    const int weight = fcInt(p, FC_WEIGHT, FC_WEIGHT_REGULAR);
+    const int slant = fcInt(p, FC_SLANT, FC_SLANT_ROMAN);
+    const int width = fcInt(p, FC_WIDTH, FC_WIDTH_NORMAL);
+    return std::abs(weight - FC_WEIGHT_REGULAR) * 4 + (slant != FC_SLANT_ROMAN ? 1000 : 0) +
+           std::abs(width - FC_WIDTH_NORMAL) * 2;
+}
+
+} // namespace
+
+FontconfigSource::FontconfigSource() = default;
+FontconfigSource::~FontconfigSource() = default;
+
+void FontconfigSource::load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config)
+        return;
+    FcPattern* pattern = FcPatternCreate();
+    FcObjectSet* objects =
+        FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_FONTFORMAT, FC_LANG, FC_SPACING, FC_SYMBOL, FC_OUTLINE,
+                         FC_WEIGHT, FC_SLANT, FC_WIDTH, FC_FILE, FC_INDEX, static_cast<char*>(nullptr));
+    FcFontSet* set = FcFontList(config, pattern, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    if (!set) {
+        FcConfigDestroy(config);
+        return;
+    }
+
+    QHash<QString, int> byFirstName;
+    for (int i = 0; i < set->nfont; ++i) {
+        FcPattern* p = set->fonts[i];
+        const QString first = fcString(p, FC_FAMILY, 0);
+        if (first.isEmpty())
+            continue;
+        const int score = regularScore(p);
+        auto found = byFirstName.constFind(first);
+        Family* fam = nullptr;
+        if (found == byFirstName.constEnd()) {
+            byFirstName.insert(first, static_cast<int>(m_families.size()));
+            m_families.emplace_back();
+            fam = &m_families.back();
+        } else {
+            fam = &m_families[found.value()];
+            if (score >= fam->score)
+                continue; // the family's record comes from its most regular face
+        }
+        fam->score = score;
+
+        QStringList names;
+        QString japanese;
+        for (int n = 0;; ++n) {
+            const QString name = fcString(p, FC_FAMILY, n);
+            if (name.isEmpty())
+                break;
+            names.append(name);
+            if (japanese.isEmpty() && fcString(p, FC_FAMILYLANG, n) == u"ja")
+                japanese = name;
+        }
+        fam->allNames = names;
+        fam->font.faceName = japanese.isEmpty() ? first : japanese;
+
+        FcLangSet* langs = nullptr;
+        FcPatternGetLangSet(p, FC_LANG, 0, &langs);
+        LanguageCoverage coverage;
+        coverage.has = [langs](const char* l) {
+            return langs && FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>(l)) == FcLangEqual;
+        };
+        coverage.symbol = fcBool(p, FC_SYMBOL, false);
+        if (langs) {
+            FcStrSet* all = FcLangSetGetLangs(langs);
+            FcStrList* it = FcStrListCreate(all);
+            int count = 0;
+            while (const FcChar8* l = FcStrListNext(it)) {
+                // "und-*" entries (emoji, math) are not orthographies.
+                if (qstrncmp(reinterpret_cast<const char*>(l), "und-", 4) != 0)
+                    ++count;
+            }
+            FcStrListDone(it);
+            FcStrSetDestroy(all);
+            coverage.empty = count == 0;
+        } else {
+            coverage.empty = true;
+        }
+        fam->font.charset = charsetForCoverage(coverage);
+
+        FcChar8* format = nullptr;
+        FcPatternGetString(p, FC_FONTFORMAT, 0, &format);
+        fam->outline = fcBool(p, FC_OUTLINE, true);
+        fam->font.fontType =
+            fontTypeForFormat(format ? QByteArray(reinterpret_cast<const char*>(format)) : QByteArray(), fam->outline);
+        fam->spacing = fcInt(p, FC_SPACING, FC_PROPORTIONAL);
+        FcChar8* file = nullptr;
+        FcPatternGetString(p, FC_FILE, 0, &file);
+        fam->file = file ? QByteArray(reinterpret_cast<const char*>(file)) : QByteArray();
+        fam->faceIndex = fcInt(p, FC_INDEX, 0);
+    }
+    FcFontSetDestroy(set);
+    FcConfigDestroy(config);
+
+    for (int i = 0; i < static_cast<int>(m_families.size()); ++i) {
+        const Family& f = m_families[i];
+        if (!m_byFaceName.contains(f.font.faceName))
+            m_byFaceName.insert(f.font.faceName, i);
+        QStringList names = f.allNames;
+        names.append(f.font.faceName);
+        for (const QString& n : names) {
+            const QString folded = n.toCaseFolded();
+            if (!m_byFoldedName.contains(folded))
+                m_byFoldedName.insert(folded, i);
+        }
+    }
+}
+
+void FontconfigSource::enumerate(const std::function<bool(const EnumeratedFont&)>& visit)
+{
+    load();
+    for (const Family& f : m_families)
+        if (!visit(f.font))
+            break;
+}
+
+QString FontconfigSource::resolveFamily(const QString& name)
+{
+    load();
+    auto it = m_byFoldedName.constFind(name.toCaseFolded());
+    return it == m_byFoldedName.constEnd() ? QString() : m_families[it.value()].font.faceName;
+}
+
+namespace {
+
+std::uint8_t familyBits(const TT_OS2* os2, bool fixedPitch)
+{
+    if (os2) {
+        const int kind = os2->panose[0];
+        if (kind == 3)
+            return 0x40;
+        if (kind == 4 || kind == 5)
+            return 0x50;
+        if (kind == 2) {
+            if (os2->panose[3] == 9)
+                return 0x30;
+            const int serif = os2->panose[1];
+            if (serif >= 11 && serif <= 13)
+                return 0x20;
+            if (serif >= 2 && serif <= 10)
+                return 0x10;
+        }
+        const int cls = (os2->sFamilyClass >> 8) & 0xFF;
+        if (cls >= 1 && cls <= 7)
+            return 0x10;
+        if (cls == 8)
+            return 0x20;
+        if (cls == 9 || cls == 12)
+            return 0x50;
+        if (cls == 10)
+            return 0x40;
+    }
+    return fixedPitch ? 0x30 : 0x00;
+}
+
+} // namespace
+
+std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName)
+{
+    load();
+    auto it = m_byFaceName.constFind(faceName);
+    if (it == m_byFaceName.constEnd())
+        return std::nullopt;
+    const Family& fam = m_families[it.value()];
+
+    FT_Library lib = nullptr;
+    if (FT_Init_FreeType(&lib) != 0)
+        return std::nullopt;
+    FT_Face face = nullptr;
+    if (FT_New_Face(lib, fam.file.constData(), fam.faceIndex, &face) != 0) {
+        FT_Done_FreeType(lib);
+        return std::nullopt;
+    }
+
+    FontDetails d;
+    const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (os2 && os2->version == 0xFFFF)
+        os2 = nullptr; // FreeType's marker for a missing table
+    d.pitchAndFamily = static_cast<std::uint8_t>(familyBits(os2, fixed) | (fixed ? 1 : 2));
+
+    if (FT_IS_SCALABLE(face)) {
+        // Windows reports an enumerated outline family at a 16-pixel cell.
+        double cell = 0;
+        double avg = 0;
+        if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
+            cell = os2->usWinAscent + os2->usWinDescent;
+            avg = os2->xAvgCharWidth;
+        } else {
+            cell = face->ascender - face->descender;
+            if (cell <= 0)
+                cell = face->units_per_EM;
+            // No OS/2 table: the mean advance of the printable ASCII letters stands in.
+            double sum = 0;
+            int n = 0;
+            for (FT_ULong ch = 0x20; ch < 0x7F; ++ch) {
+                const FT_UInt g = FT_Get_Char_Index(face, ch);
+                if (g && FT_Load_Glyph(face, g, FT_LOAD_NO_SCALE) == 0) {
+                    sum += face->glyph->advance.x;
+                    ++n;
+                }
+            }
+            avg = n ? sum / n : 0;
+        }
+        d.logicalHeight = 16;
+        d.logicalWidth = cell > 0 ? static_cast<int>(std::lround(avg * 16.0 / cell)) : 0;
+    } else if (face->num_fixed_sizes > 0) {
+        d.logicalHeight = face->available_sizes[0].height;
+        d.logicalWidth = face->available_sizes[0].width;
+        if (d.logicalWidth == 0 && FT_Select_Size(face, 0) == 0) {
+            double sum = 0;
+            int n = 0;
+            for (FT_ULong ch = 0x20; ch < 0x7F; ++ch) {
+                if (FT_Load_Char(face, ch, FT_LOAD_DEFAULT) == 0) {
+                    sum += face->glyph->advance.x / 64.0;
+                    ++n;
+                }
+            }
+            d.logicalWidth = n ? static_cast<int>(std::lround(sum / n)) : 0;
+        }
+    }
+    if (os2)
+        d.averageWidthUnits = os2->xAvgCharWidth;
+
+    FT_Done_Face(face);
+    FT_Done_FreeType(lib);
+    return d;
+}
+
+} // namespace typecask

@@ -1,0 +1,23 @@
+// Keeping the main window and the floating sample window above all others. Dropping the
+// always-in-front state for either window drops it for both.
+#pragma once
+
+#include "core/app_state.h"
+
+namespace typecask {
+
+// What the stacking procedures act on; the main window provides it.
+class StackingHost
+{
+public:
+    virtual ~StackingHost() = default;
+    virtual void setMainWindowTopmost(bool onTop) = 0;
+    virtual void setCheck3(bool checked) = 0;
+    // The open floating window (Form15 when SubWindowKind, else Form16).
+    virtual void setSubWindowTopmost(bool onTop) = 0;
+};
+
+void SetAlwaysOnTop(AppState& state, StackingHost& host, bool onTop);
+void SetWindowTopmost(AppState& state, StackingHost& host, bool onTop);
+
+} // namespace typecask

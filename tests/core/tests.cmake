@@ -1,0 +1,5 @@
+typecask_add_test(test_colour SOURCES core/test_colour.cpp)
+typecask_add_test(test_cp932 SOURCES core/test_cp932.cpp)
+typecask_add_test(test_font_catalog SOURCES core/test_font_catalog.cpp)
+typecask_add_test(test_fontconfig_source SOURCES core/test_fontconfig_source.cpp)
+typecask_add_test(test_text_file SOURCES core/test_text_file.cpp)

@@ -1,0 +1,33 @@
+// A font source with families the test decides.
+#pragma once
+
+#include "core/font_catalog.h"
+
+#include <QHash>
+#include <vector>
+
+namespace typecask::fakes {
+
+class FakeFontSource final : public FontSource
+{
+public:
+    struct Family
+    {
+        EnumeratedFont font;
+        std::optional<FontDetails> details;
+        QStringList otherNames;
+    };
+
+    FakeFontSource& add(const QString& name, int charset, int fontType, std::optional<FontDetails> details = {});
+    std::vector<Family> families;
+    int detailReads = 0;
+
+    void enumerate(const std::function<bool(const EnumeratedFont&)>& visit) override;
+    std::optional<FontDetails> readDetails(const QString& faceName) override;
+    QString resolveFamily(const QString& name) override;
+};
+
+// n families with generated names, spread over every list.
+std::shared_ptr<FakeFontSource> manyFamilies(int n);
+
+} // namespace typecask::fakes

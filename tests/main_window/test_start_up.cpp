@@ -1,0 +1,113 @@
+// From start-up to shutdown with the real windows on the offscreen platform.
+#include "fakes/fake_font_source.h"
+#include "fakes/fake_platform.h"
+#include "core/font_list_model.h"
+#include "main_window/app_context.h"
+#include "main_window/form1.h"
+#include "main_window/mdi_form1.h"
+#include "main_window/start_up.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QListView>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace typecask;
+
+namespace {
+
+std::shared_ptr<fakes::FakeFontSource> fonts()
+{
+    auto src = std::make_shared<fakes::FakeFontSource>();
+    src->add(u"DejaVu Sans"_qs, 0, 4).add(u"IPAゴシック"_qs, 128, 4).add(u"Fixed"_qs, 0, 1).add(u"OpenSymbol"_qs, 2, 4);
+    return src;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+struct ProgramRun
+{
+    explicit ProgramRun(const QString& folder)
+    {
+        context.programFolder = folder;
+        context.clipboard = std::make_shared<fakes::FakeClipboard>();
+        context.messageBox = std::make_shared<fakes::FakeMessageBox>();
+        main = StartUp(context, fonts());
+    }
+    AppContext context;
+    std::unique_ptr<MDIForm1> main;
+};
+
+} // namespace
+
+TEST(StartUp, FirstStartThenQuitWritesBothFiles)
+{
+    QTemporaryDir dir;
+    {
+        ProgramRun run(dir.path());
+        MDIForm1& w = *run.main;
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_FALSE(run.context.state.Loading);
+        // Centred, 5500 twips high at the medium preview step.
+        const int expectedHeight = qRound(5500 * w.logicalDpiY() / 1440.0);
+        EXPECT_EQ(w.height(), expectedHeight);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        EXPECT_LE(std::abs(w.geometry().center().y() - screen.center().y()), 2);
+        EXPECT_LE(std::abs(w.geometry().center().x() - screen.center().x()), 2);
+
+        // The default filters list the Japanese and Western TrueType families.
+        EXPECT_EQ(w.form1()->fontModel()->names(), (QStringList{u"DejaVu Sans"_qs, u"IPAゴシック"_qs}));
+        EXPECT_EQ(w.form1()->Text1->text(), u"AaBbCcDdEeXxYyZz12345");
+        EXPECT_EQ(w.findChild<QComboBox*>(u"Combo1"_qs)->currentText(), u"32");
+        EXPECT_EQ(w.findChild<QComboBox*>(u"Combo2"_qs)->currentText(), u"7");
+        EXPECT_EQ(w.findChild<QComboBox*>(u"Combo3"_qs)->currentText(), u"48");
+
+        QAction* quit = w.findChild<QAction*>(u"file_bar0(2)"_qs);
+        ASSERT_NE(quit, nullptr);
+        EXPECT_EQ(quit->text(), u"終了(&X)");
+        quit->trigger();
+        EXPECT_TRUE(run.context.state.Loading);
+    }
+    const QByteArray ini = readFile(dir.filePath(u"Typecask.ini"_qs));
+    EXPECT_TRUE(ini.startsWith("TypecaskVer2.01\r\nFalse\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 32 \r\n 1 \r\n"));
+    EXPECT_EQ(ini.count("\r\n"), 16);
+    EXPECT_EQ(readFile(dir.filePath(u"TypecaskBK.lst"_qs)), QByteArray("\r\n"));
+}
+
+TEST(StartUp, SecondStartReadsTheFilesBack)
+{
+    QTemporaryDir dir;
+    {
+        QFile f(dir.filePath(u"Typecask.ini"_qs));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("TypecaskVer2.01\r\nTrue\r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n 12 \r\n 2 \r\n 20 \r\n 19 \r\n"
+                "True\r\nFalse\r\nFalse\r\nj\r\nW, \"quoted\"\r\ns\r\n");
+        QFile b(dir.filePath(u"TypecaskBK.lst"_qs));
+        ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+        b.write("zeta\r\n\r\nAlpha\r\nzeta\r\n");
+    }
+    ProgramRun run(dir.path());
+    MDIForm1& w = *run.main;
+    EXPECT_EQ(w.form1()->fontModel()->names(), (QStringList{u"DejaVu Sans"_qs, u"Fixed"_qs, u"OpenSymbol"_qs}));
+    EXPECT_EQ(w.favorites()->names(), (QStringList{u"Alpha"_qs, u"zeta"_qs, u"zeta"_qs}));
+    EXPECT_EQ(w.form1()->Text1->text(), u"W, \"quoted\"");
+    EXPECT_EQ(w.height(), qRound(7000 * w.logicalDpiY() / 1440.0));
+    EXPECT_FALSE(w.findChild<QWidget*>(u"Picture2"_qs)->isVisibleTo(&w));
+    EXPECT_EQ(w.findChild<QComboBox*>(u"Combo2"_qs)->currentText(), u"3");
+    EXPECT_TRUE(w.windowTitle().endsWith(u" -Typecask v201"_qs));
+    w.close();
+    const QByteArray ini = readFile(dir.filePath(u"Typecask.ini"_qs));
+    EXPECT_TRUE(ini.contains("\r\nW, \"quoted\"\r\n"));
+    EXPECT_TRUE(ini.contains("\r\n 12 \r\n 2 \r\n"));
+    EXPECT_EQ(readFile(dir.filePath(u"TypecaskBK.lst"_qs)), QByteArray("Alpha\r\nzeta\r\nzeta\r\n"));
+}

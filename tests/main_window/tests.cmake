@@ -1,0 +1,1 @@
+typecask_add_test(test_start_up UI SOURCES main_window/test_start_up.cpp)

@@ -1,0 +1,2 @@
+typecask_add_test(test_settings_file SOURCES storage/test_settings_file.cpp)
+typecask_add_test(test_favorites_file SOURCES storage/test_favorites_file.cpp)
