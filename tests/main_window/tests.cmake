@@ -1,1 +1,2 @@
 typecask_add_test(test_start_up UI SOURCES main_window/test_start_up.cpp)
+typecask_add_test(test_font_names UI SOURCES main_window/test_font_names.cpp)

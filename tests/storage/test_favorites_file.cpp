@@ -52,3 +52,17 @@ TEST(FavoritesFile, ReadsAtMost32001Lines)
     ASSERT_EQ(names.size(), 32001);
     EXPECT_EQ(names.last(), u"Font32000");
 }
+
+#include "storage/program_folder.h"
+
+TEST(ProgramFolder, PortableInstallWinsWhenItsSettingsStandBesideTheExecutable)
+{
+    QTemporaryDir exe, data;
+    EXPECT_EQ(programFolderFor(exe.path(), data.path()), data.path());
+    QFile f(exe.filePath(u"Typecask.ini"_qs));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_EQ(programFolderFor(exe.path(), data.path()), exe.path());
+    EXPECT_EQ(programFile(u"/a/"_qs, u"x"_qs), u"/a/x");
+    EXPECT_EQ(programFile(u"/a"_qs, u"x"_qs), u"/a/x");
+}
