@@ -111,3 +111,12 @@ TEST(StartUp, SecondStartReadsTheFilesBack)
     EXPECT_TRUE(ini.contains("\r\n 12 \r\n 2 \r\n"));
     EXPECT_EQ(readFile(dir.filePath(u"TypecaskBK.lst"_qs)), QByteArray("Alpha\r\nzeta\r\nzeta\r\n"));
 }
+
+TEST(StartUp, UnwritableProgramFolderStillQuitsCleanly)
+{
+    ProgramRun run(u"/proc/typecask-unwritable"_qs); // not even root may write here
+    EXPECT_TRUE(run.main->isVisible());
+    run.main->close();
+    EXPECT_TRUE(run.context.state.Loading);
+    EXPECT_FALSE(QFile::exists(u"/proc/typecask-unwritable/Typecask.ini"_qs));
+}

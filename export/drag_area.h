@@ -1,0 +1,31 @@
+// A small picture that, dragged, offers the sample as RTF and text to other programs.
+#pragma once
+
+#include "core/platform.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace typecask {
+
+class DragArea final : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { CurrentSample, DefaultSample };
+    DragArea(Kind kind, std::function<ClipboardContent()> content, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Kind m_kind;
+    std::function<ClipboardContent()> m_content;
+    QPoint m_pressAt;
+    bool m_pressed = false;
+};
+
+} // namespace typecask
