@@ -4,6 +4,8 @@
 #include "core/cp932.h"
 #include "export/string_table.h"
 
+#include <algorithm>
+
 namespace typecask {
 
 namespace {
@@ -150,6 +152,10 @@ QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const Q
         rtf += u"\\qc";
     else if (alignment == Alignment::Right)
         rtf += u"\\qr";
+    // \f sets only the Latin font for readers that keep a separate East Asian one
+    // (LibreOffice); without this, Japanese text pastes in their default font.
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+        rtf += u"\\dbch\\f2";
     rtf += u' ';
     rtf += EscapeRtfText(text, !japaneseFont);
     rtf += u"\r\n}";

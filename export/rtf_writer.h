@@ -28,7 +28,8 @@ QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName);
 QString EscapeRtfText(const QString& text, bool unicodeEscapes = false);
 
 // The RTF document for the sample: fontName at size points in colour (0x00BBGGRR), with the
-// given styles and alignment.
+// given styles and alignment. A text beyond ASCII also names the font as the East Asian one
+// (\dbch\f2).
 QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const QString& text,
                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment);
 

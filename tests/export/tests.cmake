@@ -1,0 +1,1 @@
+typecask_add_test(test_rtf_writer SOURCES export/test_rtf_writer.cpp)
