@@ -1,1 +1,2 @@
 typecask_add_test(test_rtf_writer SOURCES export/test_rtf_writer.cpp)
+typecask_add_test(test_html_tag SOURCES export/test_html_tag.cpp)
