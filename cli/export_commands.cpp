@@ -11,6 +11,7 @@
 #include "font_tools/font_details.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <memory>
 
 namespace typecask::cli {
@@ -80,10 +81,16 @@ std::optional<std::int16_t> parseSize(const QString& s)
     return static_cast<std::int16_t>(v);
 }
 
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
 // RRGGBB, red first, as the colour windows show it.
 std::optional<std::int32_t> parseColour(const QString& s)
 {
-    if (s.size() != 6)
+    // toUInt alone would take a sign or spaces.
+    if (s.size() != 6 || !std::all_of(s.cbegin(), s.cend(), isHexDigit))
         return std::nullopt;
     bool ok = false;
     const uint v = s.toUInt(&ok, 16);
