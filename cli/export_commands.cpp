@@ -99,6 +99,17 @@ std::optional<std::int32_t> parseColour(const QString& s)
     return Rgb(static_cast<int>(v >> 16), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
 }
 
+int readText(ArgReader& r, const QString& text, SampleArgs& s)
+{
+    if (s.haveText) {
+        r.fail(u"more than one TEXT"_qs);
+        return -1;
+    }
+    s.text = text;
+    s.haveText = true;
+    return 1;
+}
+
 // Handles one shared option; 1 handled, 0 not a shared option, -1 failed.
 int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
 {
@@ -131,15 +142,16 @@ int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
         s.bold = true;
     } else if (a == u"--italic") {
         s.italic = true;
+    } else if (a == u"--") {
+        // The argument after "--" is the text, even when it looks like an option.
+        const auto v = r.value(a);
+        if (!v)
+            return -1;
+        return readText(r, *v, s);
     } else if (a.startsWith(u"--")) {
         return 0;
     } else {
-        if (s.haveText) {
-            r.fail(u"more than one TEXT"_qs);
-            return -1;
-        }
-        s.text = a;
-        s.haveText = true;
+        return readText(r, a, s);
     }
     return 1;
 }

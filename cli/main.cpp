@@ -13,10 +13,10 @@ void usage(QTextStream& err)
     err << "usage: typecask-cli fonts [--categories LETTERS] [--all-types] [--vertical]\n"
            "       typecask-cli fonts --details\n"
            "       typecask-cli rtf --font NAME [--size N] [--color RRGGBB] [--bold] [--italic]\n"
-           "                        [--align left|center|right] TEXT\n"
+           "                        [--align left|center|right] [--] TEXT\n"
            "       typecask-cli html --font NAME [--size N] [--color RRGGBB] [--bold] [--italic]\n"
            "                         [--no-font-tag] [--style-sheet] [--font-family] [--font-size TEXT]\n"
-           "                         [--px TEXT] TEXT\n"
+           "                         [--px TEXT] [--] TEXT\n"
            "       typecask-cli name --form N NAME\n"
            "       typecask-cli details NAME\n";
 }

@@ -116,15 +116,27 @@ QString EscapeRtfText(const QString& text, bool unicodeEscapes)
     return out;
 }
 
+bool RtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName)
+{
+    // Readers decode \'XX bytes in the code page of the font's \fcharset, so only a Japanese
+    // font may carry the text as bare code page 932 bytes.
+    const FontCatalog::Entry* entry = catalog.find(fontName);
+    return !entry || entry->font.charset != ShiftJisCharset;
+}
+
+bool RtfNeedsEastAsianFont(const QString& text)
+{
+    // \f sets only the Latin font for readers that keep a separate East Asian one
+    // (LibreOffice); without \dbch\f2, Japanese text pastes in their default font. ASCII text
+    // keeps the plain layout.
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; });
+}
+
 QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const QString& text,
                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment)
 {
     const QString hex = ColorToHex(colour);
     const bool coloured = hex != u"000000";
-    // Readers decode \'XX bytes in the code page of the font's \fcharset, so only a Japanese
-    // font may carry the text as bare code page 932 bytes.
-    const FontCatalog::Entry* entry = catalog.find(fontName);
-    const bool japaneseFont = entry && entry->font.charset == ShiftJisCharset;
 
     QString rtf = LoadResString(23);
     rtf += u"{\\f2" + GetRtfFontInfo(catalog, fontName) + u' ' + EscapeRtfText(fontName) + u";}";
@@ -152,12 +164,10 @@ QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const Q
         rtf += u"\\qc";
     else if (alignment == Alignment::Right)
         rtf += u"\\qr";
-    // \f sets only the Latin font for readers that keep a separate East Asian one
-    // (LibreOffice); without this, Japanese text pastes in their default font.
-    if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+    if (RtfNeedsEastAsianFont(text))
         rtf += u"\\dbch\\f2";
     rtf += u' ';
-    rtf += EscapeRtfText(text, !japaneseFont);
+    rtf += EscapeRtfText(text, RtfUsesUnicodeEscapes(catalog, fontName));
     rtf += u"\r\n}";
     return rtf.toLatin1();
 }

@@ -27,9 +27,16 @@ QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName);
 // bytes in a font's own (non-Japanese) code page.
 QString EscapeRtfText(const QString& text, bool unicodeEscapes = false);
 
+// Whether text set in fontName needs EscapeRtfText's Unicode escapes: true unless the font
+// is an installed charset-128 (Japanese) family. The makers' RTF follows the same rule.
+bool RtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName);
+
+// Whether the formatting words also name the font as the East Asian one (\dbch\f2): for any
+// text beyond ASCII.
+bool RtfNeedsEastAsianFont(const QString& text);
+
 // The RTF document for the sample: fontName at size points in colour (0x00BBGGRR), with the
-// given styles and alignment. A text beyond ASCII also names the font as the East Asian one
-// (\dbch\f2).
+// given styles and alignment.
 QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const QString& text,
                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment);
 

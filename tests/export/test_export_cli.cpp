@@ -58,6 +58,8 @@ TEST(ExportCli, HtmlAndNames)
     EXPECT_EQ(r.out, utf8(u"<span style=\"color:#000000;font-size:px\">x</span>\r\n"));
     r = runCli({u"html"_qs, u"--font"_qs, u"F"_qs, u"--no-font-tag"_qs, u"a\r\nb"_qs});
     EXPECT_EQ(r.out, QByteArray("a\r\nb\r\n"));
+    r = runCli({u"html"_qs, u"--font"_qs, u"F"_qs, u"--no-font-tag"_qs, u"--"_qs, u"--bold"_qs});
+    EXPECT_EQ(r.out, QByteArray("--bold\r\n"));
 
     const std::pair<const char16_t*, const char16_t*> forms[] = {
         {u"0", u"IPA明朝"},           {u"2", u" FACE=\"IPA明朝\""}, {u"3", u" FACE=IPA明朝"},
@@ -128,6 +130,7 @@ TEST(ExportCli, BadArgumentsFail)
         {u"name"_qs, u"--form"_qs, u"7"_qs, u"F"_qs},
         {u"name"_qs, u"F"_qs},
         {u"name"_qs, u"--form"_qs, u"0"_qs},
+        {u"html"_qs, u"--font"_qs, u"F"_qs, u"--"_qs},
         {u"details"_qs},
         {u"details"_qs, u"a"_qs, u"b"_qs},
     };
