@@ -29,7 +29,7 @@ struct Catalog
     }
 };
 
-// The options the sample commands share; fails with a message on stderr.
+// The sample options that rtf and html share.
 struct SampleArgs
 {
     QString font;
