@@ -13,5 +13,9 @@ struct Streams
 };
 
 int fontsCommand(const QStringList& args, Streams io);
+int rtfCommand(const QStringList& args, Streams io);
+int htmlCommand(const QStringList& args, Streams io);
+int nameCommand(const QStringList& args, Streams io);
+int detailsCommand(const QStringList& args, Streams io);
 
 } // namespace typecask::cli

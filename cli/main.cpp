@@ -11,7 +11,14 @@ namespace {
 void usage(QTextStream& err)
 {
     err << "usage: typecask-cli fonts [--categories LETTERS] [--all-types] [--vertical]\n"
-           "       typecask-cli fonts --details\n";
+           "       typecask-cli fonts --details\n"
+           "       typecask-cli rtf --font NAME [--size N] [--color RRGGBB] [--bold] [--italic]\n"
+           "                        [--align left|center|right] [--] TEXT\n"
+           "       typecask-cli html --font NAME [--size N] [--color RRGGBB] [--bold] [--italic]\n"
+           "                         [--no-font-tag] [--style-sheet] [--font-family] [--font-size TEXT]\n"
+           "                         [--px TEXT] [--] TEXT\n"
+           "       typecask-cli name --form N NAME\n"
+           "       typecask-cli details NAME\n";
 }
 
 } // namespace
@@ -29,7 +36,11 @@ int main(int argc, char** argv)
         return 2;
     }
     using Command = int (*)(const QStringList&, typecask::cli::Streams);
-    const std::map<QString, Command> commands{{u"fonts"_qs, &typecask::cli::fontsCommand}};
+    const std::map<QString, Command> commands{{u"fonts"_qs, &typecask::cli::fontsCommand},
+                                              {u"rtf"_qs, &typecask::cli::rtfCommand},
+                                              {u"html"_qs, &typecask::cli::htmlCommand},
+                                              {u"name"_qs, &typecask::cli::nameCommand},
+                                              {u"details"_qs, &typecask::cli::detailsCommand}};
     const auto it = commands.find(args.first());
     if (it == commands.end()) {
         err << "typecask-cli: unknown command " << args.first() << "\n";

@@ -1,1 +1,4 @@
 # Files of this subsystem, added to typecask_core (GUI-free) or typecask_ui (windows).
+list(APPEND TYPECASK_CORE_SOURCES
+    font_tools/font_details.cpp font_tools/font_details.h
+)

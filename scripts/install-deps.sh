@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth imagemagick x11-utils
   fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-urw-base35 xfonts-base fonts-opensymbol fonts-tlwg-garuda-ttf
+  libreoffice-writer-nogui
 )
 
 missing=()

@@ -1,0 +1,297 @@
+// rtf, html, name and details: print exactly what the copy commands put on the clipboard,
+// or what the details window shows.
+#include "cli/commands.h"
+
+#include "core/colour.h"
+#include "core/font_catalog.h"
+#include "core/fontconfig_source.h"
+#include "core/size_link.h"
+#include "export/html_tag.h"
+#include "export/rtf_writer.h"
+#include "font_tools/font_details.h"
+
+#include <QIODevice>
+#include <algorithm>
+#include <memory>
+
+namespace typecask::cli {
+
+namespace {
+
+struct Catalog
+{
+    std::shared_ptr<FontconfigSource> source = std::make_shared<FontconfigSource>();
+    FontCatalog catalog;
+    Catalog()
+    {
+        catalog.setSource(source);
+        EnumerateFonts(catalog, *source);
+    }
+};
+
+// The sample options that rtf and html share.
+struct SampleArgs
+{
+    QString font;
+    QString text;
+    bool haveText = false;
+    std::int16_t size = 32;
+    std::int32_t colour = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+class ArgReader
+{
+public:
+    ArgReader(const char* command, const QStringList& args, Streams io)
+        : m_command(command), m_args(args), m_io(io)
+    {
+    }
+    bool done() const { return m_at >= m_args.size(); }
+    const QString& next() { return m_args[m_at++]; }
+    // The value after an option, or none (with the message given).
+    std::optional<QString> value(const QString& option)
+    {
+        if (done()) {
+            fail(option + u" needs a value");
+            return std::nullopt;
+        }
+        return next();
+    }
+    int fail(const QString& message)
+    {
+        m_io.err << "typecask-cli " << m_command << ": " << message << "\n";
+        return 2;
+    }
+
+private:
+    const char* m_command;
+    const QStringList& m_args;
+    Streams m_io;
+    qsizetype m_at = 0;
+};
+
+std::optional<std::int16_t> parseSize(const QString& s)
+{
+    bool ok = false;
+    const int v = s.toInt(&ok);
+    if (!ok || v < 1 || v > 32767)
+        return std::nullopt;
+    return static_cast<std::int16_t>(v);
+}
+
+bool isHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// RRGGBB, red first, as the colour windows show it.
+std::optional<std::int32_t> parseColour(const QString& s)
+{
+    // toUInt alone would take a sign or spaces.
+    if (s.size() != 6 || !std::all_of(s.cbegin(), s.cend(), isHexDigit))
+        return std::nullopt;
+    bool ok = false;
+    const uint v = s.toUInt(&ok, 16);
+    if (!ok)
+        return std::nullopt;
+    return Rgb(static_cast<int>(v >> 16), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
+}
+
+int readText(ArgReader& r, const QString& text, SampleArgs& s)
+{
+    if (s.haveText) {
+        r.fail(u"more than one TEXT"_qs);
+        return -1;
+    }
+    s.text = text;
+    s.haveText = true;
+    return 1;
+}
+
+// Handles one shared option; 1 handled, 0 not a shared option, -1 failed.
+int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
+{
+    if (a == u"--font") {
+        const auto v = r.value(a);
+        if (!v)
+            return -1;
+        s.font = *v;
+    } else if (a == u"--size") {
+        const auto v = r.value(a);
+        if (!v)
+            return -1;
+        const auto size = parseSize(*v);
+        if (!size) {
+            r.fail(u"--size must be a whole number from 1 to 32767"_qs);
+            return -1;
+        }
+        s.size = *size;
+    } else if (a == u"--color") {
+        const auto v = r.value(a);
+        if (!v)
+            return -1;
+        const auto colour = parseColour(*v);
+        if (!colour) {
+            r.fail(u"--color must be six hexadecimal digits RRGGBB"_qs);
+            return -1;
+        }
+        s.colour = *colour;
+    } else if (a == u"--bold") {
+        s.bold = true;
+    } else if (a == u"--italic") {
+        s.italic = true;
+    } else if (a == u"--") {
+        // The argument after "--" is the text, even when it looks like an option.
+        const auto v = r.value(a);
+        if (!v)
+            return -1;
+        return readText(r, *v, s);
+    } else if (a.startsWith(u"--")) {
+        return 0;
+    } else {
+        return readText(r, a, s);
+    }
+    return 1;
+}
+
+void writeBytes(QTextStream& out, const QByteArray& bytes)
+{
+    out.flush();
+    if (QIODevice* device = out.device())
+        device->write(bytes);
+    else
+        out << QString::fromLatin1(bytes); // RTF is ASCII: the same bytes
+}
+
+} // namespace
+
+int rtfCommand(const QStringList& args, Streams io)
+{
+    ArgReader r("rtf", args, io);
+    SampleArgs s;
+    Alignment alignment = Alignment::Left;
+    while (!r.done()) {
+        const QString& a = r.next();
+        const int handled = readSampleOption(r, a, s);
+        if (handled < 0)
+            return 2;
+        if (handled > 0)
+            continue;
+        if (a == u"--align") {
+            const auto v = r.value(a);
+            if (!v)
+                return 2;
+            if (*v == u"left")
+                alignment = Alignment::Left;
+            else if (*v == u"center")
+                alignment = Alignment::Center;
+            else if (*v == u"right")
+                alignment = Alignment::Right;
+            else
+                return r.fail(u"--align must be left, center or right"_qs);
+        } else {
+            return r.fail(u"unknown option " + a);
+        }
+    }
+    if (s.font.isEmpty())
+        return r.fail(u"--font NAME is needed"_qs);
+    if (!s.haveText)
+        return r.fail(u"TEXT is needed"_qs);
+    Catalog c;
+    writeBytes(io.out, MakeRTF2(c.catalog, s.font, s.text, s.size, s.colour, s.italic, s.bold, alignment));
+    return 0;
+}
+
+int htmlCommand(const QStringList& args, Streams io)
+{
+    ArgReader r("html", args, io);
+    SampleArgs s;
+    HtmlTagOptions options;
+    std::optional<QString> fontSize, px;
+    while (!r.done()) {
+        const QString& a = r.next();
+        const int handled = readSampleOption(r, a, s);
+        if (handled < 0)
+            return 2;
+        if (handled > 0)
+            continue;
+        if (a == u"--no-font-tag") {
+            options.useFontTag = false;
+        } else if (a == u"--style-sheet") {
+            options.useStyleSheet = true;
+        } else if (a == u"--font-family") {
+            options.fontFamilyInStyleSheet = true;
+        } else if (a == u"--font-size" || a == u"--px") {
+            auto v = r.value(a);
+            if (!v)
+                return 2;
+            (a == u"--px" ? px : fontSize) = *v;
+        } else {
+            return r.fail(u"unknown option " + a);
+        }
+    }
+    if (s.font.isEmpty())
+        return r.fail(u"--font NAME is needed"_qs);
+    if (!s.haveText)
+        return r.fail(u"TEXT is needed"_qs);
+    options.fontTagSize = fontSize.value_or(fontTagSizeFor(s.size));
+    options.pixelSize = px.value_or(pixelSizeFor(s.size));
+    io.out << MakeTag(s.font, s.text, s.colour, s.bold, s.italic, options);
+    return 0;
+}
+
+int nameCommand(const QStringList& args, Streams io)
+{
+    ArgReader r("name", args, io);
+    std::optional<int> form;
+    std::optional<QString> name;
+    while (!r.done()) {
+        const QString& a = r.next();
+        if (a == u"--form") {
+            const auto v = r.value(a);
+            if (!v)
+                return 2;
+            bool ok = false;
+            form = v->toInt(&ok);
+            if (!ok || !FontNameForm(*form, QString()))
+                return r.fail(u"--form must be 0, 2, 3, 4, 5 or 6"_qs);
+        } else if (a.startsWith(u"--")) {
+            return r.fail(u"unknown option " + a);
+        } else if (name) {
+            return r.fail(u"more than one NAME"_qs);
+        } else {
+            name = a;
+        }
+    }
+    if (!form)
+        return r.fail(u"--form N is needed"_qs);
+    if (!name)
+        return r.fail(u"NAME is needed"_qs);
+    io.out << *FontNameForm(*form, *name);
+    return 0;
+}
+
+int detailsCommand(const QStringList& args, Streams io)
+{
+    ArgReader r("details", args, io);
+    if (args.size() != 1 || args.first().startsWith(u"--"))
+        return r.fail(u"give one font NAME"_qs);
+    Catalog c;
+    // Nothing to measure with here: the size table is the window's alone.
+    const FontDetailsView view = ShowFontDetails(c.catalog, args.first(), SampleMeasure{});
+    const auto& l = view.labels;
+    io.out << "name: " << l[DetailsFaceName] << '\n'
+           << "charset: " << l[DetailsCharset] << '\n'
+           << "type: " << l[DetailsFontType] << '\n'
+           << l[DetailsHeightHeading] << ": " << l[DetailsHeight] << '\n'
+           << l[DetailsWidthHeading] << ": " << l[DetailsWidth] << '\n'
+           << l[DetailsAverageWidthHeading] << ": " << l[DetailsAverageWidth] << '\n'
+           << "family: " << l[DetailsFamily] << '\n';
+    for (const QString& line : l[DetailsSample].split(u"\r\n"_qs))
+        io.out << "sample: " << line << '\n';
+    return 0;
+}
+
+} // namespace typecask::cli

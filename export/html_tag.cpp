@@ -1,0 +1,83 @@
+#include "export/html_tag.h"
+
+#include "core/colour.h"
+#include "export/string_table.h"
+
+#include <array>
+
+namespace typecask {
+
+HtmlTagOptions HtmlTagOptionsFrom(const AppState& state, const QString& combo2Text, const QString& combo3Text)
+{
+    return HtmlTagOptions{state.UseFontTag, state.UseStyleSheet, state.FontFamilyInStyleSheet, combo2Text,
+                          combo3Text};
+}
+
+QString MakeTag(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
+                const HtmlTagOptions& options)
+{
+    std::array<QString, 22> s;
+    for (int i = 0; i < 22; ++i)
+        s[static_cast<std::size_t>(i)] = LoadResString(i + 1);
+    auto e = [&s](int entry) -> const QString& { return s[static_cast<std::size_t>(entry - 1)]; };
+
+    const QString hex = ColorToHex(colour);
+    QString weight;
+    if (bold && italic)
+        weight = e(18);
+    else if (italic)
+        weight = e(19);
+    else if (bold)
+        weight = e(20);
+
+    QString body = text;
+    if (options.useStyleSheet) {
+        body = e(12) + e(13) + e(3) + e(14) + hex;
+        if (options.fontFamilyInStyleSheet)
+            body += e(17) + fontName;
+        body += e(15) + options.pixelSize + e(16) + weight + e(3) + e(6) + text + e(21);
+    }
+    if (options.useFontTag) {
+        body = e(1) + e(5) + e(3) + options.fontTagSize + e(3) + e(4) + e(3) + e(22) + hex + e(3) + e(2) +
+               e(3) + fontName + e(3) + e(6) + body + e(7);
+        // Bold and italic become tags only in the FONT-tag form; bold is outermost.
+        if (italic)
+            body = e(8) + body + e(9);
+        if (bold)
+            body = e(10) + body + e(11);
+    }
+    return body + u"\r\n";
+}
+
+std::optional<QString> FontNameForm(int index, const QString& name)
+{
+    const QString quote = LoadResString(3);
+    switch (index) {
+    case 0:
+        return name;
+    case 2:
+        return u" FACE=" + quote + name + quote;
+    case 3:
+        return u" FACE=" + name;
+    case 4:
+        return u" face=" + quote + name + quote;
+    case 5:
+        return u" face=" + name;
+    case 6:
+        return u" font-family:" + name + u';';
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<ClipboardContent> FontCoy_Bar_Click(AppState& state, int index)
+{
+    if (state.ContextFontName.isEmpty())
+        state.ContextFontName = state.CurrentFontName;
+    std::optional<QString> text = FontNameForm(index, state.ContextFontName);
+    if (!text)
+        return std::nullopt;
+    return ClipboardContent{QByteArray(), *text};
+}
+
+} // namespace typecask

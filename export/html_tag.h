@@ -1,0 +1,44 @@
+// HTML for web authors: the sample in a FONT tag and/or a style-sheet span, and the font
+// name in the forms authors type it.
+#pragma once
+
+#include "core/app_state.h"
+#include "core/platform.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace typecask {
+
+// The HTML bar: the three option boxes and the texts of the two size boxes at copy time.
+struct HtmlTagOptions
+{
+    bool useFontTag = true;              // Check7
+    bool useStyleSheet = false;          // Check8
+    bool fontFamilyInStyleSheet = false; // Check9
+    QString fontTagSize;                 // Combo2 text, "1".."7" from the size link
+    QString pixelSize;                   // Combo3 text, pixels for the style sheet
+};
+
+// The options from the process-wide flags and the two combo texts.
+HtmlTagOptions HtmlTagOptionsFrom(const AppState& state, const QString& combo2Text,
+                                  const QString& combo3Text);
+
+// The clipboard text of the HTML copy: the fragment followed by CR LF. Neither the text nor
+// the font name is escaped; the text is the author's HTML.
+QString MakeTag(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
+                const HtmlTagOptions& options);
+
+// Items of the font-name copy menu, by index.
+constexpr int FontNameFormCount = 7;
+
+// The text item index puts on the clipboard for the font name, or none for the separator
+// (1) and indexes outside 0..6.
+std::optional<QString> FontNameForm(int index, const QString& name);
+
+// The font-name copy command: fills ContextFontName from CurrentFontName when it is empty
+// (and leaves it set), then gives what to put on the clipboard, or none.
+std::optional<ClipboardContent> FontCoy_Bar_Click(AppState& state, int index);
+
+} // namespace typecask

@@ -1,0 +1,175 @@
+#include "export/rtf_writer.h"
+
+#include "core/colour.h"
+#include "core/cp932.h"
+#include "export/string_table.h"
+
+#include <algorithm>
+
+namespace typecask {
+
+namespace {
+
+void appendByte(QString& out, std::uint8_t byte)
+{
+    out += u"\\'";
+    out += QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+}
+
+// RTF's \u takes a signed 16-bit number.
+void appendUnicode(QString& out, char16_t unit)
+{
+    out += u"\\u";
+    out += QString::number(static_cast<std::int16_t>(unit));
+}
+
+bool isAsciiLetterOrDigit(char32_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+} // namespace
+
+std::int32_t RtfFontInfoProc(const EnumeratedFont& font, std::uint8_t pitchAndFamily, QString& result)
+{
+    QString keyword;
+    switch (pitchAndFamily & 0x7C) {
+    case 0x10:
+        keyword = u"\\froman"_qs;
+        break;
+    case 0x20:
+        keyword = u"\\fswiss"_qs;
+        break;
+    case 0x30:
+        keyword = u"\\fmodern"_qs;
+        break;
+    case 0x40:
+        keyword = u"\\fscript"_qs;
+        break;
+    case 0x50:
+        keyword = u"\\fdecorative"_qs;
+        break;
+    default: // 0x00 and anything else: no keyword
+        break;
+    }
+    result = keyword + u"\\fcharset" + QString::number(font.charset);
+    return 0;
+}
+
+QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName)
+{
+    QString result;
+    if (const FontCatalog::Entry* entry = catalog.find(fontName)) {
+        const FontDetails* details = catalog.details(fontName);
+        RtfFontInfoProc(entry->font, details ? details->pitchAndFamily : 0, result);
+    }
+    return result;
+}
+
+QString EscapeRtfText(const QString& text, bool unicodeEscapes)
+{
+    QString out;
+    out.reserve(text.size() * 4);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n;) {
+        // One character at a time: a surrogate pair is one character.
+        const char16_t first = text[i].unicode();
+        char32_t cp = first;
+        qsizetype units = 1;
+        if (QChar::isHighSurrogate(first) && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(first, text[i + 1].unicode());
+            units = 2;
+        }
+        const QStringView character = QStringView(text).mid(i, units);
+        i += units;
+
+        if (cp < 0x80) {
+            if (isAsciiLetterOrDigit(cp))
+                out += QChar(static_cast<char16_t>(cp));
+            else
+                appendByte(out, static_cast<std::uint8_t>(cp));
+            continue;
+        }
+        const QByteArray bytes = QChar::isSurrogate(cp) ? QByteArray() : cp932::encodeCodePoint(cp);
+        if (bytes.isEmpty()) {
+            // Not in code page 932: the Unicode escape keeps the character, '?' is the fallback.
+            for (QChar unit : character) {
+                appendUnicode(out, unit.unicode());
+                appendByte(out, '?');
+            }
+            continue;
+        }
+        if (!unicodeEscapes) {
+            for (char b : bytes)
+                appendByte(out, static_cast<std::uint8_t>(b));
+        } else if (bytes.size() == 1) {
+            appendUnicode(out, first);
+            appendByte(out, static_cast<std::uint8_t>(bytes[0]));
+        } else {
+            out += u"{\\uc2";
+            appendUnicode(out, first);
+            for (char b : bytes)
+                appendByte(out, static_cast<std::uint8_t>(b));
+            out += u'}';
+        }
+    }
+    return out;
+}
+
+bool RtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName)
+{
+    // Readers decode \'XX bytes in the code page of the font's \fcharset, so only a Japanese
+    // font may carry the text as bare code page 932 bytes.
+    const FontCatalog::Entry* entry = catalog.find(fontName);
+    return !entry || entry->font.charset != ShiftJisCharset;
+}
+
+bool RtfNeedsEastAsianFont(const QString& text)
+{
+    // \f sets only the Latin font for readers that keep a separate East Asian one
+    // (LibreOffice); without \dbch\f2, Japanese text pastes in their default font. ASCII text
+    // keeps the plain layout.
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; });
+}
+
+QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const QString& text,
+                    std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment)
+{
+    const QString hex = ColorToHex(colour);
+    const bool coloured = hex != u"000000";
+
+    QString rtf = LoadResString(23);
+    rtf += u"{\\f2" + GetRtfFontInfo(catalog, fontName) + u' ' + EscapeRtfText(fontName) + u";}";
+    rtf += u"}\r\n";
+
+    rtf += u"{\\colortbl\\red0\\green0\\blue0;";
+    if (coloured) {
+        std::int32_t red = 0, green = 0, blue = 0;
+        SplitColor(colour, red, green, blue);
+        rtf += u"\\red" + QString::number(red) + u"\\green" + QString::number(green) + u"\\blue" +
+               QString::number(blue) + u';';
+    }
+    rtf += u"}\r\n";
+
+    rtf += LoadResString(24);
+    rtf += u"\\pard\\nowwrap\\nooverflow";
+    rtf += u"\\plain\\f2\\fs" + QString::number(2 * static_cast<int>(size));
+    if (coloured)
+        rtf += u"\\cf1";
+    if (italic)
+        rtf += u"\\i";
+    if (bold)
+        rtf += u"\\b";
+    if (alignment == Alignment::Center)
+        rtf += u"\\qc";
+    else if (alignment == Alignment::Right)
+        rtf += u"\\qr";
+    if (RtfNeedsEastAsianFont(text))
+        rtf += u"\\dbch\\f2";
+    rtf += u' ';
+    rtf += EscapeRtfText(text, RtfUsesUnicodeEscapes(catalog, fontName));
+    rtf += u"\r\n}";
+    return rtf.toLatin1();
+}
+
+} // namespace typecask

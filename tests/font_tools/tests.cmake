@@ -1,0 +1,1 @@
+typecask_add_test(test_font_details SOURCES font_tools/test_font_details.cpp)
