@@ -1,0 +1,2 @@
+typecask_add_test(test_palette_file SOURCES colour_tools/test_palette_file.cpp)
+typecask_add_test(test_colour_rules SOURCES colour_tools/test_colour_rules.cpp)
