@@ -49,8 +49,9 @@ TEST(ShadeStrip, BandsRunFromBlackThroughTheColourToWhite)
     EXPECT_EQ(split(lines[31].colour), (Channels{254, 251, 247}));
     EXPECT_TRUE(shadeStripLines({1, 2, 3}, 1).empty());
     for (const ShadeLine& l : shadeStripLines({255, 255, 255}, 126)) {
-        if (l.y > 63)
+        if (l.y > 63) {
             EXPECT_EQ(l.colour, 0xFFFFFF);
+        }
     }
 }
 
