@@ -26,6 +26,18 @@ std::int32_t fromQColor(const QColor& colour)
     return Rgb(colour.red(), colour.green(), colour.blue());
 }
 
+QByteArray colourSampleKey(const QWidget* window)
+{
+    return QByteArray::number(reinterpret_cast<quintptr>(window), 16);
+}
+
+QMimeData* makeColourSampleData(const QByteArray& key)
+{
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(ColourSampleMime), key);
+    return data;
+}
+
 ColourBox::ColourBox(int index, const QByteArray& dropKey, QWidget* parent)
     : QWidget(parent), m_index(index), m_dropKey(dropKey)
 {
@@ -152,9 +164,7 @@ void SampleLabel::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     auto* drag = new QDrag(this);
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(ColourSampleMime), m_dropKey);
-    drag->setMimeData(data);
+    drag->setMimeData(makeColourSampleData(m_dropKey));
     QPixmap chip(16, 16);
     chip.fill(palette().color(QPalette::Window));
     QPainter(&chip).fillRect(4, 4, 8, 8, palette().color(QPalette::WindowText));

@@ -16,6 +16,10 @@ namespace typecask {
 // window, so a drag from another window's sample is not taken for this one's.
 inline constexpr char ColourSampleMime[] = "application/x-typecask-colour-sample";
 
+// What a window's sample carries, naming that window.
+QByteArray colourSampleKey(const QWidget* window);
+QMimeData* makeColourSampleData(const QByteArray& key);
+
 // One box of a colour row: filled with its colour, clicked, and a drop target for the sample.
 class ColourBox final : public QWidget
 {

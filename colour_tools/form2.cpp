@@ -108,7 +108,7 @@ Form2::~Form2()
 
 void Form2::createBoxes()
 {
-    const QByteArray key = QByteArray::number(reinterpret_cast<quintptr>(this), 16);
+    const QByteArray key = colourSampleKey(this);
     for (int i = 0; i < 32; ++i) {
         auto* box = new ColourBox(i, key, this);
         box->setObjectName(u"Picture3(%1)"_qs.arg(i));

@@ -114,5 +114,4 @@ TEST(PaletteFile, FailedSaveLeavesTheOldFile)
     writeRaw(dir, "old\r\n");
     EXPECT_FALSE(SavePaletteFile(dir.filePath(u"Color.dat"_qs), PaletteFileContents{}));
     EXPECT_EQ(readRaw(dir), QByteArray("old\r\n"));
-
 }
