@@ -129,7 +129,8 @@ void Form2::createBoxes()
         auto* option = new QRadioButton(QString::fromUtf16(names[i]), this);
         option->setObjectName(u"Option1(%1)"_qs.arg(i));
         option->setToolTip(u"パレットを変更できます。"_qs);
-        place(option, 120 + 990 * i, 540, 975, 270);
+        place(option, 120 + 1980 * (i % 2), 525 + 270 * (i / 2), 1950,
+              255); // two by two: the captions need the room
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Option1_Click(i);
@@ -148,7 +149,7 @@ void Form2::createBoxes()
     m_Label7->setFrameShape(QFrame::Panel);
     m_Label7->setFrameShadow(QFrame::Sunken);
     m_Label7->setToolTip(u"現在選択されている色のプレビュー"_qs);
-    place(m_Label7, 120, 1800, 3900, 540);
+    place(m_Label7, 120, 1995, 3900, 480);
 }
 
 void Form2::createChannels()
@@ -159,7 +160,7 @@ void Form2::createChannels()
                                            u"青．大きくなると青の値が大きくなります．"};
     static const QColor captionColours[] = {Qt::red, QColor(0, 128, 0), Qt::blue};
     for (int i = 0; i < 3; ++i) {
-        const int top = 840 + 300 * i;
+        const int top = 1095 + 285 * i;
         auto* caption = new QLabel(QString::fromUtf16(captions[i]), this);
         caption->setObjectName(u"Label%1"_qs.arg(8 + i));
         QPalette pal = caption->palette();
@@ -209,15 +210,15 @@ void Form2::createButtons()
         auto* t = new QLineEdit(QString::fromUtf16(text), this);
         t->setObjectName(QString::fromUtf16(name));
         t->setToolTip(u"現在選択されている色の１０進数表示"_qs);
-        place(t, left, 2460, 1500, 330);
+        place(t, left, 2565, 1500, 330);
         return t;
     };
     m_Text1 = textBox(u"Text1", u"0,0,0", 120);
     m_Text2 = textBox(u"Text2", u"#000000", 2070);
     m_Text2->setToolTip(u"現在選択されている色の１６進数表示"_qs);
     const char16_t* copyTip = u"左のテキストボックスの文字をコピーします";
-    QPushButton* c8 = button(u"Command8", u"C", copyTip, 1650, 2468, 330);
-    QPushButton* c9 = button(u"Command9", u"C", copyTip, 3600, 2468, 330);
+    QPushButton* c8 = button(u"Command8", u"C", copyTip, 1650, 2573, 330);
+    QPushButton* c9 = button(u"Command9", u"C", copyTip, 3600, 2573, 330);
     connect(c8, &QPushButton::clicked, this, [this] { copyText(m_Text1); });
     connect(c9, &QPushButton::clicked, this, [this] { copyText(m_Text2); });
 
