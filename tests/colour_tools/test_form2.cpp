@@ -4,6 +4,7 @@
 #include "colour_tools/form7.h"
 #include "colour_tools/pick_color.h"
 #include "core/colour.h"
+#include "core/window_stacking.h"
 #include "fakes/fake_platform.h"
 #include "main_window/app_context.h"
 
@@ -380,4 +381,38 @@ TEST_F(Picker, NumericInputSetsThePickerOrLeavesItOnCancel)
     });
     EXPECT_EQ(scrolls(&form), (Channels{255, 0, 20}));
     EXPECT_TRUE(form.isVisible());
+}
+
+namespace {
+// A main window that keeps itself in front, as the program's own can.
+struct TopmostMain final : QWidget, StackingHost
+{
+    void setMainWindowTopmost(bool on) override { topmost = on; }
+    void setCheck3(bool) override {}
+    void setSubWindowTopmost(bool) override {}
+    bool topmost = true;
+};
+} // namespace
+
+TEST_F(Picker, PicksShowOnTheFloatingWindowAndTheMainWindowLeavesTheFront)
+{
+    QWidget floating;
+    floating.setObjectName(u"Form16"_qs);
+    auto* label = new QLabel(u"あ"_qs, &floating);
+    label->setObjectName(u"Label1"_qs);
+    context.state.SubWindowShown = true;
+    context.state.AlwaysOnTop = true;
+    TopmostMain main;
+    {
+        Form2 form(context, &main);
+        EXPECT_FALSE(main.topmost);
+        EXPECT_FALSE(context.state.AlwaysOnTop);
+        form.GetSetting(true, Rgb(1, 2, 3), White);
+        EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(1, 2, 3));
+        click(&form, u"Command11"_qs);
+        EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(254, 253, 252));
+    }
+    Form2 back(context);
+    back.GetSetting(false, Rgb(1, 2, 3), Rgb(9, 9, 9));
+    EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(254, 253, 252));
 }
