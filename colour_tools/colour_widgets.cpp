@@ -176,12 +176,17 @@ void SampleLabel::mousePressEvent(QMouseEvent* event)
 
 namespace typecask {
 
-void leaveAlwaysOnTop(AppState& state, QWidget* opener)
+void leaveAlwaysOnTop(AppState& state, QWidget* opener, QWidget* colourWindow)
 {
-    if (!state.AlwaysOnTop || !opener)
+    if (!state.AlwaysOnTop)
         return;
-    if (auto* host = dynamic_cast<StackingHost*>(opener->window()))
+    if (auto* host = opener ? dynamic_cast<StackingHost*>(opener->window()) : nullptr) {
         SetAlwaysOnTop(state, *host, false);
+        return;
+    }
+    // Without a reachable main window the colour window goes in front of it instead.
+    if (QWidget* self = colourWindow)
+        self->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 void previewOnFloatingWindow(const AppState& state, std::int32_t colour)

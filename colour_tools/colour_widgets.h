@@ -110,8 +110,9 @@ namespace typecask {
 struct AppState;
 
 // A colour window opened over an always-in-front main window drops that state first, so that
-// it is not hidden behind the main window.
-void leaveAlwaysOnTop(AppState& state, QWidget* opener);
+// it is not hidden behind the main window; when the main window cannot be reached the colour
+// window is kept in front itself.
+void leaveAlwaysOnTop(AppState& state, QWidget* opener, QWidget* colourWindow);
 
 // The open floating sample window shows its text in the given colour while the user picks.
 void previewOnFloatingWindow(const AppState& state, std::int32_t colour);

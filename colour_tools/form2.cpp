@@ -63,7 +63,7 @@ Form2::Form2(AppContext& context, QWidget* parent) : QDialog(parent), m_context(
     setObjectName(u"Form2"_qs);
     setWindowTitle(u"色指定"_qs);
     setModal(true);
-    leaveAlwaysOnTop(m_context.state, parent);
+    leaveAlwaysOnTop(m_context.state, parent, this);
     setFixedSize(twipsToPixels(7020), twipsToPixels(3015));
 
     m_Picture2 = new ColourPicture(this);

@@ -20,7 +20,7 @@ Form7::Form7(AppContext& context, Apply apply, QWidget* parent) : QDialog(parent
     setObjectName(u"Form7"_qs);
     setWindowTitle(u"数値入力"_qs);
     setModal(true);
-    leaveAlwaysOnTop(context.state, parent);
+    leaveAlwaysOnTop(context.state, parent, this);
     setFixedSize(twipsToPixels(3960), twipsToPixels(450));
 
     m_Text1 = new QLineEdit(this);

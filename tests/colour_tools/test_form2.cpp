@@ -412,7 +412,12 @@ TEST_F(Picker, PicksShowOnTheFloatingWindowAndTheMainWindowLeavesTheFront)
         click(&form, u"Command11"_qs);
         EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(254, 253, 252));
     }
-    Form2 back(context);
+    // A main window that cannot be asked keeps its state; the picker goes in front of it.
+    context.state.AlwaysOnTop = true;
+    QWidget plainMain;
+    Form2 back(context, &plainMain);
+    EXPECT_TRUE(back.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(context.state.AlwaysOnTop);
     back.GetSetting(false, Rgb(1, 2, 3), Rgb(9, 9, 9));
     EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(254, 253, 252));
 }
