@@ -1,11 +1,23 @@
 #include "colour_tools/pick_color.h"
 
+#include "colour_tools/form2.h"
+
+#include <QPointer>
+
 namespace typecask {
 
-// Until the colour picker window exists every pick is a cancel.
-std::int32_t PickColor(AppContext&, QWidget*, PickMode, std::int32_t, std::int32_t)
+std::int32_t PickColor(AppContext& context, QWidget* parent, PickMode mode, std::int32_t textColour,
+                       std::int32_t backColour)
 {
-    return -1;
+    // A fresh window each time: the result cannot be a stale one from an earlier pick.
+    QPointer<Form2> form = new Form2(context, parent);
+    form->GetSetting(mode == PickMode::TextColour, textColour, backColour);
+    form->exec();
+    if (!form) // the opener went away while the picker was open
+        return -1;
+    const std::int32_t colour = form->GetColor();
+    delete form;
+    return colour;
 }
 
 } // namespace typecask

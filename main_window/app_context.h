@@ -2,6 +2,7 @@
 // services. The program makes one; tests make their own with fakes.
 #pragma once
 
+#include "colour_tools/palette_file.h"
 #include "core/app_state.h"
 #include "core/font_catalog.h"
 #include "core/font_filter.h"
@@ -29,6 +30,9 @@ struct AppContext
     std::shared_ptr<MessageBox> messageBox;
     std::shared_ptr<FileDialog> fileDialog;
     std::shared_ptr<RandomSource> random;
+
+    // The colour tools' stored palettes, read from "Color.dat" whenever one of them opens.
+    PaletteTable palettes;
 
     // The catalog's names pre-sorted for the font list; built once after the enumeration.
     const SortedFontLists& sortedLists();

@@ -1,0 +1,3 @@
+typecask_add_test(test_palette_file SOURCES colour_tools/test_palette_file.cpp)
+typecask_add_test(test_colour_rules SOURCES colour_tools/test_colour_rules.cpp)
+typecask_add_test(test_form2 UI SOURCES colour_tools/test_form2.cpp)
