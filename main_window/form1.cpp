@@ -138,18 +138,24 @@ bool Form1::Text1_Event(QEvent* event)
     }
     case QEvent::Drop: {
         auto* e = static_cast<QDropEvent*>(event);
-        if (e->mimeData()->hasUrls() || !e->mimeData()->hasText()) {
+        if (Text1_OLEDragDrop(*e->mimeData()))
+            e->acceptProposedAction();
+        else
             e->ignore();
-            return true;
-        }
-        // A dropped text replaces the sample, within the box's limit.
-        Text1->setText(leftCodePoints(e->mimeData()->text(), SampleTextLimit));
-        e->acceptProposedAction();
         return true;
     }
     default:
         return false;
     }
+}
+
+bool Form1::Text1_OLEDragDrop(const QMimeData& data)
+{
+    if (data.hasUrls() || !data.hasText())
+        return false;
+    // A dropped text replaces the sample, within the box's limit.
+    Text1->setText(leftCodePoints(data.text(), SampleTextLimit));
+    return true;
 }
 
 void Form1::List1_Click()

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+class QMimeData;
+
 namespace typecask {
 
 struct AppContext;
@@ -24,6 +26,8 @@ public:
     // Re-stacks preview, text box and list for the current preview area size.
     void OokisaHenkou();
     void ShowPreview(const QString& fontName);
+    // A drop on the sample-text box: a text replaces the sample, files are refused.
+    bool Text1_OLEDragDrop(const QMimeData& data);
 
     PreviewArea* Picture1;
     QLineEdit* Text1;

@@ -180,15 +180,21 @@ void MDIForm1::dragEnterEvent(QDragEnterEvent* event)
 
 void MDIForm1::dropEvent(QDropEvent* event)
 {
+    if (MDIForm_OLEDragDrop(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+bool MDIForm1::MDIForm_OLEDragDrop(const QMimeData& data)
+{
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
+    for (const QUrl& url : data.urls())
         if (url.isLocalFile())
             paths.append(url.toLocalFile());
     if (paths.isEmpty())
-        return;
-    event->acceptProposedAction();
+        return false;
     // Read by the HTML font check, in drop order.
     m_context.droppedPaths = paths;
+    return true;
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)

@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QMenu;
+class QMimeData;
 class QRadioButton;
 class QToolButton;
 
@@ -38,6 +39,8 @@ public:
 
     // Refills the font list from the catalog through the current filters.
     void ListChenge();
+    // Files dropped on the window (local files only; plain text is ignored).
+    bool MDIForm_OLEDragDrop(const QMimeData& data);
     // Re-lays out the client area after a strip was shown or hidden.
     void MDIForm_Resize();
 
