@@ -3,6 +3,7 @@
 
 #include "core/favorites_edit.h"
 #include "core/font_list_model.h"
+#include "core/qt_platform.h"
 #include "main_window/app_context.h"
 #include "main_window/font_list_view.h"
 #include "main_window/form1.h"
@@ -21,6 +22,7 @@ QWidget* MDIForm1::createFavoritesPane(QWidget* parent)
 {
     auto* pane = new QFrame(parent);
     pane->setObjectName(u"Picture8"_qs);
+    pane->setFixedWidth(twipsToPixels(2700)); // a side pane; the browser keeps the room
     auto* layout = new QVBoxLayout(pane);
     layout->setContentsMargins(2, 0, 0, 0);
     layout->setSpacing(0);
@@ -49,7 +51,6 @@ QWidget* MDIForm1::createFavoritesPane(QWidget* parent)
     m_List1 = new FontListView(pane);
     m_List1->setObjectName(u"List1"_qs);
     m_List1->setModel(m_favorites);
-    m_List1->setMinimumWidth(140);
     m_List1->keyHandler = [this](int key) { return List1_KeyDown(key); };
     m_List1->pressHandler = [this](Qt::MouseButton b, const QPoint& pos) { return List1_MouseDown(b, pos); };
     layout->addWidget(m_List1, 1);
