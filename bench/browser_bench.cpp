@@ -65,7 +65,7 @@ static void BM_ListChengeShownView(benchmark::State& state)
 }
 BENCHMARK(BM_ListChengeShownView)->Unit(benchmark::kMillisecond);
 
-// The same, then the event loop turn that lays the view out and paints it.
+// The same, then the event loop turn that lays the whole view out and paints it.
 static void BM_ListChengeAndRepaint(benchmark::State& state)
 {
     Program p(fakes::manyFamilies(30000));

@@ -5,7 +5,7 @@
 
 namespace typecask {
 
-FontListView::FontListView(QWidget* parent) : QListView(parent)
+FontListView::FontListView(QWidget* parent) : QListView(parent), m_tracker(this), m_pending(this)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

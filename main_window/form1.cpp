@@ -8,6 +8,7 @@
 
 #include <QCursor>
 #include <QDropEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -53,8 +54,6 @@ Form1::Form1(AppContext& context, QWidget* parent)
     List1->setFlow(QListView::TopToBottom);
     List1->setWrapping(true);
     List1->setResizeMode(QListView::Adjust);
-    List1->setLayoutMode(QListView::Batched);
-    List1->setBatchSize(500);
     List1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     List1->keyHandler = [this](int key) { return List1_KeyDown(key); };
     List1->pressHandler = [this](Qt::MouseButton b, const QPoint& pos) { return List1_MouseDown(b, pos); };
@@ -70,7 +69,7 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connect(Picture1, &PreviewArea::mouseReleased, List1, &FontListView::stopTracker);
 
     // Load: the preview area's design font is the first current font.
-    m_context.state.CurrentFontName = Picture1->font().family();
+    m_context.state.CurrentFontName = QFontInfo(Picture1->font()).family();
     OokisaHenkou();
 }
 

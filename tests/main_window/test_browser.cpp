@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -124,7 +125,7 @@ protected:
 
 TEST_F(Browser, StartsWithAFamilyInTheCaptionAndPreviewsClicks)
 {
-    EXPECT_FALSE(state().CurrentFontName.isEmpty());
+    EXPECT_TRUE(QFontDatabase::hasFamily(state().CurrentFontName)) << state().CurrentFontName.toStdString();
     EXPECT_EQ(main->windowTitle(), state().CurrentFontName + Suffix);
     EXPECT_EQ(model->names(),
               (QStringList{u"DejaVu Sans"_qs, u"DejaVu Serif"_qs, u"IPAゴシック"_qs, u"IPA明朝"_qs}));
@@ -205,8 +206,8 @@ TEST_F(Browser, DraggingThroughTheListKeepsOnePendingPreview)
     const QRect first = list->visualRect(model->index(0, 0));
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(state().CurrentFontName, u"DejaVu Sans");
-    QTimer* timer = list->tracker();
-    EXPECT_EQ(timer->objectName(), u"Timer1");
+    QTimer* timer = form1->findChild<QTimer*>(u"Timer1"_qs);
+    ASSERT_EQ(timer, list->tracker());
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 50);
 
@@ -398,6 +399,17 @@ TEST_F(Browser, ListColumnsAndPreviewFollowTheWindowSize)
     EXPECT_GE(expectColumns(), 4);
     EXPECT_EQ(form1->PreviewWidth(), form1->Picture1->width());
     EXPECT_EQ(form1->PreviewHeight(), twipsToPixels(2000));
+
+    // The large preview step pushes the text box and the list down.
+    const int listHeight = list->height();
+    state().PreviewAreaSize = 2;
+    form1->OokisaHenkou();
+    EXPECT_EQ(form1->Picture1->height(), twipsToPixels(3000));
+    EXPECT_EQ(form1->Text1->y(), twipsToPixels(3000));
+    EXPECT_EQ(list->y(), form1->Text1->geometry().bottom() + 1);
+    EXPECT_EQ(list->height(), listHeight - (twipsToPixels(3000) - twipsToPixels(2000)));
+    EXPECT_EQ(list->geometry().bottom(), form1->height() - 1);
+    EXPECT_EQ(form1->PreviewHeight(), twipsToPixels(3000));
 }
 
 TEST_F(Browser, PreviewWrapsAndStopsInTheArea)
@@ -414,6 +426,16 @@ TEST_F(Browser, PreviewWrapsAndStopsInTheArea)
     form1->Text1->setText(emoji);
     EXPECT_EQ(form1->lastLines().lines, QStringList{emoji});
     EXPECT_EQ(state().SampleText, emoji);
+
+    // A cancelled colour pick changes nothing.
+    const QColor fore = form1->Picture1->foreColor();
+    const QColor back = form1->Picture1->backColor();
+    const int beforePick = form1->previewCount();
+    child<QAbstractButton>(u"Command1"_qs)->click();
+    action(u"chenge_backcolor_Bar"_qs)->trigger();
+    EXPECT_EQ(form1->Picture1->foreColor(), fore);
+    EXPECT_EQ(form1->Picture1->backColor(), back);
+    EXPECT_EQ(form1->previewCount(), beforePick);
 
     // Style changes redraw.
     const int drawn = form1->previewCount();
