@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 namespace typecask {
 
@@ -174,7 +175,8 @@ void MDIForm1::setSampleText(const QString& text)
 
 void MDIForm1::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); }))
         event->acceptProposedAction();
 }
 

@@ -61,7 +61,7 @@ QIcon glyphIcon(const QString& text, bool bold)
 {
     return painted([&](QPainter& p) {
         QFont f = QApplication::font();
-        f.setPixelSize(text.size() > 1 ? 10 : 13);
+        f.setPixelSize(text.size() > 2 ? 8 : text.size() > 1 ? 10 : 13);
         f.setBold(bold);
         p.setFont(f);
         p.setPen(ink());
