@@ -2,12 +2,14 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/app_state.h
     core/colour.cpp core/colour.h
     core/cp932.cpp core/cp932.h
+    core/favorites_edit.cpp core/favorites_edit.h
     core/command_line.cpp core/command_line.h
     core/font_catalog.cpp core/font_catalog.h
     core/font_filter.cpp core/font_filter.h
     core/font_list_model.cpp core/font_list_model.h
     core/fontconfig_source.cpp core/fontconfig_source.h
     core/platform.h
+    core/preview_layout.cpp core/preview_layout.h
     core/size_link.cpp core/size_link.h
     core/text_file.cpp core/text_file.h
     core/window_stacking.cpp core/window_stacking.h

@@ -24,6 +24,8 @@ struct AppContext
     SettingsLines settingsLines;
     QStringList favoriteLines;
     QStringList commandLinePaths;
+    // Files dropped on the main window, for the HTML font check.
+    QStringList droppedPaths;
 
     std::shared_ptr<Clipboard> clipboard;
     std::shared_ptr<Shell> shell;

@@ -3,37 +3,73 @@
 #include "core/font_list_model.h"
 #include "core/qt_platform.h"
 #include "main_window/app_context.h"
+#include "main_window/font_list_view.h"
 #include "main_window/preview_area.h"
 
+#include <QCursor>
+#include <QDropEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
+#include <QTimer>
+#include <QValidator>
 
 namespace typecask {
+
+namespace {
+
+constexpr int SampleTextLimit = 200;
+
+// The box holds at most 200 characters; a character outside the BMP counts once and is
+// never cut in half.
+class CodePointLimit final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return codePointCount(input) <= SampleTextLimit ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 Form1::Form1(AppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_model(new FontListModel(this))
 {
     setObjectName(u"Form1"_qs);
     Picture1 = new PreviewArea(this);
+    Picture1->setToolTip(QString());
     Text1 = new QLineEdit(this);
     Text1->setObjectName(u"Text1"_qs);
-    Text1->setMaxLength(200);
-    List1 = new QListView(this);
+    Text1->setValidator(new CodePointLimit(Text1));
+    Text1->setAcceptDrops(true);
+    Text1->installEventFilter(this);
+    List1 = new FontListView(this);
     List1->setObjectName(u"List1"_qs);
     List1->setModel(m_model);
     // Columns fill top to bottom, like the multi-column list box.
     List1->setFlow(QListView::TopToBottom);
     List1->setWrapping(true);
     List1->setResizeMode(QListView::Adjust);
-    List1->setUniformItemSizes(true);
-    List1->setLayoutMode(QListView::Batched);
-    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    List1->keyHandler = [this](int key) { return List1_KeyDown(key); };
+    List1->pressHandler = [this](Qt::MouseButton b, const QPoint& pos) { return List1_MouseDown(b, pos); };
 
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(List1, &QListView::clicked, this, &Form1::List1_Click);
+    connect(List1, &FontListView::selectionClicked, this, &Form1::List1_Click);
+    connect(List1, &FontListView::trackerTick, this, &Form1::Timer1_Timer);
+    connect(List1, &FontListView::doubleClicked, this, &Form1::fontDetailsRequested);
+    connect(Picture1, &PreviewArea::rightButtonPressed, this, [this](const QPoint& pos) {
+        m_context.state.ContextFontName = m_context.state.CurrentFontName;
+        Q_EMIT fontMenuRequested(pos);
+    });
+    connect(Picture1, &PreviewArea::mouseReleased, List1, &FontListView::stopTracker);
 
     // Load: the preview area's design font is the first current font.
-    m_context.state.CurrentFontName = Picture1->font().family();
+    m_context.state.CurrentFontName = QFontInfo(Picture1->font()).family();
     OokisaHenkou();
 }
 
@@ -52,8 +88,12 @@ void Form1::resizeEvent(QResizeEvent*)
     Text1->resize(width(), Text1->height());
     if (height() > List1->y())
         List1->setGeometry(0, List1->y(), width(), height() - List1->y());
-    const int columns = std::max(1, pixelsToTwips(List1->width()) / 3000);
-    List1->setGridSize(QSize(std::max(1, List1->viewport()->width() / columns), List1->fontMetrics().height() + 2));
+    m_previewWidth = Picture1->contentsRect().width();
+    m_previewHeight = Picture1->contentsRect().height();
+    m_columns = listColumnCount(pixelsToTwips(List1->width()));
+    const int rowHeight = List1->fontMetrics().height() + 2;
+    // From the frame's inside: the viewport itself is resized only once the list is shown.
+    List1->setGridSize(QSize(std::max(1, List1->contentsRect().width() / m_columns), rowHeight));
     ShowPreview(m_context.state.CurrentFontName);
 }
 
@@ -65,10 +105,96 @@ void Form1::Text1_Change()
     ShowPreview(m_context.state.CurrentFontName);
 }
 
-void Form1::List1_Click(const QModelIndex& index)
+bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    m_context.state.CurrentFontName = m_model->at(index.row());
+    if (watched == Text1 && Text1_Event(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form1::Text1_Event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        List1->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    case QEvent::FocusIn:
+        // After the click that gave the focus has placed the cursor.
+        QTimer::singleShot(0, Text1, &QLineEdit::selectAll);
+        return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* e = static_cast<QDropEvent*>(event);
+        if (e->mimeData()->hasUrls() || !e->mimeData()->hasText())
+            e->ignore();
+        else
+            e->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* e = static_cast<QDropEvent*>(event);
+        if (Text1_OLEDragDrop(*e->mimeData()))
+            e->acceptProposedAction();
+        else
+            e->ignore();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Form1::Text1_OLEDragDrop(const QMimeData& data)
+{
+    if (data.hasUrls() || !data.hasText())
+        return false;
+    // A dropped text replaces the sample, within the box's limit.
+    Text1->setText(leftCodePoints(data.text(), SampleTextLimit));
+    return true;
+}
+
+void Form1::List1_Click()
+{
+    m_context.state.CurrentFontName = List1->selectedName();
     ShowPreview(m_context.state.CurrentFontName);
+}
+
+void Form1::Timer1_Timer()
+{
+    const int row = List1->selectedRow();
+    if (row >= 0 && m_model->at(row) != m_context.state.CurrentFontName)
+        List1_Click();
+}
+
+bool Form1::List1_KeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Q_EMIT fontDetailsRequested();
+        return true;
+    case Qt::Key_Space:
+        m_context.state.ContextFontName = List1->selectedName();
+        Q_EMIT fontMenuRequested(
+            List1->viewport()->mapToGlobal(List1->visualRect(List1->currentIndex()).center()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form1::List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos)
+{
+    if (button != Qt::RightButton)
+        return false;
+    // The menu acts on the selected entry; the one under the mouse is not selected first.
+    m_context.state.ContextFontName = List1->selectedName();
+    Q_EMIT fontMenuRequested(globalPos);
+    return true;
 }
 
 void Form1::ShowPreview(const QString& fontName)
@@ -76,42 +202,33 @@ void Form1::ShowPreview(const QString& fontName)
     const AppState& s = m_context.state;
     if (fontName.isEmpty() || s.Loading)
         return;
+    ++m_previewCount;
     QFont font(fontName);
     font.setBold(s.PreviewBold);
     font.setItalic(s.PreviewItalic);
     font.setPointSize(s.PreviewSize);
+    font.setKerning(false); // characters sit where their own widths put them
+
     QImage& image = Picture1->clearImage();
-    QPainter p(&image);
+    QPainter p;
+    if (!p.begin(&image)) {
+        m_context.messageBox->warning(u"\""_qs + fontName + u"\"を正常に表示できませんでした"_qs);
+        return;
+    }
     p.setFont(font);
     p.setPen(Picture1->foreColor());
     const QFontMetricsF fm(font, &image);
-    const qreal areaWidth = Picture1->width();
-    const int areaHeight = Picture1->height();
-    qreal y = 0;
-    QString line;
-    qreal lineWidth = 0;
-    const QList<uint> codePoints = s.SampleText.toUcs4();
-    for (uint cp : codePoints) {
-        const QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
-        const qreal w = fm.horizontalAdvance(ch);
-        lineWidth += w;
-        if (lineWidth > areaWidth) {
-            p.drawText(QPointF(0, y + fm.ascent()), line);
-            y += fm.height();
-            if (y > areaHeight) {
-                line.clear();
-                break;
-            }
-            line = ch;
-            lineWidth = w;
-        } else {
-            line += ch;
-        }
-    }
-    if (!line.isEmpty() || y <= areaHeight)
-        p.drawText(QPointF(0, y + fm.ascent()), line);
+    const CharWidthFn widths =
+        m_widths.widths({fontName, s.PreviewSize, s.PreviewBold, s.PreviewItalic},
+                        [&fm](char32_t c) { return fm.horizontalAdvance(QString::fromUcs4(&c, 1)); });
+    m_lastLines = layoutPreview(s.SampleText, m_previewWidth, m_previewHeight, fm.height(), widths);
+    for (qsizetype i = 0; i < m_lastLines.lines.size(); ++i)
+        p.drawText(QPointF(0, i * fm.height() + fm.ascent()), m_lastLines.lines[i]);
     p.end();
     Picture1->update();
+
+    if (s.SubWindowShown)
+        Q_EMIT subWindowUpdateRequested(fontName);
     Q_EMIT previewCaptionChanged(fontName + u" -Typecask v201"_qs);
 }
 

@@ -2,14 +2,18 @@
 // main window's client area.
 #pragma once
 
+#include "core/preview_layout.h"
+
 #include <QLineEdit>
-#include <QListView>
 #include <QWidget>
+
+class QMimeData;
 
 namespace typecask {
 
 struct AppContext;
 class FontListModel;
+class FontListView;
 class PreviewArea;
 
 class Form1 final : public QWidget
@@ -22,25 +26,51 @@ public:
     // Re-stacks preview, text box and list for the current preview area size.
     void OokisaHenkou();
     void ShowPreview(const QString& fontName);
+    // A drop on the sample-text box: a text replaces the sample, files are refused.
+    bool Text1_OLEDragDrop(const QMimeData& data);
 
     PreviewArea* Picture1;
     QLineEdit* Text1;
-    QListView* List1;
+    FontListView* List1;
     FontListModel* fontModel() const { return m_model; }
+
+    double PreviewWidth() const { return m_previewWidth; }
+    int PreviewHeight() const { return m_previewHeight; }
+    int columnCount() const { return m_columns; }
+    // What the last preview drew, and how many previews were drawn (for the tests).
+    const PreviewLines& lastLines() const { return m_lastLines; }
+    int previewCount() const { return m_previewCount; }
 
 Q_SIGNALS:
     // The main window's caption follows the previewed family.
     void previewCaptionChanged(const QString& caption);
+    // ContextFontName is set; the main window opens the font menu in its list form.
+    void fontMenuRequested(const QPoint& globalPos);
+    // The font details window for CurrentFontName (built by its own window).
+    void fontDetailsRequested();
+    // The open floating sample window follows the preview (step 9).
+    void subWindowUpdateRequested(const QString& fontName);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Text1_Change();
-    void List1_Click(const QModelIndex& index);
+    void List1_Click();
+    bool List1_KeyDown(int key);
+    bool List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
+    void Timer1_Timer();
+    bool Text1_Event(QEvent* event);
 
     AppContext& m_context;
     FontListModel* m_model;
+    CharWidthCache m_widths;
+    PreviewLines m_lastLines;
+    double m_previewWidth = 0;
+    int m_previewHeight = 0;
+    int m_columns = 1;
+    int m_previewCount = 0;
 };
 
 } // namespace typecask

@@ -1,30 +1,45 @@
 #include "main_window/mdi_form1.h"
 
+#include "colour_tools/pick_color.h"
+#include "core/colour.h"
 #include "core/font_list_model.h"
 #include "core/qt_platform.h"
 #include "core/size_link.h"
 #include "main_window/app_context.h"
+#include "main_window/font_list_view.h"
 #include "main_window/form1.h"
+#include "main_window/preview_area.h"
 #include "storage/favorites_file.h"
 #include "storage/settings_file.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QListView>
-#include <QMenuBar>
+#include <QLayout>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <QToolButton>
+#include <algorithm>
 
 namespace typecask {
 
 namespace {
+
 // The window's design width; its height follows the preview size step.
 constexpr int DesignWidthTwips = 11400;
+
+std::int32_t toColour(const QColor& c)
+{
+    return Rgb(c.red(), c.green(), c.blue());
+}
+
+QColor fromColour(std::int32_t v)
+{
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
+
 } // namespace
 
 MDIForm1::MDIForm1(AppContext& context, QWidget* parent)
@@ -33,118 +48,11 @@ MDIForm1::MDIForm1(AppContext& context, QWidget* parent)
     setObjectName(u"MDIForm1"_qs);
     setWindowTitle(u"Typecask v2.01"_qs);
     setAcceptDrops(true);
-    createMenus();
     createBars();
+    createMenus();
 }
 
 MDIForm1::~MDIForm1() = default;
-
-void MDIForm1::createMenus()
-{
-    QMenu* file = menuBar()->addMenu(u"ファイル(&F)"_qs);
-    file->setObjectName(u"file_bar"_qs);
-    QAction* open = file->addAction(u"開く(&O)"_qs);
-    open->setObjectName(u"file_bar0(0)"_qs);
-    open->setEnabled(false); // the HTML font check arrives with its window
-    file->addSeparator();
-    QAction* quit = file->addAction(u"終了(&X)"_qs);
-    quit->setObjectName(u"file_bar0(2)"_qs);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-}
-
-void MDIForm1::createBars()
-{
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-
-    m_Picture1 = new QWidget(central);
-    m_Picture1->setObjectName(u"Picture1"_qs);
-    auto* strip = new QHBoxLayout(m_Picture1);
-    strip->setContentsMargins(4, 2, 4, 2);
-    m_Combo1 = new QComboBox(m_Picture1);
-    m_Combo1->setObjectName(u"Combo1"_qs);
-    m_Combo1->setToolTip(u"フォントの大きさ"_qs);
-    strip->addWidget(m_Combo1);
-    m_Check3 = new QCheckBox(m_Picture1);
-    m_Check3->setObjectName(u"Check3"_qs);
-    m_Check3->setToolTip(u"ウインドウを常に手前に表示"_qs);
-    strip->addWidget(m_Check3);
-    strip->addStretch();
-    outer->addWidget(m_Picture1);
-
-    m_Picture3 = new QWidget(central);
-    m_Picture3->setObjectName(u"Picture3"_qs);
-    auto* html = new QHBoxLayout(m_Picture3);
-    html->setContentsMargins(4, 2, 4, 2);
-    m_Combo3 = new QComboBox(m_Picture3);
-    m_Combo3->setObjectName(u"Combo3"_qs);
-    m_Combo3->setEditable(true);
-    m_Combo2 = new QComboBox(m_Picture3);
-    m_Combo2->setObjectName(u"Combo2"_qs);
-    m_Combo2->setEditable(true);
-    html->addWidget(m_Combo3);
-    html->addWidget(m_Combo2);
-    html->addStretch();
-    m_Picture3->hide();
-    outer->addWidget(m_Picture3);
-
-    auto* middle = new QHBoxLayout;
-    middle->setSpacing(0);
-    m_Picture2 = new QWidget(central);
-    m_Picture2->setObjectName(u"Picture2"_qs);
-    auto* filters = new QVBoxLayout(m_Picture2);
-    filters->setContentsMargins(4, 4, 4, 4);
-    const QString optionTips[2] = {u"ﾌｫﾝﾄ一覧にすべてのタイプのﾌｫﾝﾄを表示します"_qs,
-                                   u"ﾌｫﾝﾄ一覧にTrueTypeﾌｫﾝﾄのみ表示します"_qs};
-    const QString optionText[2] = {u"すべて"_qs, u"TrueType"_qs};
-    for (int i = 0; i < 2; ++i) {
-        m_Option1[i] = new QRadioButton(optionText[i], m_Picture2);
-        m_Option1[i]->setObjectName(u"Option1(%1)"_qs.arg(i));
-        m_Option1[i]->setToolTip(optionTips[i]);
-        filters->addWidget(m_Option1[i]);
-        connect(m_Option1[i], &QRadioButton::clicked, this, &MDIForm1::ListChenge);
-    }
-    m_Option1[1]->setChecked(true);
-    const QString checkText[4] = {u"日本語"_qs, u"欧文"_qs, u"記号"_qs, u"その他"_qs};
-    const QString checkTips[4] = {u"フォント一覧に日本語フォントを表示するか、表示しないかを選択"_qs,
-                                  u"フォント一覧に欧文フォントを表示するか、しないかを選択"_qs,
-                                  u"フォント一覧に記号フォントを表示するか、しないかを選択"_qs,
-                                  u"フォント一覧にその他のフォントを表示するか、しないかを選択"_qs};
-    for (int i = 0; i < 4; ++i) {
-        m_Check4[i] = new QCheckBox(checkText[i], m_Picture2);
-        m_Check4[i]->setObjectName(u"Check4(%1)"_qs.arg(i));
-        m_Check4[i]->setToolTip(checkTips[i]);
-        filters->addWidget(m_Check4[i]);
-        connect(m_Check4[i], &QCheckBox::clicked, this, &MDIForm1::ListChenge);
-    }
-    filters->addStretch();
-    middle->addWidget(m_Picture2);
-
-    m_form1 = new Form1(m_context, central);
-    middle->addWidget(m_form1, 1);
-    connect(m_form1, &Form1::previewCaptionChanged, this, &QWidget::setWindowTitle);
-
-    m_Picture8 = new QWidget(central);
-    m_Picture8->setObjectName(u"Picture8"_qs);
-    auto* pane = new QVBoxLayout(m_Picture8);
-    pane->setContentsMargins(0, 0, 0, 0);
-    m_List1 = new QListView(m_Picture8);
-    m_List1->setObjectName(u"List1"_qs);
-    m_List1->setModel(m_favorites);
-    m_List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    pane->addWidget(m_List1);
-    m_Picture8->hide();
-    middle->addWidget(m_Picture8);
-    outer->addLayout(middle, 1);
-
-    setCentralWidget(central);
-
-    connect(m_Combo1, &QComboBox::activated, this, &MDIForm1::Combo1_Click);
-    connect(m_Check3, &QCheckBox::clicked, this,
-            [this](bool checked) { SetAlwaysOnTop(m_context.state, *this, checked); });
-}
 
 void MDIForm1::applySettings()
 {
@@ -202,10 +110,20 @@ void MDIForm1::MDIForm_Load()
 
     // 9-11: loaded; the font list and the first preview.
     m_context.state.Loading = false;
+    MDIForm_Resize();
     ListChenge();
     m_form1->Text1->setText(m_context.state.SampleTextWestern);
     if (m_form1->Text1->text() == m_context.state.SampleText && m_context.state.SampleText.isEmpty())
         m_form1->ShowPreview(m_context.state.CurrentFontName); // an empty text fires no change
+}
+
+void MDIForm1::MDIForm_Resize()
+{
+    if (m_context.state.Loading)
+        return;
+    // The layouts give Form1 the client area left by the strips and the favourites list
+    // the pane's height below its buttons; run them now rather than on the next event.
+    centralWidget()->layout()->activate();
 }
 
 void MDIForm1::Combo1_Click(int index)
@@ -228,7 +146,57 @@ void MDIForm1::ListChenge()
         filter.categories[i] = m_Check4[i]->isChecked();
     filter.allFontTypes = m_Option1[0]->isChecked();
     filter.showVerticalFonts = m_context.state.ShowVerticalFonts;
+    QListView* list = m_form1->List1;
+    list->setUpdatesEnabled(false);
     m_form1->fontModel()->setNames(m_context.sortedLists().names(filter));
+    list->setUpdatesEnabled(true);
+}
+
+void MDIForm1::pickColour(bool background)
+{
+    PreviewArea* area = m_form1->Picture1;
+    const std::int32_t picked =
+        PickColor(m_context, this, background ? PickMode::BackColour : PickMode::TextColour,
+                  toColour(area->foreColor()), toColour(area->backColor()));
+    if (picked == NoColour)
+        return;
+    if (background)
+        area->setBackColor(fromColour(picked));
+    else
+        area->setForeColor(fromColour(picked));
+    m_form1->ShowPreview(m_context.state.CurrentFontName);
+    // The open floating window takes the new background with its own part.
+}
+
+void MDIForm1::setSampleText(const QString& text)
+{
+    m_form1->Text1->setText(text);
+}
+
+void MDIForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); }))
+        event->acceptProposedAction();
+}
+
+void MDIForm1::dropEvent(QDropEvent* event)
+{
+    if (MDIForm_OLEDragDrop(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+bool MDIForm1::MDIForm_OLEDragDrop(const QMimeData& data)
+{
+    QStringList paths;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    if (paths.isEmpty())
+        return false;
+    // Read by the HTML font check, in drop order.
+    m_context.droppedPaths = paths;
+    return true;
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)

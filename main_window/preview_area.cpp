@@ -1,5 +1,6 @@
 #include "main_window/preview_area.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -15,8 +16,12 @@ QImage& PreviewArea::clearImage()
 {
     const qreal ratio = devicePixelRatioF();
     const QSize px = size() * ratio;
-    if (m_image.size() != px)
+    if (m_image.size() != px.expandedTo(QSize(1, 1))) {
         m_image = QImage(px.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        // Points become the same pixels as on the widget itself.
+        m_image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+        m_image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    }
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(m_back);
     return m_image;
@@ -30,6 +35,17 @@ void PreviewArea::paintEvent(QPaintEvent* event)
         p.drawImage(event->rect(), m_image,
                     QRectF(event->rect().topLeft() * m_image.devicePixelRatio(),
                            event->rect().size() * m_image.devicePixelRatio()));
+}
+
+void PreviewArea::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        Q_EMIT rightButtonPressed(event->globalPosition().toPoint());
+}
+
+void PreviewArea::mouseReleaseEvent(QMouseEvent*)
+{
+    Q_EMIT mouseReleased();
 }
 
 } // namespace typecask

@@ -22,8 +22,14 @@ public:
     QImage& clearImage();
     const QImage& image() const { return m_image; }
 
+Q_SIGNALS:
+    void rightButtonPressed(const QPoint& globalPos);
+    void mouseReleased();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage m_image;

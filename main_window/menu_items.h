@@ -1,0 +1,13 @@
+// Menu pieces shared by the menu bar and the font context menu.
+#pragma once
+
+#include <QString>
+
+class QMenu;
+
+namespace typecask {
+
+// The seven font-name forms (item 1 a separator), named name(0) .. name(6).
+void addFontNameForms(QMenu* menu, const QString& first, const QString& name);
+
+} // namespace typecask
