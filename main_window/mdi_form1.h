@@ -24,7 +24,7 @@ class Form1;
 class FontListModel;
 class FontListView;
 
-class MDIForm1 final : public QMainWindow, private StackingHost
+class MDIForm1 final : public QMainWindow, public StackingHost
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MDIForm1)

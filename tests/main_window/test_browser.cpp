@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace typecask;
@@ -431,8 +432,20 @@ TEST_F(Browser, PreviewWrapsAndStopsInTheArea)
     const QColor fore = form1->Picture1->foreColor();
     const QColor back = form1->Picture1->backColor();
     const int beforePick = form1->previewCount();
+    QStringList pickers;
+    auto cancelPicker = [&pickers] {
+        QTimer::singleShot(0, [&pickers] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            pickers.append(dialog->objectName() + u' ' + dialog->windowTitle());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    };
+    cancelPicker();
     child<QAbstractButton>(u"Command1"_qs)->click();
+    cancelPicker();
     action(u"chenge_backcolor_Bar"_qs)->trigger();
+    EXPECT_EQ(pickers, (QStringList{u"Form2 色指定"_qs, u"Form2 色指定"_qs}));
     EXPECT_EQ(form1->Picture1->foreColor(), fore);
     EXPECT_EQ(form1->Picture1->backColor(), back);
     EXPECT_EQ(form1->previewCount(), beforePick);
