@@ -1,5 +1,7 @@
 #include "main_window/mdi_form1.h"
 
+#include "main_window/mnemonic_menu.h"
+
 #include "colour_tools/pick_color.h"
 #include "core/colour.h"
 #include "core/font_list_model.h"
@@ -50,6 +52,7 @@ MDIForm1::MDIForm1(AppContext& context, QWidget* parent)
     setAcceptDrops(true);
     createBars();
     createMenus();
+    skipDisabledMnemonics(this);
 }
 
 MDIForm1::~MDIForm1() = default;
