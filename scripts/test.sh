@@ -14,11 +14,5 @@ if [ "${TYPECASK_SANITIZE:-0}" = 1 ]; then
 fi
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build"
-# Tests that need a real window manager interaction run on a private X server.
-if [ -z "${DISPLAY:-}" ] && command -v Xvfb >/dev/null; then
-  Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
-  export TYPECASK_XVFB_DISPLAY=:97
-fi
+# Tests marked XVFB start their own X server (tests/xvfb_run.sh).
 ctest --test-dir "$build" --output-on-failure -j2

@@ -45,6 +45,8 @@ Seen openFromEditMenu(MDIForm1& w, Qt::Key letter)
         done = true;
     };
     QTimer::singleShot(0, look);
+    w.raise();
+    w.activateWindow();
     QApplication::setActiveWindow(&w);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
