@@ -6,6 +6,8 @@
 #include "main_window/form1.h"
 #include "main_window/preview_area.h"
 
+#include <QFontInfo>
+
 namespace typecask {
 
 namespace {
@@ -30,8 +32,10 @@ ClipboardContent CurrentSampleContent(const AppContext& context, const Form1& fo
 ClipboardContent DefaultSettingsContent(const AppContext& context, const Form1& form1, Alignment alignment)
 {
     const QString space = u" "_qs;
-    return {MakeRTF2(context.catalog, form1.Text1->font().family(), space, 9, 0, false, false, alignment),
-            space};
+    // The family the box really draws in: its font may name a desktop alias ("Sans Serif")
+    // that no word processor and no font table entry knows.
+    const QString family = QFontInfo(form1.Text1->font()).family();
+    return {MakeRTF2(context.catalog, family, space, 9, 0, false, false, alignment), space};
 }
 
 void MakeRTF(AppContext& context, const Form1& form1, Alignment alignment)
