@@ -160,7 +160,6 @@ TEST_F(CopyMenus, DragAreasOfferTheSampleAndTheDefaultSettings)
     const ClipboardContent plain = standard->content();
     EXPECT_EQ(plain.text, u" ");
     const QString boxFamily = QFontInfo(form1->Text1->font()).family();
-    EXPECT_TRUE(context->catalog.find(boxFamily)) << boxFamily.toStdString();
     EXPECT_EQ(plain.rtf,
               MakeRTF2(context->catalog, boxFamily, u" "_qs, 9, 0, false, false, Alignment::Right));
     EXPECT_TRUE(plain.rtf.contains("\\plain\\f2\\fs18\\qr "));
