@@ -111,7 +111,7 @@ Form9::Form9(AppContext& context, StackingHost& host, QWidget* parent) : QDialog
         colon->setGeometry(twipsRect(1800, 1230 + row * 270, 240, RowHeight));
     }
     for (int i = 0; i < 5; ++i) {
-        auto* line = new QFrame(this);
+        auto* line = m_lines[static_cast<std::size_t>(i)] = new QFrame(this);
         line->setObjectName(u"Line%1"_qs.arg(i + 1));
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
@@ -142,6 +142,11 @@ void Form9::fill(const FontDetailsView& view)
     // The whole sample shows, with the margin the labels keep at the top.
     const int height = sample->geometry().bottom() + twipsToPixels(Margin);
     setFixedSize(width, height);
+    // The separators and the name run across a window widened for a wide sample.
+    for (QFrame* line : m_lines)
+        line->resize(width - 2 * twipsToPixels(120), line->height());
+    QLabel* name = label(DetailsFaceName);
+    name->resize(width - name->x() - twipsToPixels(120), name->height());
     update();
 }
 

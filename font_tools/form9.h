@@ -8,6 +8,7 @@
 #include <QSet>
 #include <array>
 
+class QFrame;
 class QLabel;
 
 namespace typecask {
@@ -34,6 +35,7 @@ protected:
 
 private:
     std::array<QLabel*, FontDetailsLabelCount> m_Label1{};
+    std::array<QFrame*, 5> m_lines{};
     // Keys pressed while the window is open; the release of the key that opened it is not one.
     QSet<int> m_keysDown;
 };
