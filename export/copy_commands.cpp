@@ -55,8 +55,13 @@ void MakeTag(AppContext& context, const Form1& form1, const QString& combo2Text,
 
 void CopyFontName(AppContext& context, int index)
 {
+    // A name the copy takes from the preview is not kept: left in ContextFontName it would
+    // be copied again after the preview has moved on to another family.
+    const bool fromPreview = context.state.ContextFontName.isEmpty();
     if (std::optional<ClipboardContent> content = FontCoy_Bar_Click(context.state, index))
         context.clipboard->set(*content);
+    if (fromPreview)
+        context.state.ContextFontName.clear();
 }
 
 } // namespace typecask

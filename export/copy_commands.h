@@ -26,7 +26,7 @@ void MakeRTF(AppContext& context, const Form1& form1, Alignment alignment);
 void MakeTag(AppContext& context, const Form1& form1, const QString& combo2Text, const QString& combo3Text);
 
 // The font-name form index (0, 2..6) of ContextFontName, or of the preview font when no
-// font menu has set one.
+// font menu has set one; ContextFontName is then left empty.
 void CopyFontName(AppContext& context, int index);
 
 } // namespace typecask

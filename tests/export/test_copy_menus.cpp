@@ -117,6 +117,12 @@ TEST_F(CopyMenus, FontNameFormsFromBothMenus)
         }
     }
     EXPECT_EQ(action(u"FaceCopy_bar0(3)"_qs)->text(), u"FACE=フォント名");
+
+    // The next family previewed is the next one copied.
+    clickRow(list, rowOf(u"IPAゴシック"_qs));
+    action(u"FaceCopy_bar0(0)"_qs)->trigger();
+    EXPECT_EQ(clipboard->content.text, u"IPAゴシック");
+    EXPECT_TRUE(state().ContextFontName.isEmpty());
 }
 
 TEST_F(CopyMenus, DismissedPopupLeavesItsNameForTheEditMenu)
