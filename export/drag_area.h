@@ -15,6 +15,8 @@ public:
     enum class Kind { CurrentSample, DefaultSample };
     DragArea(Kind kind, std::function<ClipboardContent()> content, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    // What a drag started now would offer.
+    ClipboardContent content() const { return m_content(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,5 +5,6 @@ list(APPEND TYPECASK_CORE_SOURCES
     export/string_table.cpp export/string_table.h
 )
 list(APPEND TYPECASK_UI_SOURCES
+    export/copy_commands.cpp export/copy_commands.h
     export/drag_area.cpp export/drag_area.h
 )

@@ -2,3 +2,6 @@
 list(APPEND TYPECASK_CORE_SOURCES
     font_tools/font_details.cpp font_tools/font_details.h
 )
+list(APPEND TYPECASK_UI_SOURCES
+    font_tools/form9.cpp font_tools/form9.h
+)

@@ -3,6 +3,8 @@
 #include "main_window/mdi_form1.h"
 
 #include "core/app_state.h"
+#include "export/copy_commands.h"
+#include "export/drag_area.h"
 #include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "main_window/strip_icons.h"
@@ -125,6 +127,8 @@ void MDIForm1::createBars()
     m_Picture8->setVisible(m_Check10->isChecked());
 
     connect(m_form1, &Form1::previewCaptionChanged, this, &QWidget::setWindowTitle);
+    connect(m_form1, &Form1::fontDetailsRequested, this,
+            [this] { showFontDetails(m_context.state.CurrentFontName); });
     connect(m_form1, &Form1::fontMenuRequested, this,
             [this](const QPoint& pos) { openFontMenu(FontMenuForm::FontList, pos); });
 }
@@ -165,6 +169,19 @@ QWidget* MDIForm1::createButtonStrip(QWidget* parent)
     m_Check5 = toolButton(bar, u"Check5"_qs, u"HTML作成ﾒﾆｭｰを表示"_qs, stripIcon(StripIcon::HtmlBar), true);
     m_Check6 = toolButton(bar, u"Check6"_qs, u"RTF作成ﾒﾆｭｰを表示"_qs, stripIcon(StripIcon::RtfBar), true);
     m_Check10 = toolButton(bar, u"Check10"_qs, u"お気に入りの表示"_qs, stripIcon(StripIcon::Favorites), true);
+    separator(bar);
+    const auto dragArea = [bar](const QString& name, const QString& tip, DragArea::Kind kind,
+                                std::function<ClipboardContent()> content) {
+        auto* area = new DragArea(kind, std::move(content), bar);
+        area->setObjectName(name);
+        area->setToolTip(tip);
+        bar->layout()->addWidget(area);
+    };
+    dragArea(u"Picture4"_qs, u"ここをドラッグしてＲＴＦ形式でコピーできます。"_qs,
+             DragArea::Kind::CurrentSample,
+             [this] { return CurrentSampleContent(m_context, *m_form1, alignment()); });
+    dragArea(u"Picture5"_qs, u"標準の設定をドラッグできます。"_qs, DragArea::Kind::DefaultSample,
+             [this] { return DefaultSettingsContent(m_context, *m_form1, alignment()); });
     static_cast<QBoxLayout*>(bar->layout())->addStretch();
 
     connect(m_Combo1, &QComboBox::activated, this, &MDIForm1::Combo1_Click);
@@ -225,7 +242,8 @@ QWidget* MDIForm1::createHtmlBar(QWidget* parent)
                        stripIcon(StripIcon::RandomColour)));
     pending(
         toolButton(bar, u"Command4"_qs, u"HTML形式グラデーションの作成"_qs, stripIcon(StripIcon::Gradient)));
-    pending(toolButton(bar, u"Command3"_qs, u"HTML形式でコピー"_qs, stripIcon(StripIcon::Copy)));
+    connect(toolButton(bar, u"Command3"_qs, u"HTML形式でコピー"_qs, stripIcon(StripIcon::Copy)),
+            &QToolButton::clicked, this, &MDIForm1::MakeTag);
     static_cast<QBoxLayout*>(bar->layout())->addStretch();
     return bar;
 }
@@ -236,7 +254,7 @@ QWidget* MDIForm1::createRtfBar(QWidget* parent)
     const StripIcon align[3] = {StripIcon::AlignLeft, StripIcon::AlignCentre, StripIcon::AlignRight};
     const QString tips[3] = {u"左揃え"_qs, u"中央揃え"_qs, u"右揃え"_qs};
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(bar);
+        auto* b = m_Option3[i] = new QRadioButton(bar);
         b->setObjectName(u"Option3(%1)"_qs.arg(i));
         b->setIcon(stripIcon(align[i]));
         b->setToolTip(tips[i]);
@@ -248,7 +266,8 @@ QWidget* MDIForm1::createRtfBar(QWidget* parent)
                        stripIcon(StripIcon::RandomColour)));
     pending(
         toolButton(bar, u"Command8"_qs, u"RTF形式でグラデーションの作成"_qs, stripIcon(StripIcon::Gradient)));
-    pending(toolButton(bar, u"Command7"_qs, u"RTF形式でコピー"_qs, stripIcon(StripIcon::Copy)));
+    connect(toolButton(bar, u"Command7"_qs, u"RTF形式でコピー"_qs, stripIcon(StripIcon::Copy)),
+            &QToolButton::clicked, this, &MDIForm1::MakeRTF);
     static_cast<QBoxLayout*>(bar->layout())->addStretch();
     return bar;
 }

@@ -4,6 +4,7 @@
 #include "core/favorites_edit.h"
 #include "core/font_list_model.h"
 #include "core/qt_platform.h"
+#include "export/copy_commands.h"
 #include "main_window/app_context.h"
 #include "main_window/font_list_view.h"
 #include "main_window/form1.h"
@@ -86,7 +87,11 @@ bool MDIForm1::List1_KeyDown(int key)
         return true;
     case Qt::Key_Left:
     case Qt::Key_Right:
-        // The font details window for CurrentFontName opens here once it exists.
+        // Without a selection there is no name to show, and the preview font stays.
+        if (m_List1->selectedRow() >= 0) {
+            m_context.state.CurrentFontName = m_List1->selectedName();
+            showFontDetails(m_context.state.CurrentFontName);
+        }
         return true;
     default:
         return false;
@@ -118,28 +123,36 @@ void MDIForm1::createFontMenu()
     m_popupcopy_bar5 = m_faceBar->addAction(u"お気に入りに追加"_qs);
     m_popupcopy_bar5->setObjectName(u"popupcopy_bar5"_qs);
     m_faceBar->addSeparator();
-    // The copy commands arrive with the copy menus.
     QMenu* names = m_faceBar->addMenu(u"フォント名をコピー"_qs);
     names->menuAction()->setObjectName(u"popupcopy_bar1"_qs);
     names->setObjectName(u"FontCoy_Bar"_qs);
-    addFontNameForms(names, u"フォント名をコピー"_qs, u"FontCoy_Bar"_qs);
-    names->menuAction()->setEnabled(false);
+    addFontNameForms(names, u"フォント名をコピー"_qs, u"FontCoy_Bar"_qs,
+                     [this](int i) { CopyFontName(m_context, i); });
     m_faceBar->addSeparator();
     QAction* html = m_faceBar->addAction(u"HTML形式でコピー"_qs);
     html->setObjectName(u"popupcopy_bar3"_qs);
-    html->setEnabled(false);
     QAction* rtf = m_faceBar->addAction(u"RTF形式でコピー"_qs);
     rtf->setObjectName(u"popupcopy_bar2"_qs);
-    rtf->setEnabled(false);
     m_faceBar->addSeparator();
     QAction* details = m_faceBar->addAction(u"詳細"_qs);
     details->setObjectName(u"popupcopy_bar4"_qs);
-    details->setEnabled(false); // the font details window comes with its own part
 
     connect(m_faceBar, &QMenu::aboutToShow, this, &MDIForm1::face_bar_Click);
     connect(m_popupcopy_bar6, &QAction::triggered, this, &MDIForm1::removeSelectedFavorite);
     connect(m_popupcopy_bar5, &QAction::triggered, this,
             [this] { AddContextFavorite(m_context.state, *m_favorites, *m_context.messageBox); });
+    connect(html, &QAction::triggered, this, &MDIForm1::MakeTag);
+    connect(rtf, &QAction::triggered, this, &MDIForm1::MakeRTF);
+    connect(details, &QAction::triggered, this, &MDIForm1::popupcopy_bar4_Click);
+}
+
+void MDIForm1::popupcopy_bar4_Click()
+{
+    AppState& s = m_context.state;
+    if (s.ContextFontName.isEmpty())
+        s.ContextFontName = s.CurrentFontName;
+    showFontDetails(s.ContextFontName);
+    s.ContextFontName.clear();
 }
 
 void MDIForm1::face_bar_Click()

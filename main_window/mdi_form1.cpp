@@ -7,6 +7,8 @@
 #include "core/font_list_model.h"
 #include "core/qt_platform.h"
 #include "core/size_link.h"
+#include "export/copy_commands.h"
+#include "font_tools/form9.h"
 #include "main_window/app_context.h"
 #include "main_window/font_list_view.h"
 #include "main_window/form1.h"
@@ -169,6 +171,29 @@ void MDIForm1::pickColour(bool background)
         area->setForeColor(fromColour(picked));
     m_form1->ShowPreview(m_context.state.CurrentFontName);
     // The open floating window takes the new background with its own part.
+}
+
+void MDIForm1::MakeRTF()
+{
+    typecask::MakeRTF(m_context, *m_form1, alignment());
+}
+
+void MDIForm1::MakeTag()
+{
+    typecask::MakeTag(m_context, *m_form1, m_Combo2->currentText(), m_Combo3->currentText());
+}
+
+Alignment MDIForm1::alignment() const
+{
+    for (int i = 0; i < 3; ++i)
+        if (m_Option3[i]->isChecked())
+            return static_cast<Alignment>(i);
+    return Alignment::Left;
+}
+
+void MDIForm1::showFontDetails(const QString& name)
+{
+    OpenFontDetails(m_context, *this, this, name, m_form1->Text1->text());
 }
 
 void MDIForm1::setSampleText(const QString& text)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/window_stacking.h"
+#include "export/rtf_writer.h"
 
 #include <QMainWindow>
 #include <array>
@@ -50,6 +51,14 @@ public:
     void openFontMenu(FontMenuForm form, const QPoint& globalPos);
     QMenu* fontMenu() const { return m_faceBar; }
 
+    // The copy commands of the Edit menu, the bars and the font menu.
+    void MakeRTF();
+    void MakeTag();
+    // The RTF alignment chosen with Option3(0..2).
+    Alignment alignment() const;
+    // The details window for a family, shown modal.
+    void showFontDetails(const QString& name);
+
     Form1* form1() const { return m_form1; }
     FontListModel* favorites() const { return m_favorites; }
     FontListView* favoritesView() const { return m_List1; }
@@ -81,6 +90,7 @@ private:
     void Timer1_Timer();
     void removeSelectedFavorite();
     void face_bar_Click();
+    void popupcopy_bar4_Click();
 
     void applySettings();
     void Combo1_Click(int index);
@@ -116,6 +126,7 @@ private:
     QToolButton* m_Command16 = nullptr;
     std::array<QRadioButton*, 2> m_Option1{};
     std::array<QCheckBox*, 4> m_Check4{};
+    std::array<QRadioButton*, 3> m_Option3{};
     FontListView* m_List1 = nullptr; // the favourites list
 
     // View menu items that carry check marks.

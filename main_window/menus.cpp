@@ -2,6 +2,7 @@
 // shown disabled.
 #include "main_window/mdi_form1.h"
 
+#include "export/copy_commands.h"
 #include "main_window/app_context.h"
 #include "main_window/menu_items.h"
 
@@ -40,7 +41,8 @@ QAction* checkable(QAction* a)
 
 } // namespace
 
-void addFontNameForms(QMenu* menu, const QString& first, const QString& name)
+void addFontNameForms(QMenu* menu, const QString& first, const QString& name,
+                      const std::function<void(int)>& chosen)
 {
     const QString forms[7] = {first,
                               QString(),
@@ -53,7 +55,8 @@ void addFontNameForms(QMenu* menu, const QString& first, const QString& name)
         if (i == 1)
             menu->addSeparator()->setObjectName(u"%1(1)"_qs.arg(name));
         else
-            item(menu, forms[i], u"%1(%2)"_qs.arg(name).arg(i));
+            QObject::connect(item(menu, forms[i], u"%1(%2)"_qs.arg(name).arg(i)), &QAction::triggered, menu,
+                             [chosen, i] { chosen(i); });
     }
 }
 
@@ -69,11 +72,13 @@ void MDIForm1::createMenus()
     edit->setObjectName(u"Hensyuu_Bar"_qs);
     QMenu* copy = submenu(edit, u"コピー(&C)"_qs, u"Copy_Bar"_qs);
     QMenu* faces = submenu(copy, u"フォント名をコピー(&C)"_qs, u"FaceCopy_bar"_qs);
-    addFontNameForms(faces, u"フォント名をコピー(&C)"_qs, u"FaceCopy_bar0"_qs);
+    addFontNameForms(faces, u"フォント名をコピー(&C)"_qs, u"FaceCopy_bar0"_qs,
+                     [this](int i) { CopyFontName(m_context, i); });
     copy->addSeparator();
-    item(copy, u"HTML形式でコピー(&H)"_qs, u"HTMLcopy_Bar"_qs);
-    item(copy, u"RTF形式でコピー(&R)"_qs, u"RTFcopy_BAR"_qs);
-    copy->menuAction()->setEnabled(false); // the copy commands arrive with their own part
+    connect(item(copy, u"HTML形式でコピー(&H)"_qs, u"HTMLcopy_Bar"_qs), &QAction::triggered, this,
+            &MDIForm1::MakeTag);
+    connect(item(copy, u"RTF形式でコピー(&R)"_qs, u"RTFcopy_BAR"_qs), &QAction::triggered, this,
+            &MDIForm1::MakeRTF);
     edit->addSeparator();
     connect(item(edit, u"フォントの色を変更(&F)"_qs, u"chenge_FontColor_bar"_qs), &QAction::triggered, this,
             [this] { pickColour(false); });

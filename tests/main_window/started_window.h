@@ -1,0 +1,107 @@
+// A started main window over a small fake font set, with fake desktop services, for tests
+// that drive the real widgets.
+#pragma once
+
+#include "core/font_list_model.h"
+#include "fakes/fake_font_source.h"
+#include "fakes/fake_platform.h"
+#include "main_window/app_context.h"
+#include "main_window/font_list_view.h"
+#include "main_window/form1.h"
+#include "main_window/mdi_form1.h"
+#include "main_window/start_up.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+// Readable failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace typecask::uitest {
+
+class StartedWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        qputenv("XDG_DATA_HOME", dir.filePath(u"data"_qs).toLocal8Bit());
+        auto src = std::make_shared<fakes::FakeFontSource>();
+        src->add(u"DejaVu Serif"_qs, 0, 4)
+            .add(u"IPAゴシック"_qs, 128, 4)
+            .add(u"DejaVu Sans"_qs, 0, 4)
+            .add(u"Fixed"_qs, 0, 1);
+        context = std::make_unique<AppContext>();
+        context->programFolder = dir.path();
+        context->clipboard = clipboard;
+        context->messageBox = messages;
+        context->shell = std::make_shared<fakes::FakeShell>();
+        main = StartUp(*context, src);
+        form1 = main->form1();
+        list = form1->List1;
+    }
+
+    template <typename T = QWidget> T* child(const QString& name) const
+    {
+        T* w = main->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+
+    QAction* action(const QString& name) const { return child<QAction>(name); }
+
+    void clickRow(QListView* view, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QRect r = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), button, {}, r.center());
+    }
+
+    // The row of a family in the font list.
+    int rowOf(const QString& name) const
+    {
+        return static_cast<int>(form1->fontModel()->names().indexOf(name));
+    }
+
+    // Arms the inspection of the next modal window: inspect runs on it, then it gets a
+    // left click, which must close it. Returns the names of the windows seen.
+    std::shared_ptr<QStringList> onNextModal(std::function<void(QWidget*)> inspect = {})
+    {
+        auto seen = std::make_shared<QStringList>();
+        QTimer::singleShot(0, [seen, inspect] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w)
+                return;
+            seen->append(w->objectName());
+            if (inspect)
+                inspect(w);
+            if (w->isVisible())
+                QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+            if (w->isVisible()) {
+                seen->append(u"still open"_qs);
+                w->close();
+            }
+        });
+        return seen;
+    }
+
+    AppState& state() { return context->state; }
+
+    QTemporaryDir dir;
+    std::shared_ptr<fakes::FakeClipboard> clipboard = std::make_shared<fakes::FakeClipboard>();
+    std::shared_ptr<fakes::FakeMessageBox> messages = std::make_shared<fakes::FakeMessageBox>();
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<MDIForm1> main;
+    Form1* form1 = nullptr;
+    FontListView* list = nullptr;
+};
+
+} // namespace typecask::uitest
