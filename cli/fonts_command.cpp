@@ -10,7 +10,7 @@ namespace typecask::cli {
 
 namespace {
 
-const char* const ListNames[CatalogListCount] = {"japanese-truetype", "japanese-other", "western-truetype",
+const char* const ListNames[CatalogListCount] = {"japanese-truetype", "japanese-other",  "western-truetype",
                                                  "western-other",     "symbol-truetype", "symbol-other",
                                                  "other-truetype",    "other-other"};
 
@@ -67,9 +67,9 @@ int fontsCommand(const QStringList& args, Streams io)
     if (details) {
         for (const FontCatalog::Entry& e : catalog.entries()) {
             const FontDetails* d = catalog.details(e.font.faceName);
-            io.out << ListNames[e.list] << '\t' << e.font.faceName << '\t' << e.font.charset << '\t' << e.font.fontType
-                   << '\t' << hexByte(d ? d->pitchAndFamily : 0) << '\t' << (d ? d->logicalHeight : 0) << '\t'
-                   << (d ? d->logicalWidth : 0) << '\t';
+            io.out << ListNames[e.list] << '\t' << e.font.faceName << '\t' << e.font.charset << '\t'
+                   << e.font.fontType << '\t' << hexByte(d ? d->pitchAndFamily : 0) << '\t'
+                   << (d ? d->logicalHeight : 0) << '\t' << (d ? d->logicalWidth : 0) << '\t';
             if (d && d->averageWidthUnits)
                 io.out << *d->averageWidthUnits;
             io.out << '\n';

@@ -15,7 +15,7 @@ struct AppState
     QString SampleTextJapanese;
     QString SampleTextWestern;
     QString SampleTextSymbol;
-    std::int16_t PreviewSize = 32;    // points, 8..72
+    std::int16_t PreviewSize = 32; // points, 8..72
     bool PreviewBold = false;
     bool PreviewItalic = false;
     std::int16_t PreviewAreaSize = 1; // 0 small, 1 medium, 2 large

@@ -3,8 +3,8 @@
 #include <QList>
 
 #include <array>
-#include <cstring>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <mutex>
 

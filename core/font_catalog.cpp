@@ -28,7 +28,7 @@ bool FontCatalog::add(const EnumeratedFont& font)
         return false;
     m_lists[list].append(font.faceName);
     if (!m_byName.contains(font.faceName))
-            m_byName.insert(font.faceName, static_cast<int>(m_entries.size()));
+        m_byName.insert(font.faceName, static_cast<int>(m_entries.size()));
     m_entries.push_back(Entry{font, list, std::nullopt});
     return true;
 }

@@ -55,7 +55,8 @@ void sortIgnoringCase(QStringList& names)
     keyed.reserve(names.size());
     for (qsizetype i = 0; i < names.size(); ++i)
         keyed.emplace_back(names[i].toCaseFolded(), i);
-    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     QStringList out;
     out.reserve(names.size());
     for (const auto& k : keyed)

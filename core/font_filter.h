@@ -11,9 +11,10 @@ namespace typecask {
 
 struct FontFilter
 {
-    std::array<bool, 4> categories{true, true, false, false}; // Check4(0..3): Japanese, Western, symbol, other
-    bool allFontTypes = false;                                 // Option1(0)
-    bool showVerticalFonts = false;                            // ShowVerticalFonts
+    std::array<bool, 4> categories{true, true, false,
+                                   false}; // Check4(0..3): Japanese, Western, symbol, other
+    bool allFontTypes = false;             // Option1(0)
+    bool showVerticalFonts = false;        // ShowVerticalFonts
 };
 
 // The names ListChenge adds, in the order it adds them: TrueType lists first, then (all font

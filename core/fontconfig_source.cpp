@@ -174,8 +174,8 @@ void FontconfigSource::load()
         FcChar8* format = nullptr;
         FcPatternGetString(p, FC_FONTFORMAT, 0, &format);
         fam->outline = fcBool(p, FC_OUTLINE, true);
-        fam->font.fontType =
-            fontTypeForFormat(format ? QByteArray(reinterpret_cast<const char*>(format)) : QByteArray(), fam->outline);
+        fam->font.fontType = fontTypeForFormat(
+            format ? QByteArray(reinterpret_cast<const char*>(format)) : QByteArray(), fam->outline);
         fam->spacing = fcInt(p, FC_SPACING, FC_PROPORTIONAL);
         FcChar8* file = nullptr;
         FcPatternGetString(p, FC_FILE, 0, &file);

@@ -26,11 +26,11 @@ public:
     {
         EnumeratedFont font;
         QStringList allNames;
-        QByteArray file;   // the representative (regular, else first) face
+        QByteArray file; // the representative (regular, else first) face
         int faceIndex = 0;
-        int spacing = 0;   // fontconfig FC_SPACING
+        int spacing = 0; // fontconfig FC_SPACING
         bool outline = true;
-        int score = 0;     // how close that face is to regular
+        int score = 0; // how close that face is to regular
     };
 
 private:

@@ -69,7 +69,8 @@ void QtMessageBox::warning(const QString& text)
 
 QString QtFileDialog::openHtmlFile()
 {
-    return QFileDialog::getOpenFileName(m_parent, QString(), QString(), u"HTMファイル(*.html) (*.htm *.html)"_qs);
+    return QFileDialog::getOpenFileName(m_parent, QString(), QString(),
+                                        u"HTMファイル(*.html) (*.htm *.html)"_qs);
 }
 
 ClockRandom::ClockRandom()

@@ -44,7 +44,8 @@ void DragArea::paintEvent(QPaintEvent*)
     f.setPixelSize(qMax(8, int(page.height() * 0.6)));
     p.setFont(f);
     p.setPen(m_kind == Kind::CurrentSample ? QColor(0xC0, 0x30, 0x30) : QColor(Qt::black));
-    p.drawText(page.adjusted(0, fold * 0.5, 0, 0), Qt::AlignCenter, m_kind == Kind::CurrentSample ? u"A"_qs : u"a"_qs);
+    p.drawText(page.adjusted(0, fold * 0.5, 0, 0), Qt::AlignCenter,
+               m_kind == Kind::CurrentSample ? u"A"_qs : u"a"_qs);
 }
 
 void DragArea::mousePressEvent(QMouseEvent* event)

@@ -60,7 +60,8 @@ Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     layout->addWidget(m_picture);
     layout->addWidget(m_label);
     // As wide as the picture, as high as picture and label.
-    setFixedSize(m_picture->sizeHint().width(), m_picture->sizeHint().height() + m_label->sizeHint().height() + 8);
+    setFixedSize(m_picture->sizeHint().width(),
+                 m_picture->sizeHint().height() + m_label->sizeHint().height() + 8);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->availableGeometry();
         move(r.center() - rect().center());

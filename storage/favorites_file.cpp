@@ -11,7 +11,8 @@ const QString FavoritesFileName = u"TypecaskBK.lst"_qs;
 
 QStringList LoadFavorites(const QString& folder)
 {
-    return readTextLines(programFile(folder, FavoritesFileName), MaxFavoriteLinesRead).value_or(QStringList{});
+    return readTextLines(programFile(folder, FavoritesFileName), MaxFavoriteLinesRead)
+        .value_or(QStringList{});
 }
 
 QStringList favoriteNames(const QStringList& lines)
@@ -25,7 +26,8 @@ QStringList favoriteNames(const QStringList& lines)
 
 bool SaveFavorites(const QString& folder, const QStringList& names)
 {
-    return writeTextLines(programFile(folder, FavoritesFileName), names.isEmpty() ? QStringList{QString()} : names);
+    return writeTextLines(programFile(folder, FavoritesFileName),
+                          names.isEmpty() ? QStringList{QString()} : names);
 }
 
 } // namespace typecask

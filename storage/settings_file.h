@@ -14,15 +14,15 @@ constexpr int SettingsLineCount = 16;
 // The values of lines 1 to 15, as the program applies them.
 struct AppSettings
 {
-    bool allFontTypes = false;                       // Option1(0)
-    std::array<int, 4> categories{1, 1, 0, 0};       // Check4(0..3)
-    std::int16_t previewSize = 32;                   // 8..72
-    std::int16_t previewAreaSize = 1;                // 0..2
-    int listSampleSize = 20;                         // 8..72
+    bool allFontTypes = false;                 // Option1(0)
+    std::array<int, 4> categories{1, 1, 0, 0}; // Check4(0..3)
+    std::int16_t previewSize = 32;             // 8..72
+    std::int16_t previewAreaSize = 1;          // 0..2
+    int listSampleSize = 20;                   // 8..72
     int listRowCount = 19;
     bool listVertical = true;
     bool showVerticalFonts = false;
-    bool selectionBarVisible = true;                 // Picture2
+    bool selectionBarVisible = true; // Picture2
     QString sampleTextJapanese = u"あいうえおかきくけこ亜亥宇江尾"_qs;
     QString sampleTextWestern = u"AaBbCcDdEeXxYyZz12345"_qs;
     QString sampleTextSymbol = u"!\"#$%&'()=<>.,?/_[]*+-@`{};:"_qs;

@@ -9,7 +9,7 @@ TEST(Cp932, EncodeKnownBytes)
     EXPECT_EQ(cp932::encodeBytes(u"A"_qs), QByteArray("A"));
     EXPECT_EQ(cp932::encodeBytes(u"あ"_qs), QByteArray("\x82\xA0"));
     EXPECT_EQ(cp932::encodeBytes(u"亜"_qs), QByteArray("\x88\x9F"));
-    EXPECT_EQ(cp932::encodeBytes(u"ｱ"_qs), QByteArray("\xB1"));        // half-width katakana: one byte
+    EXPECT_EQ(cp932::encodeBytes(u"ｱ"_qs), QByteArray("\xB1"));          // half-width katakana: one byte
     EXPECT_EQ(cp932::encodeBytes(u"\uFF5E"_qs), QByteArray("\x81\x60")); // the Windows wave dash mapping
     EXPECT_EQ(cp932::encodeBytes(u"①"_qs), QByteArray("\x87\x40"));      // NEC extension
 }
@@ -37,10 +37,12 @@ TEST(Cp932, DecodeRoundTripAndBadBytes)
 
 TEST(Cp932, FileDetection)
 {
-    EXPECT_EQ(cp932::decodeUtf8OrCp932(QByteArray("\xEF\xBB\xBF" "abc")), u"abc");
+    EXPECT_EQ(cp932::decodeUtf8OrCp932(QByteArray("\xEF\xBB\xBF"
+                                                  "abc")),
+              u"abc");
     EXPECT_EQ(cp932::decodeUtf8OrCp932(u"明朝"_qs.toUtf8()), u"明朝");
     EXPECT_EQ(cp932::decodeUtf8OrCp932(QByteArray("\x96\xBE\x92\xA9")), u"明朝"); // Shift-JIS bytes
-    EXPECT_FALSE(cp932::isValidUtf8(QByteArray("\xC0\x80")));                   // overlong
-    EXPECT_FALSE(cp932::isValidUtf8(QByteArray("\xED\xA0\x80")));               // surrogate
+    EXPECT_FALSE(cp932::isValidUtf8(QByteArray("\xC0\x80")));                     // overlong
+    EXPECT_FALSE(cp932::isValidUtf8(QByteArray("\xED\xA0\x80")));                 // surrogate
     EXPECT_TRUE(cp932::isValidUtf8(QByteArray("\xF0\x9F\x98\x80")));
 }

@@ -58,7 +58,8 @@ TEST(FontCatalog, KeepsOrderDuplicatesAndCutsAtNul)
     src.add(QString(u"Cut"_qs + QChar(0) + u"Tail"_qs), 0, 4);
     src.add(u"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDE"_qs, 0, 4); // 31 characters stay whole
     const FontCatalog c = catalogOf(src);
-    const QStringList expected{u"Zeta"_qs, u"alpha"_qs, u"Zeta"_qs, u"Cut"_qs, u"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDE"_qs};
+    const QStringList expected{u"Zeta"_qs, u"alpha"_qs, u"Zeta"_qs, u"Cut"_qs,
+                               u"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDE"_qs};
     EXPECT_EQ(c.names(catalogListIndex(FontCategory::Western, true)), expected);
 }
 

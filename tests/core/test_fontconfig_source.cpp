@@ -34,7 +34,8 @@ std::vector<Row> details()
         const QStringList c = line.split(u'\t');
         EXPECT_EQ(c.size(), 8) << line.toStdString();
         if (c.size() == 8)
-            rows.push_back(Row{c[0], c[1], c[2].toInt(), c[3].toInt(), c[4], c[5].toInt(), c[6].toInt(), c[7]});
+            rows.push_back(
+                Row{c[0], c[1], c[2].toInt(), c[3].toInt(), c[4], c[5].toInt(), c[6].toInt(), c[7]});
     }
     return rows;
 }
@@ -120,8 +121,8 @@ TEST(FontconfigSource, CharsetRuleOrder)
         auto set = std::make_shared<QSet<QByteArray>>();
         for (const char* l : langs)
             set->insert(l);
-        return charsetForCoverage(LanguageCoverage{[set](const char* l) { return set->contains(l); }, symbol,
-                                                   set->isEmpty()});
+        return charsetForCoverage(
+            LanguageCoverage{[set](const char* l) { return set->contains(l); }, symbol, set->isEmpty()});
     };
     EXPECT_EQ(cov({"ja", "en", "ko"}), 128);
     EXPECT_EQ(cov({"en"}, true), 2);

@@ -2,7 +2,8 @@
 
 namespace typecask::fakes {
 
-FakeFontSource& FakeFontSource::add(const QString& name, int charset, int fontType, std::optional<FontDetails> details)
+FakeFontSource& FakeFontSource::add(const QString& name, int charset, int fontType,
+                                    std::optional<FontDetails> details)
 {
     families.push_back(Family{EnumeratedFont{name, charset, fontType}, details, {}});
     return *this;

@@ -18,7 +18,8 @@ public:
         QStringList otherNames;
     };
 
-    FakeFontSource& add(const QString& name, int charset, int fontType, std::optional<FontDetails> details = {});
+    FakeFontSource& add(const QString& name, int charset, int fontType,
+                        std::optional<FontDetails> details = {});
     std::vector<Family> families;
     int detailReads = 0;
 

@@ -21,8 +21,8 @@ TEST(FontNames, ListedOutlineNamesRenderInTheirFamily)
             continue;
         QFont font(e.font.faceName);
         const QString used = QFontInfo(font).family();
-        EXPECT_EQ(src->resolveFamily(used), e.font.faceName) << e.font.faceName.toStdString() << " drew in "
-                                                              << used.toStdString();
+        EXPECT_EQ(src->resolveFamily(used), e.font.faceName)
+            << e.font.faceName.toStdString() << " drew in " << used.toStdString();
         ++checked;
     }
     EXPECT_GT(checked, 10);

@@ -1,7 +1,7 @@
 // From start-up to shutdown with the real windows on the offscreen platform.
+#include "core/font_list_model.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "core/font_list_model.h"
 #include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "main_window/mdi_form1.h"
@@ -25,7 +25,10 @@ namespace {
 std::shared_ptr<fakes::FakeFontSource> fonts()
 {
     auto src = std::make_shared<fakes::FakeFontSource>();
-    src->add(u"DejaVu Sans"_qs, 0, 4).add(u"IPAゴシック"_qs, 128, 4).add(u"Fixed"_qs, 0, 1).add(u"OpenSymbol"_qs, 2, 4);
+    src->add(u"DejaVu Sans"_qs, 0, 4)
+        .add(u"IPAゴシック"_qs, 128, 4)
+        .add(u"Fixed"_qs, 0, 1)
+        .add(u"OpenSymbol"_qs, 2, 4);
     return src;
 }
 
@@ -98,7 +101,8 @@ TEST(StartUp, SecondStartReadsTheFilesBack)
     }
     ProgramRun run(dir.path());
     MDIForm1& w = *run.main;
-    EXPECT_EQ(w.form1()->fontModel()->names(), (QStringList{u"DejaVu Sans"_qs, u"Fixed"_qs, u"OpenSymbol"_qs}));
+    EXPECT_EQ(w.form1()->fontModel()->names(),
+              (QStringList{u"DejaVu Sans"_qs, u"Fixed"_qs, u"OpenSymbol"_qs}));
     EXPECT_EQ(w.favorites()->names(), (QStringList{u"Alpha"_qs, u"zeta"_qs, u"zeta"_qs}));
     EXPECT_EQ(w.form1()->Text1->text(), u"W, \"quoted\"");
     EXPECT_EQ(w.height(), qRound(7000 * w.logicalDpiY() / 1440.0));

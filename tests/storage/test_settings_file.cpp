@@ -45,10 +45,11 @@ TEST(SettingsFile, DefaultsAreWrittenExactly)
     QTemporaryDir dir;
     const AppSettings s = applySettingsLines(LoadSettings(dir.path())); // no file
     ASSERT_TRUE(SaveSettings(dir.path(), s));
-    const QByteArray expected = "TypecaskVer2.01\r\nFalse\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 32 \r\n 1 \r\n 20 \r\n 19 \r\n"
-                                "True\r\nFalse\r\nTrue\r\n" +
-                                u"あいうえおかきくけこ亜亥宇江尾"_qs.toUtf8() +
-                                "\r\nAaBbCcDdEeXxYyZz12345\r\n!\"#$%&'()=<>.,?/_[]*+-@`{};:\r\n";
+    const QByteArray expected =
+        "TypecaskVer2.01\r\nFalse\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 32 \r\n 1 \r\n 20 \r\n 19 \r\n"
+        "True\r\nFalse\r\nTrue\r\n" +
+        u"あいうえおかきくけこ亜亥宇江尾"_qs.toUtf8() +
+        "\r\nAaBbCcDdEeXxYyZz12345\r\n!\"#$%&'()=<>.,?/_[]*+-@`{};:\r\n";
     EXPECT_EQ(readRaw(dir), expected);
     EXPECT_EQ(s.sampleTextSymbol.size(), 28);
 }
@@ -68,7 +69,7 @@ TEST(SettingsFile, LineRules)
     EXPECT_EQ(loadWith(7, "-1 ").previewAreaSize, 0);
     EXPECT_EQ(loadWith(8, " 200 ").listSampleSize, 72);
     EXPECT_EQ(loadWith(9, " 250 ").listRowCount, 250); // no clamp
-    EXPECT_EQ(loadWith(6, "").previewSize, 32);         // not a number: the line's default
+    EXPECT_EQ(loadWith(6, "").previewSize, 32);        // not a number: the line's default
     EXPECT_EQ(loadWith(7, "large").previewAreaSize, 1);
     EXPECT_EQ(loadWith(9, "x").listRowCount, 19);
     EXPECT_FALSE(loadWith(11, "true").showVerticalFonts); // exact "True" only
