@@ -59,6 +59,18 @@ public:
         }
         return next();
     }
+    // The value after an option converted by parse, or none (with the message given).
+    template <typename Parse>
+    auto parsedValue(const QString& option, Parse parse, const QString& message) -> decltype(parse(QString()))
+    {
+        const auto v = value(option);
+        if (!v)
+            return std::nullopt;
+        auto parsed = parse(*v);
+        if (!parsed)
+            fail(message);
+        return parsed;
+    }
     int fail(const QString& message)
     {
         m_io.err << "typecask-cli " << m_command << ": " << message << "\n";
@@ -110,6 +122,16 @@ int readText(ArgReader& r, const QString& text, SampleArgs& s)
     return 1;
 }
 
+// 0 when the font and the text were given, else the exit code.
+int requireSample(ArgReader& r, const SampleArgs& s)
+{
+    if (s.font.isEmpty())
+        return r.fail(u"--font NAME is needed"_qs);
+    if (!s.haveText)
+        return r.fail(u"TEXT is needed"_qs);
+    return 0;
+}
+
 // Handles one shared option; 1 handled, 0 not a shared option, -1 failed.
 int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
 {
@@ -119,24 +141,15 @@ int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
             return -1;
         s.font = *v;
     } else if (a == u"--size") {
-        const auto v = r.value(a);
-        if (!v)
+        const auto size = r.parsedValue(a, parseSize, u"--size must be a whole number from 1 to 32767"_qs);
+        if (!size)
             return -1;
-        const auto size = parseSize(*v);
-        if (!size) {
-            r.fail(u"--size must be a whole number from 1 to 32767"_qs);
-            return -1;
-        }
         s.size = *size;
     } else if (a == u"--color") {
-        const auto v = r.value(a);
-        if (!v)
+        const auto colour =
+            r.parsedValue(a, parseColour, u"--color must be six hexadecimal digits RRGGBB"_qs);
+        if (!colour)
             return -1;
-        const auto colour = parseColour(*v);
-        if (!colour) {
-            r.fail(u"--color must be six hexadecimal digits RRGGBB"_qs);
-            return -1;
-        }
         s.colour = *colour;
     } else if (a == u"--bold") {
         s.bold = true;
@@ -195,10 +208,8 @@ int rtfCommand(const QStringList& args, Streams io)
             return r.fail(u"unknown option " + a);
         }
     }
-    if (s.font.isEmpty())
-        return r.fail(u"--font NAME is needed"_qs);
-    if (!s.haveText)
-        return r.fail(u"TEXT is needed"_qs);
+    if (const int rc = requireSample(r, s))
+        return rc;
     Catalog c;
     writeBytes(io.out, MakeRTF2(c.catalog, s.font, s.text, s.size, s.colour, s.italic, s.bold, alignment));
     return 0;
@@ -232,10 +243,8 @@ int htmlCommand(const QStringList& args, Streams io)
             return r.fail(u"unknown option " + a);
         }
     }
-    if (s.font.isEmpty())
-        return r.fail(u"--font NAME is needed"_qs);
-    if (!s.haveText)
-        return r.fail(u"TEXT is needed"_qs);
+    if (const int rc = requireSample(r, s))
+        return rc;
     options.fontTagSize = fontSize.value_or(fontTagSizeFor(s.size));
     options.pixelSize = px.value_or(pixelSizeFor(s.size));
     io.out << MakeTag(s.font, s.text, s.colour, s.bold, s.italic, options);

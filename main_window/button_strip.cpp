@@ -238,14 +238,22 @@ QWidget* MDIForm1::createHtmlBar(QWidget* parent)
     connect(c9, &QToolButton::toggled, this,
             [this](bool on) { m_context.state.FontFamilyInStyleSheet = on; });
     separator(bar);
-    pending(toolButton(bar, u"Command6"_qs, u"HTML形式ランダムカラーの作成"_qs,
-                       stripIcon(StripIcon::RandomColour)));
-    pending(
-        toolButton(bar, u"Command4"_qs, u"HTML形式グラデーションの作成"_qs, stripIcon(StripIcon::Gradient)));
-    connect(toolButton(bar, u"Command3"_qs, u"HTML形式でコピー"_qs, stripIcon(StripIcon::Copy)),
-            &QToolButton::clicked, this, &MDIForm1::MakeTag);
-    static_cast<QBoxLayout*>(bar->layout())->addStretch();
+    addMakerButtons(bar, {u"Command6"_qs, u"HTML形式ランダムカラーの作成"_qs},
+                    {u"Command4"_qs, u"HTML形式グラデーションの作成"_qs},
+                    {u"Command3"_qs, u"HTML形式でコピー"_qs}, &MDIForm1::MakeTag);
     return bar;
+}
+
+// The tail both export bars share: random colours, gradient (both with their windows to
+// come) and the copy button.
+void MDIForm1::addMakerButtons(QWidget* bar, const NamedTip& random, const NamedTip& gradient,
+                               const NamedTip& copy, void (MDIForm1::*copySlot)())
+{
+    pending(toolButton(bar, random.name, random.tip, stripIcon(StripIcon::RandomColour)));
+    pending(toolButton(bar, gradient.name, gradient.tip, stripIcon(StripIcon::Gradient)));
+    connect(toolButton(bar, copy.name, copy.tip, stripIcon(StripIcon::Copy)), &QToolButton::clicked, this,
+            copySlot);
+    static_cast<QBoxLayout*>(bar->layout())->addStretch();
 }
 
 QWidget* MDIForm1::createRtfBar(QWidget* parent)
@@ -262,13 +270,9 @@ QWidget* MDIForm1::createRtfBar(QWidget* parent)
         bar->layout()->addWidget(b);
     }
     separator(bar);
-    pending(toolButton(bar, u"Command9"_qs, u"RTF形式でランダムカラーの作成"_qs,
-                       stripIcon(StripIcon::RandomColour)));
-    pending(
-        toolButton(bar, u"Command8"_qs, u"RTF形式でグラデーションの作成"_qs, stripIcon(StripIcon::Gradient)));
-    connect(toolButton(bar, u"Command7"_qs, u"RTF形式でコピー"_qs, stripIcon(StripIcon::Copy)),
-            &QToolButton::clicked, this, &MDIForm1::MakeRTF);
-    static_cast<QBoxLayout*>(bar->layout())->addStretch();
+    addMakerButtons(bar, {u"Command9"_qs, u"RTF形式でランダムカラーの作成"_qs},
+                    {u"Command8"_qs, u"RTF形式でグラデーションの作成"_qs},
+                    {u"Command7"_qs, u"RTF形式でコピー"_qs}, &MDIForm1::MakeRTF);
     return bar;
 }
 

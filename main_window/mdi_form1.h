@@ -81,6 +81,13 @@ private:
     QWidget* createButtonStrip(QWidget* parent);
     QWidget* createHtmlBar(QWidget* parent);
     QWidget* createRtfBar(QWidget* parent);
+    struct NamedTip
+    {
+        QString name;
+        QString tip;
+    };
+    void addMakerButtons(QWidget* bar, const NamedTip& random, const NamedTip& gradient, const NamedTip& copy,
+                         void (MDIForm1::*copySlot)());
     QWidget* createSelectionBar(QWidget* parent);
     // favorites_pane.cpp
     QWidget* createFavoritesPane(QWidget* parent);
