@@ -10,6 +10,7 @@
 #include "main_window/form1.h"
 #include "main_window/mdi_form1.h"
 #include "main_window/start_up.h"
+#include "main_window/ui_helpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,12 +20,6 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
-
-// Readable failure messages.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace typecask::uitest {
 
@@ -52,18 +47,10 @@ protected:
 
     template <typename T = QWidget> T* child(const QString& name) const
     {
-        T* w = main->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return findNamed<T>(main.get(), name);
     }
 
     QAction* action(const QString& name) const { return child<QAction>(name); }
-
-    void clickRow(QListView* view, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const QRect r = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), button, {}, r.center());
-    }
 
     // The row of a family in the font list.
     int rowOf(const QString& name) const

@@ -9,6 +9,7 @@
 #include "main_window/mdi_form1.h"
 #include "main_window/preview_area.h"
 #include "main_window/start_up.h"
+#include "main_window/ui_helpers.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,12 +28,6 @@
 #include <gtest/gtest.h>
 
 using namespace typecask;
-
-// Readable failure messages.
-void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -97,18 +92,10 @@ protected:
 
     template <typename T = QWidget> T* child(const QString& name) const
     {
-        T* w = main->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return findNamed<T>(main.get(), name);
     }
 
     QAction* action(const QString& name) const { return child<QAction>(name); }
-
-    void clickRow(QListView* view, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const QRect r = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), button, {}, r.center());
-    }
 
     AppState& state() { return context->state; }
 
