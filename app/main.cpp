@@ -1,23 +1,70 @@
 // Typecask: a font viewer and font manager.
 #include "core/command_line.h"
 #include "core/fontconfig_source.h"
-#include "main_window/app_context.h"
+#include "core/program_info.h"
+#include "core/session.h"
 #include "main_window/mdi_form1.h"
 #include "main_window/start_up.h"
+#include "platform/services.h"
 #include "storage/program_folder.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// The icon the windows show, drawn for each size the icon theme has.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(u":/typecask/icons/%1.png"_qs.arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // --help and --version need no display, so they are answered before Qt connects to one.
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    const auto early = typecask::parseCommandLine(rawArguments);
+    if (early.action == typecask::CommandLine::Action::ShowHelp) {
+        print(stdout, typecask::desktopHelpText());
+        return 0;
+    }
+    if (early.action == typecask::CommandLine::Action::ShowVersion) {
+        print(stdout, typecask::versionText(u"typecask"_qs));
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Typecask"_qs);
-    QApplication::setApplicationVersion(u"2.01"_qs);
+    QApplication::setApplicationVersion(typecask::programVersion());
+    QApplication::setDesktopFileName(typecask::applicationId());
+    QApplication::setWindowIcon(programIcon());
 
-    typecask::AppContext context;
-    context.programFolder = typecask::programFolder();
-    context.commandLinePaths = typecask::commandLinePaths(app.arguments().mid(1));
+    // Qt has taken out the options it knows (-platform, -style, ...); what is left is ours.
+    const auto commandLine = typecask::parseCommandLine(app.arguments().mid(1));
+    if (commandLine.action == typecask::CommandLine::Action::Fail) {
+        print(stderr, typecask::commandLineErrorText(u"typecask"_qs, commandLine.error));
+        return 2;
+    }
 
-    auto main = typecask::StartUp(context, std::make_shared<typecask::FontconfigSource>());
+    typecask::Session session;
+    session.programFolder = typecask::programFolder();
+    typecask::Services services;
+    auto main = typecask::StartUp(session, services, std::make_shared<typecask::FontconfigSource>(),
+                                  commandLine.paths);
     return app.exec();
 }

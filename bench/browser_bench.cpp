@@ -2,9 +2,9 @@
 // previewing a family for the first time and again.
 #include "core/font_list_model.h"
 #include "core/fontconfig_source.h"
+#include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/app_context.h"
 #include "main_window/font_list_view.h"
 #include "main_window/form1.h"
 #include "main_window/mdi_form1.h"
@@ -35,19 +35,19 @@ struct Program
 {
     explicit Program(std::shared_ptr<FontSource> fonts)
     {
-        context.programFolder = dir.path();
-        context.messageBox = std::make_shared<fakes::FakeMessageBox>();
-        main = StartUp(context, std::move(fonts));
+        session.programFolder = dir.path();
+        main = StartUp(session, fake.services, std::move(fonts));
         main->findChild<QRadioButton*>(u"Option1(0)"_qs)->click();
         for (int i = 0; i < 4; ++i)
             if (auto* box = main->findChild<QCheckBox*>(u"Check4(%1)"_qs.arg(i)); !box->isChecked())
                 box->click();
-        context.state.PreviewSize = 72;
+        session.state.PreviewSize = 72;
         main->form1()->Text1->setText(sampleText());
         QCoreApplication::processEvents();
     }
     QTemporaryDir dir;
-    AppContext context;
+    Session session;
+    fakes::FakeServices fake;
     std::unique_ptr<MDIForm1> main;
 };
 
@@ -83,8 +83,8 @@ BENCHMARK(BM_ListChengeAndRepaint)->Unit(benchmark::kMillisecond);
 static void selectEveryFamily(benchmark::State& state, int size, int areaSize)
 {
     Program p(std::make_shared<FontconfigSource>());
-    p.context.state.PreviewSize = static_cast<std::int16_t>(size);
-    p.context.state.PreviewAreaSize = static_cast<std::int16_t>(areaSize);
+    p.session.state.PreviewSize = static_cast<std::int16_t>(size);
+    p.session.state.PreviewAreaSize = static_cast<std::int16_t>(areaSize);
     p.main->form1()->OokisaHenkou();
     FontListView* list = p.main->form1()->List1;
     const int count = p.main->form1()->fontModel()->count();
@@ -119,7 +119,7 @@ static void BM_RedrawSeenFamily(benchmark::State& state)
     Program p(std::make_shared<FontconfigSource>());
     p.main->form1()->List1->selectRow(0);
     for (auto _ : state)
-        p.main->form1()->ShowPreview(p.context.state.CurrentFontName);
+        p.main->form1()->ShowPreview(p.session.state.CurrentFontName);
 }
 BENCHMARK(BM_RedrawSeenFamily)->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,14 @@
-// rtf, html, name and details: print exactly what the copy commands put on the clipboard,
-// or what the details window shows.
+// rtf, html, name, details, gradient and random-colours: print exactly what the copy commands
+// put on the clipboard, or what the details window shows.
 #include "cli/commands.h"
 
+#include "colour_tools/gradient_text.h"
+#include "colour_tools/random_colour_text.h"
 #include "core/colour.h"
 #include "core/font_catalog.h"
 #include "core/fontconfig_source.h"
 #include "core/size_link.h"
+#include "core/text_helpers.h"
 #include "export/html_tag.h"
 #include "export/rtf_writer.h"
 #include "font_tools/font_details.h"
@@ -73,7 +76,8 @@ public:
     }
     int fail(const QString& message)
     {
-        m_io.err << "typecask-cli " << m_command << ": " << message << "\n";
+        m_io.err << "typecask-cli " << m_command << ": " << message << "\nTry 'typecask-cli " << m_command
+                 << " --help' for more information.\n";
         return 2;
     }
 
@@ -84,11 +88,14 @@ private:
     qsizetype m_at = 0;
 };
 
+// Twice the size is RTF's \fs, a signed 16-bit number.
+constexpr int MaxSize = 16383;
+
 std::optional<std::int16_t> parseSize(const QString& s)
 {
     bool ok = false;
     const int v = s.toInt(&ok);
-    if (!ok || v < 1 || v > 32767)
+    if (!ok || v < 1 || v > MaxSize)
         return std::nullopt;
     return static_cast<std::int16_t>(v);
 }
@@ -141,7 +148,8 @@ int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
             return -1;
         s.font = *v;
     } else if (a == u"--size") {
-        const auto size = r.parsedValue(a, parseSize, u"--size must be a whole number from 1 to 32767"_qs);
+        const auto size =
+            r.parsedValue(a, parseSize, u"--size must be a whole number from 1 to %1"_qs.arg(MaxSize));
         if (!size)
             return -1;
         s.size = *size;
@@ -204,6 +212,8 @@ int rtfCommand(const QStringList& args, Streams io)
                 alignment = Alignment::Right;
             else
                 return r.fail(u"--align must be left, center or right"_qs);
+        } else if (answerStandardOption(u"rtf"_qs, a, io)) {
+            return 0;
         } else {
             return r.fail(u"unknown option " + a);
         }
@@ -239,6 +249,8 @@ int htmlCommand(const QStringList& args, Streams io)
             if (!v)
                 return 2;
             (a == u"--px" ? px : fontSize) = *v;
+        } else if (answerStandardOption(u"html"_qs, a, io)) {
+            return 0;
         } else {
             return r.fail(u"unknown option " + a);
         }
@@ -266,6 +278,8 @@ int nameCommand(const QStringList& args, Streams io)
             form = v->toInt(&ok);
             if (!ok || !FontNameForm(*form, QString()))
                 return r.fail(u"--form must be 0, 2, 3, 4, 5 or 6"_qs);
+        } else if (answerStandardOption(u"name"_qs, a, io)) {
+            return 0;
         } else if (a.startsWith(u"--")) {
             return r.fail(u"unknown option " + a);
         } else if (name) {
@@ -285,6 +299,8 @@ int nameCommand(const QStringList& args, Streams io)
 int detailsCommand(const QStringList& args, Streams io)
 {
     ArgReader r("details", args, io);
+    if (args.size() == 1 && answerStandardOption(u"details"_qs, args.first(), io))
+        return 0;
     if (args.size() != 1 || args.first().startsWith(u"--"))
         return r.fail(u"give one font NAME"_qs);
     Catalog c;
@@ -300,6 +316,185 @@ int detailsCommand(const QStringList& args, Streams io)
            << "family: " << l[DetailsFamily] << '\n';
     for (const QString& line : l[DetailsSample].split(u"\r\n"_qs))
         io.out << "sample: " << line << '\n';
+    return 0;
+}
+
+namespace {
+
+// What the two colour makers take: the sample's style without its colour (they colour every
+// character themselves), the output form and the bars' options.
+struct MakerArgs
+{
+    SampleArgs sample;
+    bool rtf = false;
+    Alignment alignment = Alignment::Left;
+    HtmlTagOptions options;
+    std::optional<QString> fontSize, px;
+
+    Sample style() const
+    {
+        Sample s;
+        s.fontName = sample.font;
+        s.size = sample.size;
+        s.bold = sample.bold;
+        s.italic = sample.italic;
+        s.alignment = alignment;
+        return s;
+    }
+    HtmlTagOptions html() const
+    {
+        HtmlTagOptions o = options;
+        o.fontTagSize = fontSize.value_or(fontTagSizeFor(sample.size));
+        o.pixelSize = px.value_or(pixelSizeFor(sample.size));
+        return o;
+    }
+};
+
+// Handles one option the makers share; 1 handled, 0 not one of them, -1 failed.
+int readMakerOption(ArgReader& r, const QString& a, MakerArgs& m)
+{
+    if (a == u"--color") {
+        r.fail(u"--color is not an option here: the command colours every character"_qs);
+        return -1;
+    }
+    const int handled = readSampleOption(r, a, m.sample);
+    if (handled != 0)
+        return handled;
+    if (a == u"--html" || a == u"--rtf") {
+        m.rtf = a == u"--rtf";
+    } else if (a == u"--align") {
+        const auto v = r.value(a);
+        if (!v)
+            return -1;
+        if (*v == u"left")
+            m.alignment = Alignment::Left;
+        else if (*v == u"center")
+            m.alignment = Alignment::Center;
+        else if (*v == u"right")
+            m.alignment = Alignment::Right;
+        else {
+            r.fail(u"--align must be left, center or right"_qs);
+            return -1;
+        }
+    } else if (a == u"--no-font-tag") {
+        m.options.useFontTag = false;
+    } else if (a == u"--style-sheet") {
+        m.options.useStyleSheet = true;
+    } else if (a == u"--font-family") {
+        m.options.fontFamilyInStyleSheet = true;
+    } else if (a == u"--font-size" || a == u"--px") {
+        auto v = r.value(a);
+        if (!v)
+            return -1;
+        (a == u"--px" ? m.px : m.fontSize) = *v;
+    } else {
+        return 0;
+    }
+    return 1;
+}
+
+// RRGGBB,RRGGBB,... with exactly 16 values.
+std::optional<CellColours> parseCellColours(const QString& s)
+{
+    const QStringList parts = s.split(u',');
+    if (parts.size() != RandomCellCount)
+        return std::nullopt;
+    CellColours colours{};
+    for (int i = 0; i < RandomCellCount; ++i) {
+        const auto c = parseColour(parts[i]);
+        if (!c)
+            return std::nullopt;
+        colours[static_cast<std::size_t>(i)] = *c;
+    }
+    return colours;
+}
+
+} // namespace
+
+int gradientCommand(const QStringList& args, Streams io)
+{
+    ArgReader r("gradient", args, io);
+    MakerArgs m;
+    GradientColours colours;
+    bool haveStart = false, haveEnd = false;
+    while (!r.done()) {
+        const QString& a = r.next();
+        const int handled = readMakerOption(r, a, m);
+        if (handled < 0)
+            return 2;
+        if (handled > 0)
+            continue;
+        if (a == u"--start" || a == u"--middle" || a == u"--end") {
+            const auto c = r.parsedValue(a, parseColour, a + u" must be six hexadecimal digits RRGGBB");
+            if (!c)
+                return 2;
+            if (a == u"--start") {
+                colours.start = *c;
+                haveStart = true;
+            } else if (a == u"--end") {
+                colours.end = *c;
+                haveEnd = true;
+            } else {
+                colours.middle = *c;
+                colours.useMiddle = true;
+            }
+        } else if (answerStandardOption(u"gradient"_qs, a, io)) {
+            return 0;
+        } else {
+            return r.fail(u"unknown option " + a);
+        }
+    }
+    if (const int rc = requireSample(r, m.sample))
+        return rc;
+    if (!haveStart || !haveEnd)
+        return r.fail(u"--start RRGGBB and --end RRGGBB are needed"_qs);
+    // The window's copy does nothing below two characters.
+    if (codePointCount(m.sample.text) < GradientMinimumCharacters)
+        return r.fail(u"TEXT needs at least 2 characters"_qs);
+    if (m.rtf) {
+        Catalog c;
+        writeBytes(io.out, MakeRTFG(c.catalog, colours, m.sample.text, m.style()));
+    } else {
+        io.out << GradientHtml(colours, m.sample.text, m.style(), m.html());
+    }
+    return 0;
+}
+
+int randomColoursCommand(const QStringList& args, Streams io)
+{
+    ArgReader r("random-colours", args, io);
+    MakerArgs m;
+    std::optional<CellColours> colours;
+    while (!r.done()) {
+        const QString& a = r.next();
+        const int handled = readMakerOption(r, a, m);
+        if (handled < 0)
+            return 2;
+        if (handled > 0)
+            continue;
+        if (a == u"--colours") {
+            colours = r.parsedValue(a, parseCellColours,
+                                    u"--colours must be 16 RRGGBB values separated by commas"_qs);
+            if (!colours)
+                return 2;
+        } else if (answerStandardOption(u"random-colours"_qs, a, io)) {
+            return 0;
+        } else {
+            return r.fail(u"unknown option " + a);
+        }
+    }
+    if (const int rc = requireSample(r, m.sample))
+        return rc;
+    if (!colours)
+        return r.fail(u"--colours RRGGBB,... (16 values) is needed"_qs);
+    // The window's cells hold the first 16 characters.
+    const CellCaptions captions = cellCaptions(m.sample.text);
+    if (m.rtf) {
+        Catalog c;
+        writeBytes(io.out, MakeRTFR(c.catalog, captions, *colours, m.style()));
+    } else {
+        io.out << RandomColourHtml(captions, *colours, m.style(), m.html());
+    }
     return 0;
 }
 

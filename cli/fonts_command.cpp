@@ -3,6 +3,7 @@
 #include "core/font_catalog.h"
 #include "core/font_filter.h"
 #include "core/fontconfig_source.h"
+#include "core/text_helpers.h"
 
 #include <memory>
 
@@ -14,9 +15,11 @@ const char* const ListNames[CatalogListCount] = {"japanese-truetype", "japanese-
                                                  "western-other",     "symbol-truetype", "symbol-other",
                                                  "other-truetype",    "other-other"};
 
+const char* const TryHelp = "Try 'typecask-cli fonts --help' for more information.\n";
+
 QString hexByte(int v)
 {
-    return u"0x"_qs + QString::number(v, 16).toUpper().rightJustified(2, u'0');
+    return u"0x"_qs + twoHexDigits(v);
 }
 
 } // namespace
@@ -37,7 +40,7 @@ int fontsCommand(const QStringList& args, Streams io)
             QString letters;
             if (a == u"--categories") {
                 if (i + 1 >= args.size()) {
-                    io.err << "typecask-cli fonts: --categories needs a value\n";
+                    io.err << "typecask-cli fonts: --categories needs a value\n" << TryHelp;
                     return 2;
                 }
                 letters = args[++i];
@@ -48,13 +51,16 @@ int fontsCommand(const QStringList& args, Streams io)
             for (QChar c : letters) {
                 const int at = QStringLiteral("jwso").indexOf(c);
                 if (at < 0) {
-                    io.err << "typecask-cli fonts: unknown category '" << c << "' (use j, w, s, o)\n";
+                    io.err << "typecask-cli fonts: unknown category '" << c << "' (use j, w, s, o)\n"
+                           << TryHelp;
                     return 2;
                 }
                 filter.categories[at] = true;
             }
+        } else if (answerStandardOption(u"fonts"_qs, a, io)) {
+            return 0;
         } else {
-            io.err << "typecask-cli fonts: unknown option " << a << "\n";
+            io.err << "typecask-cli fonts: unknown option " << a << "\n" << TryHelp;
             return 2;
         }
     }

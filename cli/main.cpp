@@ -1,52 +1,68 @@
 // typecask-cli: the program's GUI-free core for scripts and tests.
 #include "cli/commands.h"
 
+#include "core/command_line.h"
+
 #include <QCoreApplication>
+#include <QStringDecoder>
 #include <QTextStream>
 #include <cstdio>
 #include <map>
 
 namespace {
 
-void usage(QTextStream& err)
+// The arguments exactly as given, read as UTF-8 like the output: QCoreApplication::arguments()
+// decodes through the locale codec, which drops a leading U+FEFF.
+QStringList argumentsOf(int argc, char** argv)
 {
-    err << "usage: typecask-cli fonts [--categories LETTERS] [--all-types] [--vertical]\n"
-           "       typecask-cli fonts --details\n"
-           "       typecask-cli rtf --font NAME [--size N] [--color RRGGBB] [--bold] [--italic]\n"
-           "                        [--align left|center|right] [--] TEXT\n"
-           "       typecask-cli html --font NAME [--size N] [--color RRGGBB] [--bold] [--italic]\n"
-           "                         [--no-font-tag] [--style-sheet] [--font-family] [--font-size TEXT]\n"
-           "                         [--px TEXT] [--] TEXT\n"
-           "       typecask-cli name --form N NAME\n"
-           "       typecask-cli details NAME\n";
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        args.append(utf8(QByteArrayView(argv[i])));
+    }
+    return args;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const QStringList args = argumentsOf(argc, argv); // before Qt takes any out
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
-    const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty()) {
-        usage(err);
+    const auto fail = [&err](const QString& message) {
+        err << typecask::commandLineErrorText(u"typecask-cli"_qs, message);
         return 2;
+    };
+    if (args.isEmpty())
+        return fail(u"missing command"_qs);
+    if (args.first() == u"--help") {
+        out << typecask::cli::cliHelp();
+        return 0;
     }
+    if (args.first() == u"--version") {
+        out << typecask::versionText(u"typecask-cli"_qs);
+        return 0;
+    }
+    if (args.first().startsWith(u'-'))
+        return fail(u"unrecognized option '"_qs + args.first() + u'\'');
     using Command = int (*)(const QStringList&, typecask::cli::Streams);
     const std::map<QString, Command> commands{{u"fonts"_qs, &typecask::cli::fontsCommand},
                                               {u"rtf"_qs, &typecask::cli::rtfCommand},
                                               {u"html"_qs, &typecask::cli::htmlCommand},
                                               {u"name"_qs, &typecask::cli::nameCommand},
-                                              {u"details"_qs, &typecask::cli::detailsCommand}};
+                                              {u"details"_qs, &typecask::cli::detailsCommand},
+                                              {u"gradient"_qs, &typecask::cli::gradientCommand},
+                                              {u"random-colours"_qs, &typecask::cli::randomColoursCommand},
+                                              {u"search"_qs, &typecask::cli::searchCommand},
+                                              {u"check"_qs, &typecask::cli::checkCommand},
+                                              {u"fontlist"_qs, &typecask::cli::fontlistCommand}};
     const auto it = commands.find(args.first());
-    if (it == commands.end()) {
-        err << "typecask-cli: unknown command " << args.first() << "\n";
-        usage(err);
-        return 2;
-    }
+    if (it == commands.end())
+        return fail(u"unknown command '"_qs + args.first() + u'\'');
     const int rc = it->second(args.mid(1), typecask::cli::Streams{out, err});
     out.flush();
     err.flush();

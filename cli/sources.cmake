@@ -2,5 +2,8 @@ set(TYPECASK_CLI_SOURCES
     cli/commands.h
     cli/export_commands.cpp
     cli/fonts_command.cpp
+    cli/help.cpp
+    cli/html_commands.cpp
     cli/main.cpp
+    cli/search_command.cpp
 )

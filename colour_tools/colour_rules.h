@@ -12,6 +12,24 @@ namespace typecask {
 
 using Channels = std::array<int, 3>; // red, green, blue, 0-255 each
 
+// The sixteen standard colours of the colour windows as (red, green, blue).
+constexpr std::array<Channels, 16> StandardColours{{{0, 0, 0},
+                                                    {0, 0, 128},
+                                                    {0, 128, 0},
+                                                    {0, 128, 128},
+                                                    {128, 0, 0},
+                                                    {128, 0, 128},
+                                                    {128, 128, 0},
+                                                    {192, 192, 192},
+                                                    {128, 128, 128},
+                                                    {0, 0, 255},
+                                                    {0, 255, 0},
+                                                    {0, 255, 255},
+                                                    {255, 0, 0},
+                                                    {255, 0, 255},
+                                                    {255, 255, 0},
+                                                    {255, 255, 255}}};
+
 constexpr int ColourFieldWidth = 168;
 constexpr int ColourFieldHeight = 126;
 

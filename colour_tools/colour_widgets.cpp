@@ -2,8 +2,7 @@
 
 #include "core/colour.h"
 #include "core/window_stacking.h"
-
-#include <QApplication>
+#include "platform/qt_units.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -14,16 +13,23 @@
 
 namespace typecask {
 
-QColor toQColor(std::int32_t colour)
+QImage colourFieldImage()
 {
-    std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(colour, r, g, b);
-    return QColor(r, g, b);
+    QImage image(ColourFieldWidth, ColourFieldHeight, QImage::Format_RGB32);
+    const std::vector<std::int32_t> pixels = colourFieldPixels();
+    for (int y = 0; y < ColourFieldHeight; ++y)
+        for (int x = 0; x < ColourFieldWidth; ++x)
+            image.setPixel(x, y, toQColor(pixels[static_cast<std::size_t>(y * ColourFieldWidth + x)]).rgb());
+    return image;
 }
 
-std::int32_t fromQColor(const QColor& colour)
+void paintShadeStrip(QImage& image, const Channels& colour, int widthTwips)
 {
-    return Rgb(colour.red(), colour.green(), colour.blue());
+    QPainter p(&image);
+    for (const ShadeLine& line : shadeStripLines(colour, image.height())) {
+        p.setPen(QPen(toQColor(line.colour), 20, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(QPointF(0, line.y), QPointF(widthTwips, line.y + 5));
+    }
 }
 
 QByteArray colourSampleKey(const QWidget* window)
@@ -176,33 +182,10 @@ void SampleLabel::mousePressEvent(QMouseEvent* event)
 
 namespace typecask {
 
-void leaveAlwaysOnTop(AppState& state, QWidget* opener, QWidget* colourWindow)
+void leaveAlwaysOnTop(AppState& state, StackingHost* stacking, QWidget* colourWindow)
 {
-    if (!state.AlwaysOnTop)
-        return;
-    if (auto* host = opener ? dynamic_cast<StackingHost*>(opener->window()) : nullptr) {
-        SetAlwaysOnTop(state, *host, false);
-        return;
-    }
-    // Without a reachable main window the colour window goes in front of it instead.
-    if (QWidget* self = colourWindow)
-        self->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-}
-
-void previewOnFloatingWindow(const AppState& state, std::int32_t colour)
-{
-    if (!state.SubWindowShown)
-        return;
-    const QString name = state.SubWindowKind ? u"Form15"_qs : u"Form16"_qs;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != name)
-            continue;
-        if (auto* label = w->findChild<QLabel*>(u"Label1"_qs)) {
-            QPalette pal = label->palette();
-            pal.setColor(QPalette::WindowText, toQColor(colour));
-            label->setPalette(pal);
-        }
-    }
+    if (applyOnTopRule(state, stacking, OnTopRule::LeaveAlwaysOnTop))
+        colourWindow->setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 } // namespace typecask

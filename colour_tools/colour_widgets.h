@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "colour_tools/colour_rules.h"
+#include "platform/qt_units.h"
+
 class QMimeData;
 
 namespace typecask {
@@ -19,6 +22,12 @@ inline constexpr char ColourSampleMime[] = "application/x-typecask-colour-sample
 // What a window's sample carries, naming that window.
 QByteArray colourSampleKey(const QWidget* window);
 QMimeData* makeColourSampleData(const QByteArray& key);
+
+// The colour field as an image (ColourFieldWidth x ColourFieldHeight).
+QImage colourFieldImage();
+// Draws the shade strip's bands for colour over image; every band runs widthTwips pixels, well
+// past the strip's right edge, as wide as the strip is in twips.
+void paintShadeStrip(QImage& image, const Channels& colour, int widthTwips);
 
 // One box of a colour row: filled with its colour, clicked, and a drop target for the sample.
 class ColourBox final : public QWidget
@@ -99,22 +108,16 @@ private:
     std::int32_t m_back = 0xFFFFFF;
 };
 
-// 0x00BBGGRR to a QColor and back.
-QColor toQColor(std::int32_t colour);
-std::int32_t fromQColor(const QColor& colour);
-
 } // namespace typecask
 
 namespace typecask {
 
 struct AppState;
+class StackingHost;
 
 // A colour window opened over an always-in-front main window drops that state first, so that
-// it is not hidden behind the main window; when the main window cannot be reached the colour
+// it is not hidden behind the main window; without a main window to release, the colour
 // window is kept in front itself.
-void leaveAlwaysOnTop(AppState& state, QWidget* opener, QWidget* colourWindow);
-
-// The open floating sample window shows its text in the given colour while the user picks.
-void previewOnFloatingWindow(const AppState& state, std::int32_t colour);
+void leaveAlwaysOnTop(AppState& state, StackingHost* stacking, QWidget* colourWindow);
 
 } // namespace typecask

@@ -3,8 +3,10 @@
 #include "colour_tools/colour_widgets.h"
 #include "colour_tools/form7.h"
 #include "core/colour.h"
-#include "core/qt_platform.h"
-#include "main_window/app_context.h"
+#include "core/session.h"
+#include "core/text_helpers.h"
+#include "platform/qt_units.h"
+#include "platform/services.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,55 +17,14 @@
 
 namespace typecask {
 
-namespace {
-
-// The sixteen standard colours as (red, green, blue).
-constexpr std::array<Channels, 16> StandardColours{{{0, 0, 0},
-                                                    {0, 0, 128},
-                                                    {0, 128, 0},
-                                                    {0, 128, 128},
-                                                    {128, 0, 0},
-                                                    {128, 0, 128},
-                                                    {128, 128, 0},
-                                                    {192, 192, 192},
-                                                    {128, 128, 128},
-                                                    {0, 0, 255},
-                                                    {0, 255, 0},
-                                                    {0, 255, 255},
-                                                    {255, 0, 0},
-                                                    {255, 0, 255},
-                                                    {255, 255, 0},
-                                                    {255, 255, 255}}};
-
-// Places a control by its design position in twips.
-void place(QWidget* w, int left, int top, int width, int height)
-{
-    w->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
-QImage colourFieldImage()
-{
-    QImage image(ColourFieldWidth, ColourFieldHeight, QImage::Format_RGB32);
-    const std::vector<std::int32_t> pixels = colourFieldPixels();
-    for (int y = 0; y < ColourFieldHeight; ++y)
-        for (int x = 0; x < ColourFieldWidth; ++x)
-            image.setPixel(x, y, toQColor(pixels[y * ColourFieldWidth + x]).rgb());
-    return image;
-}
-
-QString hexByte(int v)
-{
-    return QString::number(v, 16).toUpper().rightJustified(2, u'0');
-}
-
-} // namespace
-
-Form2::Form2(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+Form2::Form2(Session& session, Clipboard& clipboard, RandomSource& random, ColourWindowLinks links,
+             QWidget* parent)
+    : QDialog(parent), m_session(session), m_clipboard(clipboard), m_random(random), m_links(std::move(links))
 {
     setObjectName(u"Form2"_qs);
     setWindowTitle(u"色指定"_qs);
     setModal(true);
-    leaveAlwaysOnTop(m_context.state, parent, this);
+    leaveAlwaysOnTop(m_session.state, m_links.stacking, this);
     setFixedSize(twipsToPixels(7020), twipsToPixels(3015));
 
     m_Picture2 = new ColourPicture(this);
@@ -94,9 +55,9 @@ Form2::Form2(AppContext& context, QWidget* parent) : QDialog(parent), m_context(
     createChannels();
     createButtons();
 
-    const PaletteFileContents file = LoadPaletteFile(m_context.programFolder);
+    const PaletteFileContents file = LoadPaletteFile(m_session.programFolder);
     m_characterLines = file.characterLines;
-    m_context.palettes = file.palettes;
+    m_session.palettes = file.palettes;
     createBoxes();
     m_HScroll1[0]->setFocus();
 }
@@ -112,7 +73,7 @@ void Form2::createBoxes()
     for (int i = 0; i < 32; ++i) {
         auto* box = new ColourBox(i, key, this);
         box->setObjectName(u"Picture3(%1)"_qs.arg(i));
-        place(box, 120 + 240 * (i % 16), i < 16 ? 0 : 240, 255, 255);
+        placeTwips(box, 120 + 240 * (i % 16), i < 16 ? 0 : 240, 255, 255);
         if (i < 16) {
             const Channels& c = StandardColours[i];
             box->setColour(Rgb(c[0], c[1], c[2]));
@@ -129,8 +90,8 @@ void Form2::createBoxes()
         auto* option = new QRadioButton(QString::fromUtf16(names[i]), this);
         option->setObjectName(u"Option1(%1)"_qs.arg(i));
         option->setToolTip(u"パレットを変更できます。"_qs);
-        place(option, 120 + 1980 * (i % 2), 525 + 270 * (i / 2), 1950,
-              255); // two by two: the captions need the room
+        placeTwips(option, 120 + 1980 * (i % 2), 525 + 270 * (i / 2), 1950,
+                   255); // two by two: the captions need the room
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Option1_Click(i);
@@ -149,7 +110,7 @@ void Form2::createBoxes()
     m_Label7->setFrameShape(QFrame::Panel);
     m_Label7->setFrameShadow(QFrame::Sunken);
     m_Label7->setToolTip(u"現在選択されている色のプレビュー"_qs);
-    place(m_Label7, 120, 1995, 3900, 480);
+    placeTwips(m_Label7, 120, 1995, 3900, 480);
 }
 
 void Form2::createChannels()
@@ -169,7 +130,7 @@ void Form2::createChannels()
         QFont bold = caption->font();
         bold.setBold(true);
         caption->setFont(bold);
-        place(caption, 120, top, 300, 255);
+        placeTwips(caption, 120, top, 300, 255);
 
         auto* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setObjectName(u"HScroll1(%1)"_qs.arg(i));
@@ -178,7 +139,7 @@ void Form2::createChannels()
         bar->setSingleStep(1);
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setToolTip(QString::fromUtf16(tips[i]));
-        place(bar, 420, top, 2580, 255);
+        placeTwips(bar, 420, top, 2580, 255);
         // valueChanged also fires while the thumb is dragged, as the scroll event did.
         connect(bar, &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
         m_HScroll1[i] = bar;
@@ -187,12 +148,12 @@ void Form2::createChannels()
         m_Label1[i]->setObjectName(u"Label1(%1)"_qs.arg(i));
         m_Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_Label1[i]->setToolTip(u"現在選択されている色の１０進数表示"_qs);
-        place(m_Label1[i], 3060, top, 420, 255);
+        placeTwips(m_Label1[i], 3060, top, 420, 255);
         m_Label4[i] = new QLabel(u"00"_qs, this);
         m_Label4[i]->setObjectName(u"Label4(%1)"_qs.arg(i));
         m_Label4[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_Label4[i]->setToolTip(u"現在選択されている色の１６進数表示"_qs);
-        place(m_Label4[i], 3570, top, 360, 255);
+        placeTwips(m_Label4[i], 3570, top, 360, 255);
     }
 }
 
@@ -203,14 +164,14 @@ void Form2::createButtons()
         auto* b = new QPushButton(QString::fromUtf16(caption), this);
         b->setObjectName(QString::fromUtf16(name));
         b->setToolTip(QString::fromUtf16(tip));
-        place(b, left, top, width, 315);
+        placeTwips(b, left, top, width, 315);
         return b;
     };
     auto textBox = [this](const char16_t* name, const char16_t* text, int left) {
         auto* t = new QLineEdit(QString::fromUtf16(text), this);
         t->setObjectName(QString::fromUtf16(name));
         t->setToolTip(u"現在選択されている色の１０進数表示"_qs);
-        place(t, left, 2565, 1500, 330);
+        placeTwips(t, left, 2565, 1500, 330);
         return t;
     };
     m_Text1 = textBox(u"Text1", u"0,0,0", 120);
@@ -267,14 +228,7 @@ void Form2::GetSetting(bool textMode, std::int32_t foreColor, std::int32_t backC
 void Form2::ColorChange(int r, int g, int b)
 {
     QImage image = m_Picture1->image();
-    QPainter p(&image);
-    // Every band runs well past the right edge, as wide as the strip is in twips.
-    const int w = pixelsToTwips(m_Picture1->width());
-    for (const ShadeLine& line : shadeStripLines({r, g, b}, image.height())) {
-        p.setPen(QPen(toQColor(line.colour), 20, Qt::SolidLine, Qt::SquareCap));
-        p.drawLine(QPointF(0, line.y), QPointF(w, line.y + 5));
-    }
-    p.end();
+    paintShadeStrip(image, {r, g, b}, pixelsToTwips(m_Picture1->width()));
     m_Picture1->setImage(image);
 }
 
@@ -306,7 +260,7 @@ void Form2::HScroll1_Change(int index)
 {
     const int v = m_HScroll1[index]->value();
     m_Label1[index]->setText(QString::number(v));
-    m_Label4[index]->setText(hexByte(v));
+    m_Label4[index]->setText(twoHexDigits(v));
     PreviewColor();
 }
 
@@ -317,7 +271,8 @@ void Form2::PreviewColor()
     const std::int32_t colour = Rgb(r, g, b);
     if (m_textMode) {
         m_Label7->setForeColour(colour);
-        previewOnFloatingWindow(m_context.state, colour);
+        if (m_links.floatingPreview)
+            m_links.floatingPreview(colour);
     } else {
         m_Label7->setBackColour(colour);
     }
@@ -356,7 +311,7 @@ void Form2::Picture3_Click(int index)
 void Form2::Option1_Click(int index)
 {
     for (int c = 0; c < ShownPaletteCells; ++c)
-        m_Picture3[16 + c]->setColour(m_context.palettes.at(index, c));
+        m_Picture3[16 + c]->setColour(m_session.palettes.at(index, c));
 }
 
 void Form2::Picture3_DragDrop(int index)
@@ -367,7 +322,7 @@ void Form2::Picture3_DragDrop(int index)
     int palette = 0;
     while (palette < PaletteCount - 1 && !m_Option1[palette]->isChecked())
         ++palette;
-    m_context.palettes.at(palette, index - 16) = m_Picture3[index]->colour();
+    m_session.palettes.at(palette, index - 16) = m_Picture3[index]->colour();
 }
 
 std::int32_t Form2::sampleColour() const
@@ -377,21 +332,21 @@ std::int32_t Form2::sampleColour() const
 
 void Form2::Command10_Click()
 {
-    m_context.random->reseedFromClock();
+    m_random.reseedFromClock();
     for (QScrollBar* bar : m_HScroll1)
-        bar->setValue(randomChannel(m_context.random->next()));
+        bar->setValue(randomChannel(m_random.next()));
 }
 
 void Form2::Command7_Click()
 {
     Form7 numeric(
-        m_context, [this](const Channels& c) { setChannels(c); }, this);
+        m_session.state, &m_clipboard, m_links.stacking, [this](const Channels& c) { setChannels(c); }, this);
     numeric.exec();
 }
 
 void Form2::copyText(const QLineEdit* box)
 {
-    m_context.clipboard->set({QByteArray(), box->text()});
+    m_clipboard.set({QByteArray(), box->text()});
 }
 
 void Form2::Command1_Click()
@@ -417,7 +372,7 @@ void Form2::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    SavePaletteFile(m_context.programFolder, {m_characterLines, m_context.palettes}); // failures are silent
+    SavePaletteFile(m_session.programFolder, {m_characterLines, m_session.palettes}); // failures are silent
 }
 
 } // namespace typecask

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "colour_tools/colour_rules.h"
-#include "colour_tools/palette_file.h"
+#include "colour_tools/pick_color.h"
+#include "storage/palette_file.h"
 
 #include <QDialog>
 #include <array>
@@ -17,8 +18,10 @@ class QScrollBar;
 
 namespace typecask {
 
-struct AppContext;
+class Clipboard;
 class ColourBox;
+class RandomSource;
+class Session;
 class ColourPicture;
 class SampleLabel;
 
@@ -28,7 +31,8 @@ class Form2 final : public QDialog
     Q_DISABLE_COPY_MOVE(Form2)
 public:
     // The load: builds the window and reads "Color.dat" into the shared palettes.
-    explicit Form2(AppContext& context, QWidget* parent = nullptr);
+    Form2(Session& session, Clipboard& clipboard, RandomSource& random, ColourWindowLinks links,
+          QWidget* parent = nullptr);
     ~Form2() override;
 
     // Puts the caller's mode and colours in place and draws the strip.
@@ -67,22 +71,25 @@ private:
     std::int32_t sampleColour() const;
     void unload();
 
-    AppContext& m_context;
+    Session& m_session;
+    Clipboard& m_clipboard;
+    RandomSource& m_random;
+    ColourWindowLinks m_links;
     QStringList m_characterLines; // lines 1-16 of the file, written back as read
     bool m_textMode = true;
     std::int32_t m_result = -1;
     bool m_unloaded = false;
 
-    std::array<ColourBox*, 32> m_Picture3{};
-    std::array<QRadioButton*, PaletteCount> m_Option1{};
-    ColourPicture* m_Picture1 = nullptr; // shade strip
-    ColourPicture* m_Picture2 = nullptr; // colour field
-    std::array<QScrollBar*, 3> m_HScroll1{};
-    std::array<QLabel*, 3> m_Label1{}; // decimal
-    std::array<QLabel*, 3> m_Label4{}; // hexadecimal
-    SampleLabel* m_Label7 = nullptr;
-    QLineEdit* m_Text1 = nullptr;
-    QLineEdit* m_Text2 = nullptr;
+    std::array<ColourBox*, 32> m_Picture3{};             // 16 standard colours, then 16 palette cells
+    std::array<QRadioButton*, PaletteCount> m_Option1{}; // palette choice
+    ColourPicture* m_Picture1 = nullptr;                 // shade strip
+    ColourPicture* m_Picture2 = nullptr;                 // colour field
+    std::array<QScrollBar*, 3> m_HScroll1{};             // red, green, blue
+    std::array<QLabel*, 3> m_Label1{};                   // decimal
+    std::array<QLabel*, 3> m_Label4{};                   // hexadecimal
+    SampleLabel* m_Label7 = nullptr;                     // the sample, dragged onto palette cells
+    QLineEdit* m_Text1 = nullptr;                        // "r,g,b"
+    QLineEdit* m_Text2 = nullptr;                        // "#RRGGBB"
 };
 
 } // namespace typecask

@@ -1,8 +1,8 @@
 #include "colour_tools/form7.h"
 
 #include "colour_tools/colour_widgets.h"
-#include "core/qt_platform.h"
-#include "main_window/app_context.h"
+#include "platform/qt_units.h"
+#include "platform/services.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -15,32 +15,34 @@ namespace {
 constexpr int TypedLength = 11;
 }
 
-Form7::Form7(AppContext& context, Apply apply, QWidget* parent) : QDialog(parent), m_apply(std::move(apply))
+Form7::Form7(AppState& state, const Clipboard* clipboard, StackingHost* stacking, Apply apply,
+             QWidget* parent)
+    : QDialog(parent), m_apply(std::move(apply))
 {
     setObjectName(u"Form7"_qs);
     setWindowTitle(u"数値入力"_qs);
     setModal(true);
-    leaveAlwaysOnTop(context.state, parent, this);
+    leaveAlwaysOnTop(state, stacking, this);
     setFixedSize(twipsToPixels(3960), twipsToPixels(450));
 
     m_Text1 = new QLineEdit(this);
     m_Text1->setObjectName(u"Text1"_qs);
-    m_Text1->setGeometry(twipsToPixels(60), twipsToPixels(60), twipsToPixels(1800), twipsToPixels(330));
+    placeTwips(m_Text1, 60, 60, 1800, 330);
     m_Text1->installEventFilter(this);
     auto* ok = new QPushButton(u"OK"_qs, this);
     ok->setObjectName(u"Command1"_qs);
-    ok->setGeometry(twipsToPixels(1920), twipsToPixels(60), twipsToPixels(960), twipsToPixels(330));
+    placeTwips(ok, 1920, 60, 960, 330);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Form7::Command1_Click);
     auto* cancel = new QPushButton(u"Cancel"_qs, this);
     cancel->setObjectName(u"Command2"_qs);
-    cancel->setGeometry(twipsToPixels(2940), twipsToPixels(60), twipsToPixels(960), twipsToPixels(330));
+    placeTwips(cancel, 2940, 60, 960, 330);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The limit holds for typing only; a longer copied text such as "color: #FF8000" comes in whole.
     QString start;
-    if (context.clipboard && (context.clipboard->hasText() || context.clipboard->hasRtf()))
-        start = context.clipboard->text();
+    if (clipboard && (clipboard->hasText() || clipboard->hasRtf()))
+        start = clipboard->text();
     m_Text1->setMaxLength(std::max<int>(TypedLength, start.size()));
     m_Text1->setText(start);
     m_Text1->setFocus();

@@ -10,7 +10,9 @@ class QLineEdit;
 
 namespace typecask {
 
-struct AppContext;
+struct AppState;
+class Clipboard;
+class StackingHost;
 
 class Form7 final : public QDialog
 {
@@ -18,8 +20,9 @@ class Form7 final : public QDialog
     Q_DISABLE_COPY_MOVE(Form7)
 public:
     using Apply = std::function<void(const Channels&)>;
-    // The load: starts from the clipboard's text when it holds text or RTF.
-    Form7(AppContext& context, Apply apply, QWidget* parent = nullptr);
+    // The load: starts from the clipboard's text when it holds text or RTF (none: empty).
+    Form7(AppState& state, const Clipboard* clipboard, StackingHost* stacking, Apply apply,
+          QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,7 +32,7 @@ private:
     void Command1_Click();
 
     Apply m_apply;
-    QLineEdit* m_Text1;
+    QLineEdit* m_Text1; // the typed or pasted colour
 };
 
 } // namespace typecask

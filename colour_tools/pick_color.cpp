@@ -6,11 +6,12 @@
 
 namespace typecask {
 
-std::int32_t PickColor(AppContext& context, QWidget* parent, PickMode mode, std::int32_t textColour,
-                       std::int32_t backColour)
+std::int32_t PickColor(Session& session, Clipboard& clipboard, RandomSource& random,
+                       const ColourWindowLinks& links, QWidget* parent, PickMode mode,
+                       std::int32_t textColour, std::int32_t backColour)
 {
     // A fresh window each time: the result cannot be a stale one from an earlier pick.
-    QPointer<Form2> form = new Form2(context, parent);
+    QPointer<Form2> form = new Form2(session, clipboard, random, links, parent);
     form->GetSetting(mode == PickMode::TextColour, textColour, backColour);
     form->exec();
     if (!form) // the opener went away while the picker was open

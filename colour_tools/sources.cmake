@@ -1,11 +1,16 @@
 # Files of this subsystem, added to typecask_core (GUI-free) or typecask_ui (windows).
 list(APPEND TYPECASK_CORE_SOURCES
     colour_tools/colour_rules.cpp colour_tools/colour_rules.h
-    colour_tools/palette_file.cpp colour_tools/palette_file.h
+    colour_tools/coloured_text.cpp colour_tools/coloured_text.h
+    colour_tools/gradient_text.cpp colour_tools/gradient_text.h
+    colour_tools/random_colour_text.cpp colour_tools/random_colour_text.h
 )
 list(APPEND TYPECASK_UI_SOURCES
+    colour_tools/colour_drag.cpp colour_tools/colour_drag.h
     colour_tools/colour_widgets.cpp colour_tools/colour_widgets.h
+    colour_tools/form13.cpp colour_tools/form13.h
     colour_tools/form2.cpp colour_tools/form2.h
+    colour_tools/form3.cpp colour_tools/form3.h
     colour_tools/form7.cpp colour_tools/form7.h
     colour_tools/pick_color.cpp colour_tools/pick_color.h
 )

@@ -1,5 +1,5 @@
-// The process-wide state every window reads and writes. One instance lives in the
-// application context; tests make their own.
+// The process-wide state every window reads and writes. One instance lives in the session;
+// tests make their own.
 #pragma once
 
 #include <QString>
@@ -19,7 +19,7 @@ struct AppState
     bool PreviewBold = false;
     bool PreviewItalic = false;
     std::int16_t PreviewAreaSize = 1; // 0 small, 1 medium, 2 large
-    bool ShowVerticalFonts = false;
+    // ShowVerticalFonts is part of the font filter (Session::filter).
     int ListSampleSize = 20;
     int ListRowCount = 19;
     bool ListVertical = true;
@@ -29,11 +29,6 @@ struct AppState
     bool SubWindowOnTop = false;
     bool Loading = true;
     std::uint8_t OutputMode = 0; // 0 HTML, 1 RTF
-
-    // The HTML bar's flags, set by start-up before anything is read.
-    bool UseStyleSheet = false;
-    bool FontFamilyInStyleSheet = false;
-    bool UseFontTag = true;
 };
 
 } // namespace typecask

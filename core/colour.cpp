@@ -1,5 +1,7 @@
 #include "core/colour.h"
 
+#include "core/text_helpers.h"
+
 namespace typecask {
 
 void SplitColor(std::int32_t colour, std::int32_t& red, std::int32_t& green, std::int32_t& blue)
@@ -15,27 +17,7 @@ QString ColorToHex(std::int32_t colour)
 {
     std::int32_t r = 0, g = 0, b = 0;
     SplitColor(colour, r, g, b);
-    auto two = [](std::int32_t v) { return QString::number(v, 16).toUpper().rightJustified(2, u'0'); };
-    return two(r) + two(g) + two(b);
-}
-
-QString ReplaceAll(const QString& text, const QString& find, const QString& replacement)
-{
-    if (find.isEmpty())
-        return text;
-    QString result;
-    result.reserve(text.size());
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype at = text.indexOf(find, start, Qt::CaseSensitive);
-        if (at < 0)
-            break;
-        result += QStringView(text).mid(start, at - start);
-        result += replacement;
-        start = at + find.size();
-    }
-    result += QStringView(text).mid(start);
-    return result;
+    return twoHexDigits(r) + twoHexDigits(g) + twoHexDigits(b);
 }
 
 } // namespace typecask

@@ -19,7 +19,4 @@ constexpr std::int32_t Rgb(int red, int green, int blue)
     return red + green * 256 + blue * 65536;
 }
 
-// Every non-overlapping occurrence of find (never empty) replaced, left to right.
-QString ReplaceAll(const QString& text, const QString& find, const QString& replacement);
-
 } // namespace typecask

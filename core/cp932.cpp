@@ -64,6 +64,14 @@ QByteArray encodeCodePoint(char32_t cp)
     return encodeOne(c, cp);
 }
 
+QByteArray encodeCodePointExact(char32_t cp)
+{
+    const QByteArray bytes = encodeCodePoint(cp);
+    if (cp < 0x80 || bytes.isEmpty())
+        return bytes;
+    return decode(bytes) == QString::fromUcs4(&cp, 1) ? bytes : QByteArray();
+}
+
 Encoded encode(const QString& text)
 {
     Encoded result;
@@ -163,16 +171,6 @@ bool isValidUtf8(const QByteArray& bytes)
         i += len;
     }
     return true;
-}
-
-QString decodeUtf8OrCp932(const QByteArray& bytes)
-{
-    QByteArray body = bytes;
-    if (body.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(body.constData() + 3, body.size() - 3);
-    if (isValidUtf8(body))
-        return QString::fromUtf8(body);
-    return decode(body);
 }
 
 } // namespace typecask::cp932

@@ -22,11 +22,13 @@ QByteArray encodeBytes(const QString& text);
 // Bytes of one code point (1 or 2), or empty when it is unmappable.
 QByteArray encodeCodePoint(char32_t cp);
 
+// Bytes of one code point that decode back to it, or empty. glibc, like Windows, maps some
+// characters one way (U+00A5 yen sign to 5C, U+203E to 7E, U+2014 to 815C, U+301C to 8160,
+// U+2016 to 8161, U+00A2 to 8191, ...): those bytes read back as other characters.
+QByteArray encodeCodePointExact(char32_t cp);
+
 // Decodes bytes; an invalid sequence becomes U+FFFD.
 QString decode(const QByteArray& bytes);
-
-// Files: UTF-8 (a BOM skipped) when the bytes are valid UTF-8, otherwise code page 932.
-QString decodeUtf8OrCp932(const QByteArray& bytes);
 
 bool isValidUtf8(const QByteArray& bytes);
 

@@ -91,6 +91,8 @@ public:
     // The first entry reported under that face name, or, failing that, under another of the
     // family's names (as the one-family enumeration finds it).
     const Entry* find(const QString& name) const;
+    // Whether some list holds exactly this face name (no other name of the family counts).
+    bool holds(const QString& faceName) const { return m_byName.contains(faceName); }
 
     // The family's on-demand details, read through the source once and kept.
     const FontDetails* details(const QString& name) const;

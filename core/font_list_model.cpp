@@ -39,6 +39,16 @@ int FontListModel::insertSorted(const QString& name)
     return row;
 }
 
+void FontListModel::append(const QStringList& names)
+{
+    if (names.isEmpty())
+        return;
+    const int first = count();
+    beginInsertRows({}, first, first + static_cast<int>(names.size()) - 1);
+    m_names += names;
+    endInsertRows();
+}
+
 void FontListModel::removeAt(int row)
 {
     if (row < 0 || row >= m_names.size())

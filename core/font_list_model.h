@@ -24,6 +24,8 @@ public:
 
     // Adds a name at its sorted place (after equal names); returns its row.
     int insertSorted(const QString& name);
+    // Adds names after the last row, in their order.
+    void append(const QStringList& names);
     void removeAt(int row);
     void clear();
 

@@ -5,8 +5,10 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
 
 namespace typecask {
 
@@ -20,7 +22,7 @@ int charsetForCoverage(const LanguageCoverage& c)
     };
     if (c.has("ja"))
         return 128;
-    if (c.symbol || c.empty)
+    if (c.symbol || c.empty || c.byteTable)
         return 2;
     if (c.has("ko"))
         return 129;
@@ -59,12 +61,73 @@ int fontTypeForFormat(const QByteArray& fontFormat, bool outline)
 
 namespace {
 
+// Lower is closer to the family's regular face.
+int regularScore(const ListedFace& f)
+{
+    return std::abs(f.weight - FC_WEIGHT_REGULAR) * 4 + (f.slant != FC_SLANT_ROMAN ? 1000 : 0) +
+           std::abs(f.width - FC_WIDTH_NORMAL) * 2;
+}
+
+// Lower is preferred: TrueType/OpenType, then other outlines (Type 1), then bitmaps.
+int formatRank(const ListedFace& f)
+{
+    switch (fontTypeForFormat(f.format, f.outline)) {
+    case TrueTypeFontType:
+        return 0;
+    case RasterFontType:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+bool representsBetter(const ListedFace& a, const ListedFace& b)
+{
+    const auto key = [](const ListedFace& f) { return std::make_tuple(formatRank(f), regularScore(f)); };
+    if (key(a) != key(b))
+        return key(a) < key(b);
+    if (a.file != b.file)
+        return a.file < b.file;
+    return a.index < b.index;
+}
+
+} // namespace
+
+std::vector<std::size_t> representativeFaces(const std::vector<ListedFace>& faces)
+{
+    std::vector<std::size_t> chosen;
+    QHash<QString, std::size_t> byFamily; // family -> slot in chosen
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        const ListedFace& f = faces[i];
+        if (f.family.isEmpty())
+            continue;
+        const auto found = byFamily.constFind(f.family);
+        if (found == byFamily.constEnd()) {
+            byFamily.insert(f.family, chosen.size());
+            chosen.push_back(i);
+        } else if (representsBetter(f, faces[chosen[found.value()]])) {
+            chosen[found.value()] = i;
+        }
+    }
+    return chosen;
+}
+
+namespace {
+
 QString fcString(FcPattern* p, const char* object, int n = 0)
 {
     FcChar8* s = nullptr;
     if (FcPatternGetString(p, object, n, &s) != FcResultMatch || !s)
         return {};
     return QString::fromUtf8(reinterpret_cast<const char*>(s));
+}
+
+QByteArray fcBytes(FcPattern* p, const char* object)
+{
+    FcChar8* s = nullptr;
+    if (FcPatternGetString(p, object, 0, &s) != FcResultMatch || !s)
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(s));
 }
 
 int fcInt(FcPattern* p, const char* object, int fallback)
@@ -79,20 +142,102 @@ bool fcBool(FcPattern* p, const char* object, bool fallback)
     return FcPatternGetBool(p, object, 0, &v) == FcResultMatch ? v != FcFalse : fallback;
 }
 
-// Lower is closer to the family's regular face.
-int regularScore(FcPattern* p)
+ListedFace listedFace(FcPattern* p)
 {
-    const int weight = fcInt(p, FC_WEIGHT, FC_WEIGHT_REGULAR);
-    const int slant = fcInt(p, FC_SLANT, FC_SLANT_ROMAN);
-    const int width = fcInt(p, FC_WIDTH, FC_WIDTH_NORMAL);
-    return std::abs(weight - FC_WEIGHT_REGULAR) * 4 + (slant != FC_SLANT_ROMAN ? 1000 : 0) +
-           std::abs(width - FC_WIDTH_NORMAL) * 2;
+    ListedFace f;
+    f.family = fcString(p, FC_FAMILY, 0);
+    f.format = fcBytes(p, FC_FONTFORMAT);
+    f.outline = fcBool(p, FC_OUTLINE, true);
+    f.weight = fcInt(p, FC_WEIGHT, FC_WEIGHT_REGULAR);
+    f.slant = fcInt(p, FC_SLANT, FC_SLANT_ROMAN);
+    f.width = fcInt(p, FC_WIDTH, FC_WIDTH_NORMAL);
+    f.file = fcBytes(p, FC_FILE);
+    f.index = fcInt(p, FC_INDEX, 0);
+    return f;
+}
+
+bool coversNoOrthography(FcLangSet* langs)
+{
+    if (!langs)
+        return true;
+    FcStrSet* all = FcLangSetGetLangs(langs);
+    FcStrList* it = FcStrListCreate(all);
+    int count = 0;
+    while (const FcChar8* l = FcStrListNext(it)) {
+        // "und-*" entries (emoji, math) are not orthographies.
+        if (qstrncmp(reinterpret_cast<const char*>(l), "und-", 4) != 0)
+            ++count;
+    }
+    FcStrListDone(it);
+    FcStrSetDestroy(all);
+    return count == 0;
+}
+
+bool isByteTable(FcPattern* p)
+{
+    FcCharSet* chars = nullptr;
+    if (FcPatternGetCharSet(p, FC_CHARSET, 0, &chars) != FcResultMatch || !chars)
+        return false;
+    FcChar32 map[FC_CHARSET_MAP_SIZE];
+    FcChar32 next = 0;
+    if (FcCharSetFirstPage(chars, map, &next) != 0)
+        return false;                          // nothing in U+0000-U+00FF
+    const bool controls = map[0x80 / 32] != 0; // U+0080-U+009F
+    return controls && FcCharSetNextPage(chars, map, &next) == FC_CHARSET_DONE;
+}
+
+FontconfigSource::Family familyOf(FcPattern* p)
+{
+    FontconfigSource::Family fam;
+    QString japanese;
+    for (int n = 0;; ++n) {
+        const QString name = fcString(p, FC_FAMILY, n);
+        if (name.isEmpty())
+            break;
+        fam.allNames.append(name);
+        if (japanese.isEmpty() && fcString(p, FC_FAMILYLANG, n) == u"ja")
+            japanese = name;
+    }
+    fam.font.faceName = japanese.isEmpty() ? fam.allNames.value(0) : japanese;
+
+    FcLangSet* langs = nullptr;
+    if (FcPatternGetLangSet(p, FC_LANG, 0, &langs) != FcResultMatch)
+        langs = nullptr;
+    LanguageCoverage coverage;
+    coverage.has = [langs](const char* l) {
+        return langs && FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>(l)) == FcLangEqual;
+    };
+    coverage.symbol = fcBool(p, FC_SYMBOL, false);
+    coverage.empty = coversNoOrthography(langs);
+    coverage.byteTable = isByteTable(p);
+    fam.font.charset = charsetForCoverage(coverage);
+
+    fam.outline = fcBool(p, FC_OUTLINE, true);
+    fam.font.fontType = fontTypeForFormat(fcBytes(p, FC_FONTFORMAT), fam.outline);
+    fam.spacing = fcInt(p, FC_SPACING, FC_PROPORTIONAL);
+    fam.file = fcBytes(p, FC_FILE);
+    fam.faceIndex = fcInt(p, FC_INDEX, 0);
+    return fam;
 }
 
 } // namespace
 
 FontconfigSource::FontconfigSource() = default;
 FontconfigSource::~FontconfigSource() = default;
+
+std::vector<FontconfigSource::Family> FontconfigSource::familiesOf(FcPattern* const* faces, int count)
+{
+    std::vector<ListedFace> listed;
+    listed.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i)
+        listed.push_back(listedFace(faces[i]));
+    std::vector<Family> families;
+    const std::vector<std::size_t> chosen = representativeFaces(listed);
+    families.reserve(chosen.size());
+    for (std::size_t i : chosen)
+        families.push_back(familyOf(faces[i]));
+    return families;
+}
 
 void FontconfigSource::load()
 {
@@ -103,86 +248,16 @@ void FontconfigSource::load()
     if (!config)
         return;
     FcPattern* pattern = FcPatternCreate();
-    FcObjectSet* objects =
-        FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_FONTFORMAT, FC_LANG, FC_SPACING, FC_SYMBOL, FC_OUTLINE,
-                         FC_WEIGHT, FC_SLANT, FC_WIDTH, FC_FILE, FC_INDEX, static_cast<char*>(nullptr));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_FONTFORMAT, FC_LANG, FC_CHARSET,
+                                            FC_SPACING, FC_SYMBOL, FC_OUTLINE, FC_WEIGHT, FC_SLANT, FC_WIDTH,
+                                            FC_FILE, FC_INDEX, static_cast<char*>(nullptr));
     FcFontSet* set = FcFontList(config, pattern, objects);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(pattern);
-    if (!set) {
-        FcConfigDestroy(config);
-        return;
+    if (set) {
+        m_families = familiesOf(set->fonts, set->nfont);
+        FcFontSetDestroy(set);
     }
-
-    QHash<QString, int> byFirstName;
-    for (int i = 0; i < set->nfont; ++i) {
-        FcPattern* p = set->fonts[i];
-        const QString first = fcString(p, FC_FAMILY, 0);
-        if (first.isEmpty())
-            continue;
-        const int score = regularScore(p);
-        auto found = byFirstName.constFind(first);
-        Family* fam = nullptr;
-        if (found == byFirstName.constEnd()) {
-            byFirstName.insert(first, static_cast<int>(m_families.size()));
-            m_families.emplace_back();
-            fam = &m_families.back();
-        } else {
-            fam = &m_families[found.value()];
-            if (score >= fam->score)
-                continue; // the family's record comes from its most regular face
-        }
-        fam->score = score;
-
-        QStringList names;
-        QString japanese;
-        for (int n = 0;; ++n) {
-            const QString name = fcString(p, FC_FAMILY, n);
-            if (name.isEmpty())
-                break;
-            names.append(name);
-            if (japanese.isEmpty() && fcString(p, FC_FAMILYLANG, n) == u"ja")
-                japanese = name;
-        }
-        fam->allNames = names;
-        fam->font.faceName = japanese.isEmpty() ? first : japanese;
-
-        FcLangSet* langs = nullptr;
-        FcPatternGetLangSet(p, FC_LANG, 0, &langs);
-        LanguageCoverage coverage;
-        coverage.has = [langs](const char* l) {
-            return langs && FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>(l)) == FcLangEqual;
-        };
-        coverage.symbol = fcBool(p, FC_SYMBOL, false);
-        if (langs) {
-            FcStrSet* all = FcLangSetGetLangs(langs);
-            FcStrList* it = FcStrListCreate(all);
-            int count = 0;
-            while (const FcChar8* l = FcStrListNext(it)) {
-                // "und-*" entries (emoji, math) are not orthographies.
-                if (qstrncmp(reinterpret_cast<const char*>(l), "und-", 4) != 0)
-                    ++count;
-            }
-            FcStrListDone(it);
-            FcStrSetDestroy(all);
-            coverage.empty = count == 0;
-        } else {
-            coverage.empty = true;
-        }
-        fam->font.charset = charsetForCoverage(coverage);
-
-        FcChar8* format = nullptr;
-        FcPatternGetString(p, FC_FONTFORMAT, 0, &format);
-        fam->outline = fcBool(p, FC_OUTLINE, true);
-        fam->font.fontType = fontTypeForFormat(
-            format ? QByteArray(reinterpret_cast<const char*>(format)) : QByteArray(), fam->outline);
-        fam->spacing = fcInt(p, FC_SPACING, FC_PROPORTIONAL);
-        FcChar8* file = nullptr;
-        FcPatternGetString(p, FC_FILE, 0, &file);
-        fam->file = file ? QByteArray(reinterpret_cast<const char*>(file)) : QByteArray();
-        fam->faceIndex = fcInt(p, FC_INDEX, 0);
-    }
-    FcFontSetDestroy(set);
     FcConfigDestroy(config);
 
     for (int i = 0; i < static_cast<int>(m_families.size()); ++i) {
@@ -211,6 +286,13 @@ QString FontconfigSource::resolveFamily(const QString& name)
 {
     load();
     auto it = m_byFoldedName.constFind(name.toCaseFolded());
+    if (it == m_byFoldedName.constEnd() && name.endsWith(u']')) {
+        // Qt names a family that two foundries supply (URW's OpenType and Type 1 builds)
+        // "Family [Foundry]".
+        const qsizetype bracket = name.lastIndexOf(u" ["_qs);
+        if (bracket > 0)
+            it = m_byFoldedName.constFind(name.left(bracket).toCaseFolded());
+    }
     return it == m_byFoldedName.constEnd() ? QString() : m_families[it.value()].font.faceName;
 }
 

@@ -6,7 +6,10 @@
 
 #include <QHash>
 #include <QString>
+#include <cstddef>
 #include <vector>
+
+struct _FcPattern; // fontconfig's FcPattern
 
 namespace typecask {
 
@@ -26,12 +29,16 @@ public:
     {
         EnumeratedFont font;
         QStringList allNames;
-        QByteArray file; // the representative (regular, else first) face
+        QByteArray file; // the representative face (see representativeFaces)
         int faceIndex = 0;
         int spacing = 0; // fontconfig FC_SPACING
         bool outline = true;
-        int score = 0; // how close that face is to regular
     };
+
+    // One record per family of a fontconfig listing, in the order the families first appear,
+    // each read from its representative face. Exposed for tests: the records must not depend
+    // on the order of the faces.
+    static std::vector<Family> familiesOf(_FcPattern* const* faces, int count);
 
 private:
     void load();
@@ -47,10 +54,35 @@ struct LanguageCoverage
     std::function<bool(const char*)> has;
     bool symbol = false;
     bool empty = false;
+    // The character map is an 8-bit code table under a Unicode label: it maps C1 control codes
+    // (U+0080-U+009F), which no text font does, and nothing past U+00FF. The URW OpenType
+    // Dingbats and Standard Symbols PS put their symbols at ASCII and Latin-1 codes this way,
+    // so fontconfig credits them with Latin orthographies.
+    bool byteTable = false;
 };
 int charsetForCoverage(const LanguageCoverage& coverage);
 
 // The font-type rule for fontconfig's fontformat and outline values.
 int fontTypeForFormat(const QByteArray& fontFormat, bool outline);
+
+// What a family's record is chosen by, for one face of the listing.
+struct ListedFace
+{
+    QString family;    // first family name; empty faces belong to no family
+    QByteArray format; // fontconfig fontformat
+    bool outline = true;
+    int weight = 80; // fontconfig's regular
+    int slant = 0;
+    int width = 100;
+    QByteArray file;
+    int index = 0;
+};
+
+// The face each family is classified from, as indexes into faces, one per family in the order
+// the families first appear. A family installed in several formats (URW ships OpenType and
+// Type 1) is classified from its TrueType/OpenType faces, as the desktop draws it, else from
+// its other outline faces, else its bitmaps; among those the one closest to regular, then the
+// first by file, so the listing order never decides.
+std::vector<std::size_t> representativeFaces(const std::vector<ListedFace>& faces);
 
 } // namespace typecask

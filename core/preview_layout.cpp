@@ -51,23 +51,6 @@ size_t CharWidthCache::KeyHash::operator()(const Key& key) const
     return qHashMulti(0, key.family, key.size, key.bold, key.italic);
 }
 
-QString leftCodePoints(const QString& text, int limit)
-{
-    qsizetype i = 0;
-    for (int n = 0; n < limit && i < text.size(); ++n)
-        i += (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-    return text.left(i);
-}
-
-int codePointCount(const QString& text)
-{
-    int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i, ++n)
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-    return n;
-}
-
 int listColumnCount(int widthTwips)
 {
     return std::max(1, widthTwips / 3000);

@@ -53,10 +53,6 @@ private:
     std::unordered_map<Key, QHash<char32_t, double>, KeyHash> m_fonts;
 };
 
-// The first limit code points of text.
-QString leftCodePoints(const QString& text, int limit);
-int codePointCount(const QString& text);
-
 // Columns of the font list for its width: Int(width / 3000 twips), at least 1.
 int listColumnCount(int widthTwips);
 

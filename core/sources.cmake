@@ -8,12 +8,15 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/font_filter.cpp core/font_filter.h
     core/font_list_model.cpp core/font_list_model.h
     core/fontconfig_source.cpp core/fontconfig_source.h
-    core/platform.h
+    core/gradient_colours.h
+    core/list_navigation.cpp core/list_navigation.h
+    core/palette_table.h
     core/preview_layout.cpp core/preview_layout.h
+    core/program_info.cpp core/program_info.h
+    core/sample.h
+    core/session.cpp core/session.h
     core/size_link.cpp core/size_link.h
     core/text_file.cpp core/text_file.h
+    core/text_helpers.cpp core/text_helpers.h
     core/window_stacking.cpp core/window_stacking.h
-)
-list(APPEND TYPECASK_UI_SOURCES
-    core/qt_platform.cpp core/qt_platform.h
 )

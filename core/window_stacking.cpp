@@ -19,4 +19,14 @@ void SetWindowTopmost(AppState& state, StackingHost& host, bool onTop)
     host.setSubWindowTopmost(onTop);
 }
 
+bool applyOnTopRule(AppState& state, StackingHost* host, OnTopRule rule)
+{
+    if (rule != OnTopRule::LeaveAlwaysOnTop || !state.AlwaysOnTop)
+        return false;
+    if (!host)
+        return true;
+    SetAlwaysOnTop(state, *host, false);
+    return false;
+}
+
 } // namespace typecask

@@ -20,4 +20,14 @@ public:
 void SetAlwaysOnTop(AppState& state, StackingHost& host, bool onTop);
 void SetWindowTopmost(AppState& state, StackingHost& host, bool onTop);
 
+// What a window does to the always-in-front state as it loads.
+enum class OnTopRule {
+    Keep,            // nothing
+    LeaveAlwaysOnTop // SetAlwaysOnTop(False): the main window must not hide this window
+};
+
+// Applies rule for a window that is loading. Returns true when the window has to keep itself
+// in front instead: the main window is always in front and no host is there to release it.
+bool applyOnTopRule(AppState& state, StackingHost* host, OnTopRule rule);
+
 } // namespace typecask

@@ -1,6 +1,6 @@
 #include "export/drag_area.h"
 
-#include "core/qt_platform.h"
+#include "platform/qt_services.h"
 
 #include <QApplication>
 #include <QDrag>

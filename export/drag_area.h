@@ -1,7 +1,7 @@
 // A small picture that, dragged, offers the sample as RTF and text to other programs.
 #pragma once
 
-#include "core/platform.h"
+#include "platform/services.h"
 
 #include <QWidget>
 #include <functional>

@@ -7,9 +7,10 @@
 
 namespace typecask {
 
-HtmlTagOptions HtmlTagOptionsFrom(const AppState& state, const QString& combo2Text, const QString& combo3Text)
+HtmlTagOptions HtmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
+                                  const QString& combo3Text)
 {
-    return HtmlTagOptions{state.UseFontTag, state.UseStyleSheet, state.FontFamilyInStyleSheet, combo2Text,
+    return HtmlTagOptions{html.useFontTag, html.useStyleSheet, html.fontFamilyInStyleSheet, combo2Text,
                           combo3Text};
 }
 
@@ -70,7 +71,7 @@ std::optional<QString> FontNameForm(int index, const QString& name)
     }
 }
 
-std::optional<ClipboardContent> FontCoy_Bar_Click(AppState& state, int index)
+std::optional<ClipboardContent> fontNameCopy(AppState& state, int index)
 {
     if (state.ContextFontName.isEmpty())
         state.ContextFontName = state.CurrentFontName;

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/platform.h"
+#include "core/sample.h"
+#include "platform/services.h"
 
 #include <QString>
 #include <cstdint>
@@ -21,8 +22,8 @@ struct HtmlTagOptions
     QString pixelSize;                   // Combo3 text, pixels for the style sheet
 };
 
-// The options from the process-wide flags and the two combo texts.
-HtmlTagOptions HtmlTagOptionsFrom(const AppState& state, const QString& combo2Text,
+// The options from the bar's flags and the two combo texts.
+HtmlTagOptions HtmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
                                   const QString& combo3Text);
 
 // The clipboard text of the HTML copy: the fragment followed by CR LF. Neither the text nor
@@ -37,8 +38,8 @@ constexpr int FontNameFormCount = 7;
 // (1) and indexes outside 0..6.
 std::optional<QString> FontNameForm(int index, const QString& name);
 
-// The font-name copy command: fills ContextFontName from CurrentFontName when it is empty
-// (and leaves it set), then gives what to put on the clipboard, or none.
-std::optional<ClipboardContent> FontCoy_Bar_Click(AppState& state, int index);
+// The font-name copy: fills ContextFontName from CurrentFontName when it is empty (and
+// leaves it set), then gives what to put on the clipboard, or none.
+std::optional<ClipboardContent> fontNameCopy(AppState& state, int index);
 
 } // namespace typecask

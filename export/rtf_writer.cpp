@@ -2,6 +2,7 @@
 
 #include "core/colour.h"
 #include "core/cp932.h"
+#include "core/text_helpers.h"
 #include "export/string_table.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ namespace {
 void appendByte(QString& out, std::uint8_t byte)
 {
     out += u"\\'";
-    out += QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+    out += twoHexDigits(byte);
 }
 
 // RTF's \u takes a signed 16-bit number.
@@ -90,9 +91,11 @@ QString EscapeRtfText(const QString& text, bool unicodeEscapes)
                 appendByte(out, static_cast<std::uint8_t>(cp));
             continue;
         }
-        const QByteArray bytes = QChar::isSurrogate(cp) ? QByteArray() : cp932::encodeCodePoint(cp);
+        const QByteArray bytes = QChar::isSurrogate(cp) ? QByteArray() : cp932::encodeCodePointExact(cp);
         if (bytes.isEmpty()) {
-            // Not in code page 932: the Unicode escape keeps the character, '?' is the fallback.
+            // Not in code page 932, or only through a one-way mapping whose bytes read back as
+            // another character (the yen sign as a backslash): the Unicode escape keeps the
+            // character, '?' is the fallback.
             for (QChar unit : character) {
                 appendUnicode(out, unit.unicode());
                 appendByte(out, '?');

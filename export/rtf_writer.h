@@ -3,15 +3,13 @@
 #pragma once
 
 #include "core/font_catalog.h"
+#include "core/sample.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 
 namespace typecask {
-
-// The main window's alignment buttons Option3(0..2).
-enum class Alignment { Left = 0, Center = 1, Right = 2 };
 
 // The enumeration callback: sets result to the family keyword of the face's pitch-and-family
 // byte followed by \fcharset and its charset; returns 0 so only the first face is read.
@@ -22,9 +20,9 @@ std::int32_t RtfFontInfoProc(const EnumeratedFont& font, std::uint8_t pitchAndFa
 QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName);
 
 // Text in pure ASCII RTF: code page 932 bytes as \'XX, ASCII letters and digits as they are,
-// and a character code page 932 cannot hold as \uN\'3F. With unicodeEscapes, every other
-// non-ASCII character carries \uN before its bytes too, for readers that would decode the
-// bytes in a font's own (non-Japanese) code page.
+// and a character code page 932 cannot hold (whose bytes would not read back as it) as
+// \uN\'3F. With unicodeEscapes, every other non-ASCII character carries \uN before its bytes
+// too, for readers that would decode the bytes in a font's own (non-Japanese) code page.
 QString EscapeRtfText(const QString& text, bool unicodeEscapes = false);
 
 // Whether text set in fontName needs EscapeRtfText's Unicode escapes: true unless the font

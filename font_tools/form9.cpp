@@ -1,8 +1,6 @@
 #include "font_tools/form9.h"
 
-#include "core/qt_platform.h"
-#include "core/window_stacking.h"
-#include "main_window/app_context.h"
+#include "platform/qt_units.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -69,12 +67,10 @@ QFont designFont(int pointSize, bool bold = false)
     return f;
 }
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
+} // namespace
 
-TextExtent measure(const QString& text, const QString& face, int pointSize, bool bold, bool italic)
+TextExtent measureFontDetailsText(const QString& text, const QString& face, int pointSize, bool bold,
+                                  bool italic)
 {
     QFont f(face, pointSize);
     f.setBold(bold);
@@ -83,9 +79,7 @@ TextExtent measure(const QString& text, const QString& face, int pointSize, bool
     return {fm.horizontalAdvance(text), fm.height()};
 }
 
-} // namespace
-
-Form9::Form9(AppContext& context, StackingHost& host, QWidget* parent) : QDialog(parent)
+Form9::Form9(QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"Form9"_qs);
     setWindowTitle(u"詳細"_qs);
@@ -122,9 +116,6 @@ Form9::Form9(AppContext& context, StackingHost& host, QWidget* parent) : QDialog
     sample->setFont(designFont(12));
     sample->move(twipsToPixels(Margin), twipsToPixels(SampleTop));
     fill({captions, QString()});
-
-    if (context.state.AlwaysOnTop)
-        SetAlwaysOnTop(context.state, host, false);
 }
 
 void Form9::fill(const FontDetailsView& view)
@@ -150,6 +141,12 @@ void Form9::fill(const FontDetailsView& view)
     update();
 }
 
+void Form9::showEvent(QShowEvent* event)
+{
+    m_keysDown.clear(); // the window is kept between openings
+    QDialog::showEvent(event);
+}
+
 void Form9::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
@@ -168,17 +165,6 @@ void Form9::keyReleaseEvent(QKeyEvent* event)
     event->accept();
     if (!event->isAutoRepeat() && m_keysDown.contains(event->key()))
         accept();
-}
-
-void OpenFontDetails(AppContext& context, StackingHost& host, QWidget* parent, const QString& name,
-                     const QString& sampleText)
-{
-    Form9 form(context, host, parent);
-    const AppState& s = context.state;
-    form.fill(
-        ShowFontDetails(context.catalog, name,
-                        SampleMeasure{sampleText, s.PreviewSize, s.PreviewBold, s.PreviewItalic, measure}));
-    form.exec();
 }
 
 } // namespace typecask

@@ -1,7 +1,18 @@
 # Files of this subsystem, added to typecask_core (GUI-free) or typecask_ui (windows).
 list(APPEND TYPECASK_CORE_SOURCES
+    font_tools/character_map.cpp font_tools/character_map.h
     font_tools/font_details.cpp font_tools/font_details.h
+    font_tools/font_list_pages.cpp font_tools/font_list_pages.h
+    font_tools/font_search.cpp font_tools/font_search.h
+    font_tools/html_font_scan.cpp font_tools/html_font_scan.h
+    font_tools/html_line_reader.cpp font_tools/html_line_reader.h
 )
 list(APPEND TYPECASK_UI_SOURCES
+    font_tools/character_grid.cpp font_tools/character_grid.h
+    font_tools/form4.cpp font_tools/form4.h
     font_tools/form9.cpp font_tools/form9.h
+    font_tools/form10.cpp font_tools/form10.h
+    font_tools/form12.cpp font_tools/form12.h
+    font_tools/form14.cpp font_tools/form14.h
+    font_tools/search_panel.cpp font_tools/search_panel.h
 )

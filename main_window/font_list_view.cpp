@@ -1,5 +1,9 @@
 #include "main_window/font_list_view.h"
 
+#include "core/list_navigation.h"
+
+#include <QHash>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -103,7 +107,24 @@ void FontListView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QListView::keyPressEvent(event);
+    static const QHash<int, ListKey> keys{
+        {Qt::Key_Home, ListKey::Home},     {Qt::Key_End, ListKey::End},
+        {Qt::Key_Up, ListKey::Up},         {Qt::Key_Down, ListKey::Down},
+        {Qt::Key_PageUp, ListKey::PageUp}, {Qt::Key_PageDown, ListKey::PageDown},
+        {Qt::Key_Left, ListKey::Left},     {Qt::Key_Right, ListKey::Right}};
+    const auto key = keys.find(event->key());
+    if (key == keys.end() || event->modifiers() & ~Qt::KeypadModifier) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    const int rowHeight = std::max(1, gridSize().height() > 0 ? gridSize().height() : sizeHintForRow(0));
+    const int visibleRows = std::max(1, viewport()->height() / rowHeight);
+    const ListGeometry geometry{model() ? model()->rowCount() : 0, visibleRows,
+                                isWrapping() ? visibleRows : 0};
+    const int row = navigationTarget(*key, selectedRow(), geometry);
+    if (row >= 0 && row != selectedRow())
+        selectRow(row);
+    event->accept();
 }
 
 } // namespace typecask

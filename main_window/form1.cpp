@@ -1,10 +1,12 @@
 #include "main_window/form1.h"
 
+#include "core/app_state.h"
 #include "core/font_list_model.h"
-#include "core/qt_platform.h"
-#include "main_window/app_context.h"
+#include "core/text_helpers.h"
 #include "main_window/font_list_view.h"
 #include "main_window/preview_area.h"
+#include "platform/qt_units.h"
+#include "platform/services.h"
 
 #include <QCursor>
 #include <QDropEvent>
@@ -23,21 +25,28 @@ namespace {
 constexpr int SampleTextLimit = 200;
 
 // The box holds at most 200 characters; a character outside the BMP counts once and is
-// never cut in half.
+// never cut in half. A paste that would pass the limit keeps what fits.
 class CodePointLimit final : public QValidator
 {
 public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
+    explicit CodePointLimit(QLineEdit* box) : QValidator(box)
     {
-        return codePointCount(input) <= SampleTextLimit ? Acceptable : Invalid;
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_last = text; });
     }
+    State validate(QString& input, int& cursor) const override
+    {
+        input = limitInsertion(m_last, input, SampleTextLimit, cursor);
+        return Acceptable;
+    }
+
+private:
+    QString m_last; // the text before the edit being checked
 };
 
 } // namespace
 
-Form1::Form1(AppContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_model(new FontListModel(this))
+Form1::Form1(AppState& state, MessageBox& messages, QWidget* parent)
+    : QWidget(parent), m_state(state), m_messages(messages), m_model(new FontListModel(this))
 {
     setObjectName(u"Form1"_qs);
     Picture1 = new PreviewArea(this);
@@ -63,19 +72,19 @@ Form1::Form1(AppContext& context, QWidget* parent)
     connect(List1, &FontListView::trackerTick, this, &Form1::Timer1_Timer);
     connect(List1, &FontListView::doubleClicked, this, &Form1::fontDetailsRequested);
     connect(Picture1, &PreviewArea::rightButtonPressed, this, [this](const QPoint& pos) {
-        m_context.state.ContextFontName = m_context.state.CurrentFontName;
+        m_state.ContextFontName = m_state.CurrentFontName;
         Q_EMIT fontMenuRequested(pos);
     });
     connect(Picture1, &PreviewArea::mouseReleased, List1, &FontListView::stopTracker);
 
     // Load: the preview area's design font is the first current font.
-    m_context.state.CurrentFontName = QFontInfo(Picture1->font()).family();
+    m_state.CurrentFontName = QFontInfo(Picture1->font()).family();
     OokisaHenkou();
 }
 
 void Form1::OokisaHenkou()
 {
-    const int previewHeight = twipsToPixels((m_context.state.PreviewAreaSize + 1) * 1000);
+    const int previewHeight = twipsToPixels((m_state.PreviewAreaSize + 1) * 1000);
     Picture1->setGeometry(0, 0, width(), previewHeight);
     Text1->setGeometry(0, previewHeight, width(), Text1->sizeHint().height());
     List1->move(0, Text1->geometry().bottom() + 1);
@@ -94,15 +103,15 @@ void Form1::resizeEvent(QResizeEvent*)
     const int rowHeight = List1->fontMetrics().height() + 2;
     // From the frame's inside: the viewport itself is resized only once the list is shown.
     List1->setGridSize(QSize(std::max(1, List1->contentsRect().width() / m_columns), rowHeight));
-    ShowPreview(m_context.state.CurrentFontName);
+    ShowPreview(m_state.CurrentFontName);
 }
 
 void Form1::Text1_Change()
 {
-    if (m_context.state.Loading)
+    if (m_state.Loading)
         return;
-    m_context.state.SampleText = Text1->text();
-    ShowPreview(m_context.state.CurrentFontName);
+    m_state.SampleText = Text1->text();
+    ShowPreview(m_state.CurrentFontName);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -159,14 +168,14 @@ bool Form1::Text1_OLEDragDrop(const QMimeData& data)
 
 void Form1::List1_Click()
 {
-    m_context.state.CurrentFontName = List1->selectedName();
-    ShowPreview(m_context.state.CurrentFontName);
+    m_state.CurrentFontName = List1->selectedName();
+    ShowPreview(m_state.CurrentFontName);
 }
 
 void Form1::Timer1_Timer()
 {
     const int row = List1->selectedRow();
-    if (row >= 0 && m_model->at(row) != m_context.state.CurrentFontName)
+    if (row >= 0 && m_model->at(row) != m_state.CurrentFontName)
         List1_Click();
 }
 
@@ -178,7 +187,7 @@ bool Form1::List1_KeyDown(int key)
         Q_EMIT fontDetailsRequested();
         return true;
     case Qt::Key_Space:
-        m_context.state.ContextFontName = List1->selectedName();
+        m_state.ContextFontName = List1->selectedName();
         Q_EMIT fontMenuRequested(
             List1->viewport()->mapToGlobal(List1->visualRect(List1->currentIndex()).center()));
         return true;
@@ -192,14 +201,14 @@ bool Form1::List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos)
     if (button != Qt::RightButton)
         return false;
     // The menu acts on the selected entry; the one under the mouse is not selected first.
-    m_context.state.ContextFontName = List1->selectedName();
+    m_state.ContextFontName = List1->selectedName();
     Q_EMIT fontMenuRequested(globalPos);
     return true;
 }
 
 void Form1::ShowPreview(const QString& fontName)
 {
-    const AppState& s = m_context.state;
+    const AppState& s = m_state;
     if (fontName.isEmpty() || s.Loading)
         return;
     ++m_previewCount;
@@ -212,7 +221,7 @@ void Form1::ShowPreview(const QString& fontName)
     QImage& image = Picture1->clearImage();
     QPainter p;
     if (!p.begin(&image)) {
-        m_context.messageBox->warning(u"\""_qs + fontName + u"\"を正常に表示できませんでした"_qs);
+        m_messages.warning(u"\""_qs + fontName + u"\"を正常に表示できませんでした"_qs);
         return;
     }
     p.setFont(font);

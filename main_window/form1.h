@@ -11,8 +11,9 @@ class QMimeData;
 
 namespace typecask {
 
-struct AppContext;
+struct AppState;
 class FontListModel;
+class MessageBox;
 class FontListView;
 class PreviewArea;
 
@@ -21,7 +22,7 @@ class Form1 final : public QWidget
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form1)
 public:
-    Form1(AppContext& context, QWidget* parent = nullptr);
+    Form1(AppState& state, MessageBox& messages, QWidget* parent = nullptr);
 
     // Re-stacks preview, text box and list for the current preview area size.
     void OokisaHenkou();
@@ -29,9 +30,9 @@ public:
     // A drop on the sample-text box: a text replaces the sample, files are refused.
     bool Text1_OLEDragDrop(const QMimeData& data);
 
-    PreviewArea* Picture1;
-    QLineEdit* Text1;
-    FontListView* List1;
+    PreviewArea* Picture1; // the preview
+    QLineEdit* Text1;      // the sample text, at most 200 characters
+    FontListView* List1;   // the font list
     FontListModel* fontModel() const { return m_model; }
 
     double PreviewWidth() const { return m_previewWidth; }
@@ -63,7 +64,8 @@ private:
     void Timer1_Timer();
     bool Text1_Event(QEvent* event);
 
-    AppContext& m_context;
+    AppState& m_state;
+    MessageBox& m_messages;
     FontListModel* m_model;
     CharWidthCache m_widths;
     PreviewLines m_lastLines;

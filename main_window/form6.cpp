@@ -1,6 +1,6 @@
 #include "main_window/form6.h"
 
-#include "core/qt_platform.h"
+#include "platform/qt_units.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -46,22 +46,22 @@ QPixmap banner(qreal ratio)
 Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(u"Form6"_qs);
-    m_picture = new QLabel(this);
-    m_picture->setObjectName(u"Picture1"_qs);
-    m_picture->setPixmap(banner(devicePixelRatioF()));
-    m_label = new QLabel(this);
-    m_label->setObjectName(u"Label1"_qs);
-    m_label->setAlignment(Qt::AlignCenter);
-    m_label->setFont(font()); // the label takes the window's own font
-    m_label->setMargin(4);
+    m_Picture1 = new QLabel(this);
+    m_Picture1->setObjectName(u"Picture1"_qs);
+    m_Picture1->setPixmap(banner(devicePixelRatioF()));
+    m_Label1 = new QLabel(this);
+    m_Label1->setObjectName(u"Label1"_qs);
+    m_Label1->setAlignment(Qt::AlignCenter);
+    m_Label1->setFont(font()); // the label takes the window's own font
+    m_Label1->setMargin(4);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_picture);
-    layout->addWidget(m_label);
+    layout->addWidget(m_Picture1);
+    layout->addWidget(m_Label1);
     // As wide as the picture, as high as picture and label.
-    setFixedSize(m_picture->sizeHint().width(),
-                 m_picture->sizeHint().height() + m_label->sizeHint().height() + 8);
+    setFixedSize(m_Picture1->sizeHint().width(),
+                 m_Picture1->sizeHint().height() + m_Label1->sizeHint().height() + 8);
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->availableGeometry();
         move(r.center() - rect().center());
@@ -70,13 +70,13 @@ Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
 
 void Form6::setStatus(const QString& caption)
 {
-    m_label->setText(caption);
+    m_Label1->setText(caption);
     repaint();
 }
 
 QString Form6::status() const
 {
-    return m_label->text();
+    return m_Label1->text();
 }
 
 } // namespace typecask

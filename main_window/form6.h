@@ -18,8 +18,8 @@ public:
     QString status() const;
 
 private:
-    QLabel* m_picture;
-    QLabel* m_label;
+    QLabel* m_Picture1; // the program's name
+    QLabel* m_Label1;   // the current step
 };
 
 } // namespace typecask

@@ -1,46 +1,49 @@
 #include "main_window/start_up.h"
 
 #include "core/font_catalog.h"
-#include "main_window/app_context.h"
+#include "core/session.h"
 #include "main_window/form6.h"
 #include "main_window/mdi_form1.h"
+#include "platform/qt_services.h"
 #include "storage/favorites_file.h"
 #include "storage/settings_file.h"
+#include "storage/stored_files.h"
 
 #include <QCoreApplication>
 
 namespace typecask {
 
-std::unique_ptr<MDIForm1> StartUp(AppContext& context, std::shared_ptr<FontSource> fonts)
+std::unique_ptr<MDIForm1> StartUp(Session& session, Services& services, std::shared_ptr<FontSource> fonts,
+                                  const QStringList& htmlPaths)
 {
     auto progress = std::make_unique<Form6>();
     progress->show();
     progress->setStatus(u"初期化中"_qs);
     QCoreApplication::processEvents();
 
-    AppState& st = context.state;
-    st = AppState{};
-    context.catalog.clear();
-    context.resetSortedLists();
-    context.useQtServicesWhereMissing();
+    session.state = AppState{};
+    session.catalog.clear();
+    session.resetSortedLists();
+    useQtServicesWhereMissing(services);
 
     progress->setStatus(u"フォント読み込み中"_qs);
-    context.catalog.setSource(fonts);
-    EnumerateFonts(context.catalog, *fonts);
+    session.catalog.setSource(fonts);
+    EnumerateFonts(session.catalog, *fonts);
 
     progress->setStatus(u"設定ファイル読み込み中"_qs);
     QCoreApplication::processEvents();
-    context.settingsLines = LoadSettings(context.programFolder);
+    removeStaleSaveFiles(session.programFolder); // what a killed save left behind
+    const SettingsLines settings = LoadSettings(session.programFolder);
 
     progress->setStatus(u"お気に入り読み込み中"_qs);
     QCoreApplication::processEvents();
-    context.favoriteLines = LoadFavorites(context.programFolder);
+    const QStringList favorites = LoadFavorites(session.programFolder);
 
     progress->setStatus(u"ロード中"_qs);
     QCoreApplication::processEvents();
 
-    auto main = std::make_unique<MDIForm1>(context);
-    main->MDIForm_Load();
+    auto main = std::make_unique<MDIForm1>(session, services);
+    main->MDIForm_Load(settings, favorites, htmlPaths);
     QCoreApplication::processEvents();
     main->show();
     progress.reset();

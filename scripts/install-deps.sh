@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Typecask needs to build, run and test.
-# Safe to run again: apt-get skips what is already there.
+# Safe to run again: apt-get skips what is already there. Package names given as arguments are
+# installed too (scripts/fuzz.sh and scripts/package-check.sh add their tools that way).
 set -euo pipefail
 
 SUDO=""
@@ -11,11 +12,13 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libfontconfig-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick x11-utils
+  librsvg2-bin xvfb xauth imagemagick x11-utils
+  openbox
   fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-urw-base35 xfonts-base fonts-opensymbol fonts-tlwg-garuda-ttf
-  libreoffice-writer-nogui
+  libreoffice-writer-nogui chromium
 )
+PACKAGES+=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -23,6 +26,19 @@ for p in "${PACKAGES[@]}"; do
 done
 if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -q
-  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # Waits for a dpkg lock that another apt-get holds instead of failing at once.
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The browser test drives Chromium with playwright-core from npm, installed into tests/browser
+# only (the lock file fixes the version); the machine's Node.js brings npm.
+if ! command -v npm >/dev/null 2>&1; then
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends nodejs npm
+fi
+browser_tests="$(dirname "$0")/../tests/browser"
+stamp="$browser_tests/node_modules/.typecask-lock.json"
+if ! cmp -s "$browser_tests/package-lock.json" "$stamp"; then
+  (cd "$browser_tests" && npm ci --no-audit --no-fund --loglevel=error)
+  cp "$browser_tests/package-lock.json" "$stamp"
 fi

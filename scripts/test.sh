@@ -12,6 +12,8 @@ if [ "${TYPECASK_SANITIZE:-0}" = 1 ]; then
   export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
+# CI treats any warning as an error.
+if [ "${CI:-}" = true ]; then flags+=(-DTYPECASK_WERROR=ON); fi
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build"
 # Tests marked XVFB start their own X server (tests/xvfb_run.sh).

@@ -2,16 +2,13 @@
 
 #include "core/text_file.h"
 #include "storage/program_folder.h"
+#include "storage/stored_files.h"
 
 namespace typecask {
 
-namespace {
-const QString FavoritesFileName = u"TypecaskBK.lst"_qs;
-}
-
 QStringList LoadFavorites(const QString& folder)
 {
-    return readTextLines(programFile(folder, FavoritesFileName), MaxFavoriteLinesRead)
+    return readTextLines(programFile(folder, FavoritesFileName), {MaxFavoriteLinesRead, FavoriteLineMaxBytes})
         .value_or(QStringList{});
 }
 
@@ -24,7 +21,7 @@ QStringList favoriteNames(const QStringList& lines)
     return names;
 }
 
-bool SaveFavorites(const QString& folder, const QStringList& names)
+SaveResult SaveFavorites(const QString& folder, const QStringList& names)
 {
     return writeTextLines(programFile(folder, FavoritesFileName),
                           names.isEmpty() ? QStringList{QString()} : names);

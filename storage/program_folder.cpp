@@ -1,5 +1,7 @@
 #include "storage/program_folder.h"
 
+#include "storage/stored_files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +11,7 @@ namespace typecask {
 
 QString programFolderFor(const QString& executableFolder, const QString& dataFolder)
 {
-    if (!executableFolder.isEmpty() && QFileInfo::exists(programFile(executableFolder, u"Typecask.ini"_qs)))
+    if (!executableFolder.isEmpty() && QFileInfo::exists(programFile(executableFolder, SettingsFileName)))
         return executableFolder;
     return dataFolder;
 }

@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 #include "storage/program_folder.h"
+#include "storage/stored_files.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,7 +11,6 @@ namespace typecask {
 
 namespace {
 
-const QString SettingsFileName = u"Typecask.ini"_qs;
 const QString True = u"True"_qs;
 
 QString boolWord(bool v)
@@ -53,7 +53,8 @@ std::optional<long long> parseNumberLine(const QString& line)
 SettingsLines LoadSettings(const QString& folder)
 {
     SettingsLines lines;
-    const auto read = readTextLines(programFile(folder, SettingsFileName), SettingsLineCount);
+    const auto read =
+        readTextLines(programFile(folder, SettingsFileName), {SettingsLineCount, SettingsLineMaxBytes});
     if (!read) {
         const QStringList defaults = settingsFileLines(AppSettings{});
         for (int i = 1; i < SettingsLineCount; ++i)
@@ -108,7 +109,7 @@ QStringList settingsFileLines(const AppSettings& s)
     return l;
 }
 
-bool SaveSettings(const QString& folder, const AppSettings& settings)
+SaveResult SaveSettings(const QString& folder, const AppSettings& settings)
 {
     return writeTextLines(programFile(folder, SettingsFileName), settingsFileLines(settings));
 }

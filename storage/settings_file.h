@@ -1,6 +1,8 @@
 // "Typecask.ini": sixteen lines, one value each, at fixed line numbers.
 #pragma once
 
+#include "core/text_file.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -10,6 +12,8 @@
 namespace typecask {
 
 constexpr int SettingsLineCount = 16;
+// A sample text longer than this (in UTF-8) is cut when read: far beyond what the program shows.
+constexpr qsizetype SettingsLineMaxBytes = 64 * 1024;
 
 // The values of lines 1 to 15, as the program applies them.
 struct AppSettings
@@ -37,8 +41,8 @@ SettingsLines LoadSettings(const QString& folder);
 AppSettings applySettingsLines(const SettingsLines& lines);
 // The sixteen lines as written.
 QStringList settingsFileLines(const AppSettings& settings);
-// Writes the file; false (and the old file kept) when it cannot be written.
-bool SaveSettings(const QString& folder, const AppSettings& settings);
+// Writes the file; when it cannot be written the old file is kept and the result says why.
+SaveResult SaveSettings(const QString& folder, const AppSettings& settings);
 
 // " 32 ", "-5 ": the number form of the file.
 QString numberLine(int value);

@@ -4,9 +4,10 @@
 #include "colour_tools/form7.h"
 #include "colour_tools/pick_color.h"
 #include "core/colour.h"
+#include "core/session.h"
 #include "core/window_stacking.h"
 #include "fakes/fake_platform.h"
-#include "main_window/app_context.h"
+#include "platform/qt_units.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -30,12 +31,7 @@ constexpr std::int32_t White = 0xFFFFFF;
 
 struct Picker : ::testing::Test
 {
-    Picker()
-    {
-        context.programFolder = dir.path();
-        context.clipboard = clipboard;
-        context.random = random;
-    }
+    Picker() { session.programFolder = dir.path(); }
 
     template <class T> static T* child(QWidget* w, const QString& name)
     {
@@ -95,7 +91,7 @@ struct Picker : ::testing::Test
                     return act(*f);
             ADD_FAILURE() << "no picker open";
         });
-        return PickColor(context, nullptr, mode, fore, back);
+        return PickColor(session, *clipboard, *random, {}, nullptr, mode, fore, back);
     }
 
     QByteArray fileBytes() const
@@ -108,14 +104,14 @@ struct Picker : ::testing::Test
     QTemporaryDir dir;
     std::shared_ptr<fakes::FakeClipboard> clipboard = std::make_shared<fakes::FakeClipboard>();
     std::shared_ptr<fakes::FakeRandom> random = std::make_shared<fakes::FakeRandom>();
-    AppContext context;
+    Session session;
 };
 
 } // namespace
 
 TEST_F(Picker, OpensWithTheCallersColoursInEitherMode)
 {
-    Form2 text(context);
+    Form2 text(session, *clipboard, *random, {});
     text.GetSetting(true, Rgb(0, 0, 255), White);
     EXPECT_EQ(scrolls(&text), (Channels{0, 0, 255}));
     EXPECT_EQ(Picker::text(&text, u"Text1"_qs), u"0,0,255");
@@ -127,7 +123,7 @@ TEST_F(Picker, OpensWithTheCallersColoursInEitherMode)
     EXPECT_EQ(child<QLabel>(&text, u"Label4(0)"_qs)->text(), u"00");
     EXPECT_EQ(text.windowTitle(), u"色指定");
 
-    Form2 back(context);
+    Form2 back(session, *clipboard, *random, {});
     back.GetSetting(false, Rgb(255, 0, 0), Rgb(18, 52, 86));
     EXPECT_EQ(scrolls(&back), (Channels{18, 52, 86}));
     EXPECT_EQ(Picker::text(&back, u"Text2"_qs), u"#123456");
@@ -141,7 +137,7 @@ TEST_F(Picker, OpensWithTheCallersColoursInEitherMode)
 
 TEST_F(Picker, StepRandomAndInvertButtons)
 {
-    Form2 form(context);
+    Form2 form(session, *clipboard, *random, {});
     form.GetSetting(true, 0, White);
     setScrolls(&form, {240, 250, 5});
     click(&form, u"Command6"_qs); // ">>"
@@ -172,7 +168,7 @@ TEST_F(Picker, StepRandomAndInvertButtons)
 
 TEST_F(Picker, CopyButtonsPutTheTextBoxesOnTheClipboard)
 {
-    Form2 form(context);
+    Form2 form(session, *clipboard, *random, {});
     form.GetSetting(true, Rgb(255, 128, 0), White);
     click(&form, u"Command8"_qs);
     EXPECT_EQ(clipboard->content.text, u"255,128,0");
@@ -184,7 +180,7 @@ TEST_F(Picker, CopyButtonsPutTheTextBoxesOnTheClipboard)
 
 TEST_F(Picker, OnlyTheColourFieldRedrawsTheStrip)
 {
-    Form2 form(context);
+    Form2 form(session, *clipboard, *random, {});
     form.GetSetting(true, Rgb(0, 0, 255), White);
     const QImage blueStrip = strip(&form);
     // Nearly black at the top, the colour in the middle, nearly white at the bottom.
@@ -221,22 +217,22 @@ TEST_F(Picker, OnlyTheColourFieldRedrawsTheStrip)
 
 TEST_F(Picker, SampleDroppedOnAPaletteBoxIsStoredInThatPalette)
 {
-    Form2 form(context);
+    Form2 form(session, *clipboard, *random, {});
     form.GetSetting(true, Rgb(10, 20, 30), White);
     for (int i = 16; i < 32; ++i)
         EXPECT_EQ(boxColour(&form, i), White);
     click(&form, u"Option1(1)"_qs); // "パレット２"
     ASSERT_TRUE(child<QRadioButton>(&form, u"Option1(1)"_qs)->isChecked());
-    const PaletteTable before = context.palettes;
+    const PaletteTable before = session.palettes;
 
     dropSample(form, 3);
     EXPECT_EQ(boxColour(&form, 3), Rgb(0, 128, 128));
     dropSample(form, 20, "another window");
-    EXPECT_EQ(context.palettes, before);
+    EXPECT_EQ(session.palettes, before);
 
     dropSample(form, 20);
     EXPECT_EQ(boxColour(&form, 20), Rgb(10, 20, 30));
-    EXPECT_EQ(context.palettes.at(1, 4), Rgb(10, 20, 30));
+    EXPECT_EQ(session.palettes.at(1, 4), Rgb(10, 20, 30));
     click(&form, u"Option1(0)"_qs);
     EXPECT_EQ(boxColour(&form, 20), White);
     click(&form, u"Option1(1)"_qs);
@@ -256,7 +252,7 @@ TEST_F(Picker, BackgroundModeDropsAndReturnsTheBackground)
         click(&f, u"Command1"_qs); // OK
     });
     EXPECT_EQ(got, Rgb(41, 51, 61));
-    EXPECT_EQ(context.palettes.at(3, 15), Rgb(40, 50, 60));
+    EXPECT_EQ(session.palettes.at(3, 15), Rgb(40, 50, 60));
     EXPECT_EQ(fileLines()[paletteLine(3, 15) - 1], QByteArray(" 3945000 \r"));
 }
 
@@ -290,7 +286,7 @@ TEST_F(Picker, EveryWayOfClosingButOkReturnsMinusOne)
                        QTest::keyClick(bar, Qt::Key_Return);
                    }),
               -1);
-    Form2 form(context);
+    Form2 form(session, *clipboard, *random, {});
     EXPECT_TRUE(child<QPushButton>(&form, u"Command2"_qs)->isDefault());
 }
 
@@ -326,7 +322,7 @@ TEST_F(Picker, NumericInputReadsTheClipboardAndStaysOpenOnBadInput)
 {
     std::optional<Channels> applied;
     clipboard->set({QByteArray(), u"１２,３４,５６"_qs});
-    Form7 form(context, [&](const Channels& c) { applied = c; });
+    Form7 form(session.state, clipboard.get(), nullptr, [&](const Channels& c) { applied = c; });
     form.show();
     EXPECT_EQ(text(&form, u"Text1"_qs), u"１２,３４,５６");
     click(&form, u"Command1"_qs);
@@ -336,7 +332,7 @@ TEST_F(Picker, NumericInputReadsTheClipboardAndStaysOpenOnBadInput)
 
     applied.reset();
     for (const QString& bad : {u"12,34"_qs, u"#abc"_qs, u"1,,2"_qs}) {
-        Form7 again(context, [&](const Channels& c) { applied = c; });
+        Form7 again(session.state, clipboard.get(), nullptr, [&](const Channels& c) { applied = c; });
         again.show();
         child<QLineEdit>(&again, u"Text1"_qs)->setText(bad);
         click(&again, u"Command1"_qs);
@@ -346,18 +342,18 @@ TEST_F(Picker, NumericInputReadsTheClipboardAndStaysOpenOnBadInput)
 
     // A copied text longer than the typing limit arrives whole; an empty clipboard gives nothing.
     clipboard->set({QByteArray(), u"color: #00ff80"_qs});
-    Form7 longText(context, [&](const Channels& c) { applied = c; });
+    Form7 longText(session.state, clipboard.get(), nullptr, [&](const Channels& c) { applied = c; });
     EXPECT_EQ(text(&longText, u"Text1"_qs), u"color: #00ff80");
     click(&longText, u"Command1"_qs);
     EXPECT_EQ(applied, (Channels{0, 255, 128}));
-    context.clipboard = std::make_shared<fakes::FakeClipboard>();
-    Form7 empty(context, [](const Channels&) {});
+    const fakes::FakeClipboard emptyClipboard;
+    Form7 empty(session.state, &emptyClipboard, nullptr, [](const Channels&) {});
     EXPECT_EQ(text(&empty, u"Text1"_qs), QString());
 }
 
 TEST_F(Picker, NumericInputSetsThePickerOrLeavesItOnCancel)
 {
-    Form2 form(context);
+    Form2 form(session, *clipboard, *random, {});
     form.GetSetting(true, Rgb(1, 2, 3), White);
     form.show();
     auto numeric = [&](std::function<void(QDialog&)> act) {
@@ -397,27 +393,31 @@ struct TopmostMain final : QWidget, StackingHost
 TEST_F(Picker, PicksShowOnTheFloatingWindowAndTheMainWindowLeavesTheFront)
 {
     QWidget floating;
-    floating.setObjectName(u"Form16"_qs);
     auto* label = new QLabel(u"あ"_qs, &floating);
-    label->setObjectName(u"Label1"_qs);
-    context.state.SubWindowShown = true;
-    context.state.AlwaysOnTop = true;
+    // What the window registry hands the picker: the floating window's label follows.
+    const auto follow = [label](std::int32_t colour) {
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, toQColor(colour));
+        label->setPalette(pal);
+    };
+    session.state.SubWindowShown = true;
+    session.state.AlwaysOnTop = true;
     TopmostMain main;
     {
-        Form2 form(context, &main);
+        Form2 form(session, *clipboard, *random, {&main, follow}, &main);
         EXPECT_FALSE(main.topmost);
-        EXPECT_FALSE(context.state.AlwaysOnTop);
+        EXPECT_FALSE(session.state.AlwaysOnTop);
         form.GetSetting(true, Rgb(1, 2, 3), White);
         EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(1, 2, 3));
         click(&form, u"Command11"_qs);
         EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(254, 253, 252));
     }
     // A main window that cannot be asked keeps its state; the picker goes in front of it.
-    context.state.AlwaysOnTop = true;
+    session.state.AlwaysOnTop = true;
     QWidget plainMain;
-    Form2 back(context, &plainMain);
+    Form2 back(session, *clipboard, *random, {nullptr, follow}, &plainMain);
     EXPECT_TRUE(back.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(context.state.AlwaysOnTop);
+    EXPECT_TRUE(session.state.AlwaysOnTop);
     back.GetSetting(false, Rgb(1, 2, 3), Rgb(9, 9, 9));
     EXPECT_EQ(fromQColor(label->palette().color(QPalette::WindowText)), Rgb(254, 253, 252));
 }

@@ -1,3 +1,6 @@
-typecask_add_test(test_palette_file SOURCES colour_tools/test_palette_file.cpp)
 typecask_add_test(test_colour_rules SOURCES colour_tools/test_colour_rules.cpp)
 typecask_add_test(test_form2 UI SOURCES colour_tools/test_form2.cpp)
+typecask_add_test(test_coloured_text SOURCES colour_tools/test_coloured_text.cpp)
+typecask_add_test(test_maker_cli SOURCES colour_tools/test_maker_cli.cpp export/cli_runner.h)
+typecask_add_test(test_form3 UI SOURCES colour_tools/test_form3.cpp main_window/started_window.h)
+typecask_add_test(test_form13 UI XVFB SOURCES colour_tools/test_form13.cpp)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace typecask;
+using fakes::catalogOf;
 using fakes::FakeFontSource;
 
 namespace {
@@ -16,13 +17,6 @@ int listOf(const FontCatalog& c, const QString& name)
         if (e.font.faceName == name)
             return e.list;
     return -1;
-}
-
-FontCatalog catalogOf(FakeFontSource& src)
-{
-    FontCatalog c;
-    EnumerateFonts(c, src);
-    return c;
 }
 
 } // namespace
@@ -88,61 +82,4 @@ TEST(FontCatalog, DetailsAreReadOnceAndFoundByOtherNames)
     EXPECT_EQ(c.details(u"NoDetails"_qs), nullptr);
     EXPECT_EQ(src->detailReads, 2);
     EXPECT_EQ(c.details(u"Unknown"_qs), nullptr);
-}
-
-TEST(FontFilter, PassesCategoriesTypesAndVerticalNames)
-{
-    FakeFontSource src;
-    src.add(u"jt"_qs, 128, 4)
-        .add(u"@jt"_qs, 128, 4)
-        .add(u"jo"_qs, 128, 1)
-        .add(u"wt"_qs, 0, 4)
-        .add(u"bitmap"_qs, 0, 1)
-        .add(u"ot"_qs, 222, 4)
-        .add(u"so"_qs, 2, 0);
-    const FontCatalog c = catalogOf(src);
-    FontFilter f; // Japanese and Western, TrueType only, no "@"
-    EXPECT_EQ(filteredNames(c, f), (QStringList{u"jt"_qs, u"wt"_qs}));
-    f.allFontTypes = true;
-    EXPECT_EQ(filteredNames(c, f), (QStringList{u"jt"_qs, u"wt"_qs, u"jo"_qs, u"bitmap"_qs}));
-    f.showVerticalFonts = true;
-    EXPECT_EQ(filteredNames(c, f), (QStringList{u"jt"_qs, u"@jt"_qs, u"wt"_qs, u"jo"_qs, u"bitmap"_qs}));
-    f.categories = {false, false, false, true};
-    f.allFontTypes = false;
-    EXPECT_EQ(filteredNames(c, f), QStringList{u"ot"_qs}); // no symbol TrueType font needed
-    f.categories = {false, false, false, false};
-    f.allFontTypes = true;
-    EXPECT_TRUE(filteredNames(c, f).isEmpty());
-}
-
-TEST(FontFilter, PresortedListsEqualSortingTheFilteredNames)
-{
-    auto src = fakes::manyFamilies(3000);
-    src->add(u"same"_qs, 0, 4).add(u"SAME"_qs, 128, 0).add(u"Same"_qs, 0, 4);
-    FontCatalog c;
-    EnumerateFonts(c, *src);
-    const SortedFontLists sorted(c);
-    for (int mask = 0; mask < 64; ++mask) {
-        FontFilter f;
-        for (int i = 0; i < 4; ++i)
-            f.categories[i] = mask & (1 << i);
-        f.allFontTypes = mask & 16;
-        f.showVerticalFonts = mask & 32;
-        QStringList expected = filteredNames(c, f);
-        sortIgnoringCase(expected);
-        ASSERT_EQ(sorted.names(f), expected) << "mask " << mask;
-    }
-}
-
-TEST(FontListModel, SortedInsertKeepsDuplicatesAfterEqualNames)
-{
-    FontListModel m;
-    m.setNames({u"Arial"_qs, u"Meiryo"_qs});
-    EXPECT_EQ(m.insertSorted(u"century"_qs), 1);
-    EXPECT_EQ(m.insertSorted(u"ARIAL"_qs), 1);
-    EXPECT_EQ(m.insertSorted(u"zen"_qs), 4);
-    EXPECT_EQ(m.names(), (QStringList{u"Arial"_qs, u"ARIAL"_qs, u"century"_qs, u"Meiryo"_qs, u"zen"_qs}));
-    m.removeAt(0);
-    m.removeAt(99);
-    EXPECT_EQ(m.count(), 4);
 }

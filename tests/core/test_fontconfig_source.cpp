@@ -3,6 +3,8 @@
 
 #include <QProcess>
 #include <QSet>
+#include <algorithm>
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 using namespace typecask;
@@ -18,19 +20,26 @@ struct Row
     QString avg;
 };
 
-QString runCli(const QStringList& args)
+// fontconfigFile: another font set than the test font set.
+QString runCli(const QStringList& args, const QString& fontconfigFile = {})
 {
     QProcess p;
+    if (!fontconfigFile.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"FONTCONFIG_FILE"_qs, fontconfigFile);
+        p.setProcessEnvironment(env);
+    }
     p.start(qEnvironmentVariable("TYPECASK_CLI"), args);
     EXPECT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-std::vector<Row> details()
+std::vector<Row> details(const QString& fontconfigFile = {})
 {
     std::vector<Row> rows;
-    for (const QString& line : runCli({u"fonts"_qs, u"--details"_qs}).split(u'\n', Qt::SkipEmptyParts)) {
+    const QString out = runCli({u"fonts"_qs, u"--details"_qs}, fontconfigFile);
+    for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList c = line.split(u'\t');
         EXPECT_EQ(c.size(), 8) << line.toStdString();
         if (c.size() == 8)
@@ -68,13 +77,6 @@ TEST(FontconfigSource, TestFontSetLandsInItsCategories)
     EXPECT_EQ(dejavu->pitch, u"0x22"); // PANOSE sans serif, variable pitch
     EXPECT_EQ(find(rows, u"DejaVu Sans Mono"_qs)->pitch, u"0x31");
 
-    const Row* type1 = find(rows, u"Nimbus Roman"_qs);
-    ASSERT_NE(type1, nullptr);
-    EXPECT_EQ(type1->list, u"western-other");
-    EXPECT_EQ(type1->type, 0);
-    EXPECT_TRUE(type1->avg.isEmpty()); // no OS/2 table
-
-    EXPECT_EQ(find(rows, u"Standard Symbols PS"_qs)->list, u"symbol-other");
     EXPECT_EQ(find(rows, u"OpenSymbol"_qs)->list, u"symbol-truetype");
     EXPECT_EQ(find(rows, u"Garuda"_qs)->charset, 222);
     EXPECT_EQ(find(rows, u"Garuda"_qs)->list, u"other-truetype");
@@ -83,6 +85,126 @@ TEST(FontconfigSource, TestFontSetLandsInItsCategories)
     ASSERT_NE(fixed, nullptr);
     EXPECT_EQ(fixed->type, 1);
     EXPECT_GT(fixed->height, 0);
+}
+
+// URW ships every family as OpenType and as Type 1; the desktop draws the OpenType one.
+TEST(FontconfigSource, UrwFamiliesAreClassifiedFromTheirOpenTypeFace)
+{
+    const auto rows = details();
+    for (const char* name : {"Nimbus Sans", "Nimbus Roman", "C059", "P052"}) {
+        const Row* r = find(rows, QString::fromLatin1(name));
+        ASSERT_NE(r, nullptr) << name;
+        EXPECT_EQ(r->list.toStdString(), "western-truetype") << name;
+        EXPECT_EQ(r->type, 4) << name;
+        EXPECT_FALSE(r->avg.isEmpty()) << name; // read from the OpenType face's OS/2 table
+    }
+    // Their OpenType build claims Latin coverage; the fonts hold dingbats and symbols.
+    for (const char* name : {"D050000L", "Standard Symbols PS"}) {
+        const Row* r = find(rows, QString::fromLatin1(name));
+        ASSERT_NE(r, nullptr) << name;
+        EXPECT_EQ(r->charset, 2) << name;
+        EXPECT_EQ(r->list.toStdString(), "symbol-truetype") << name;
+    }
+}
+
+TEST(FontconfigSource, TypeOneFamiliesWithoutAnOpenTypeBuild)
+{
+    const auto rows = details(qEnvironmentVariable("TYPECASK_TEST_FONTCONFIG_TYPE1"));
+    const Row* sans = find(rows, u"Nimbus Sans"_qs);
+    ASSERT_NE(sans, nullptr);
+    EXPECT_EQ(sans->list, u"western-other");
+    EXPECT_EQ(sans->type, 0);
+    EXPECT_TRUE(sans->avg.isEmpty()); // no OS/2 table
+    for (const char* name : {"D050000L", "Standard Symbols PS"}) {
+        const Row* r = find(rows, QString::fromLatin1(name));
+        ASSERT_NE(r, nullptr) << name;
+        EXPECT_EQ(r->list.toStdString(), "symbol-other") << name;
+    }
+}
+
+// The test font set's own faces, handed over in fontconfig's order and reversed.
+TEST(FontconfigSource, ListingOrderDecidesNothing)
+{
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    ASSERT_NE(config, nullptr);
+    FcFontSet* set = FcConfigGetFonts(config, FcSetSystem);
+    ASSERT_NE(set, nullptr);
+    std::vector<FcPattern*> faces(set->fonts, set->fonts + set->nfont);
+    const auto forward = FontconfigSource::familiesOf(faces.data(), static_cast<int>(faces.size()));
+    std::reverse(faces.begin(), faces.end());
+    const auto backward = FontconfigSource::familiesOf(faces.data(), static_cast<int>(faces.size()));
+    FcConfigDestroy(config);
+
+    ASSERT_EQ(forward.size(), backward.size());
+    QHash<QString, const FontconfigSource::Family*> byName;
+    for (const auto& f : backward)
+        byName.insert(f.font.faceName, &f);
+    for (const auto& f : forward) {
+        SCOPED_TRACE(f.font.faceName.toStdString());
+        const auto* other = byName.value(f.font.faceName);
+        ASSERT_NE(other, nullptr);
+        EXPECT_EQ(other->font.charset, f.font.charset);
+        EXPECT_EQ(other->font.fontType, f.font.fontType);
+        EXPECT_EQ(other->file.toStdString(), f.file.toStdString());
+        EXPECT_EQ(other->faceIndex, f.faceIndex);
+    }
+    for (const auto* families : {&forward, &backward}) {
+        for (const auto& f : *families) {
+            if (f.file.contains("urw-base35")) {
+                SCOPED_TRACE(f.font.faceName.toStdString());
+                EXPECT_TRUE(f.file.endsWith(".otf")) << f.file.toStdString();
+                EXPECT_EQ(f.font.fontType, 4);
+                const bool symbol =
+                    f.font.faceName == u"D050000L" || f.font.faceName == u"Standard Symbols PS";
+                EXPECT_EQ(f.font.charset, symbol ? 2 : 0);
+            }
+        }
+    }
+}
+
+TEST(RepresentativeFaces, OpenTypeThenRegularThenFile)
+{
+    auto face = [](const char* family, const char* format, int weight, int slant, const char* file,
+                   bool outline = true) {
+        ListedFace f;
+        f.family = QString::fromLatin1(family);
+        f.format = format;
+        f.outline = outline;
+        f.weight = weight;
+        f.slant = slant;
+        f.file = file;
+        return f;
+    };
+    const std::vector<ListedFace> listing = {
+        face("Sans", "Type 1", 80, 0, "t1/Sans-Regular.t1"),
+        face("Sans", "CFF", 200, 0, "otf/Sans-Bold.otf"),
+        face("Sans", "CFF", 80, 0, "otf/Sans-Regular.otf"),
+        face("Sans", "CFF", 80, 100, "otf/Sans-Italic.otf"),
+        face("Old", "Type 1", 200, 0, "t1/Old-Bold.t1"),
+        face("Old", "Type 1", 80, 0, "t1/Old-Regular.t1"),
+        face("Old", "PCF", 80, 0, "misc/old.pcf", false),
+        face("Twice", "TrueType", 80, 0, "b/Twice.ttf"),
+        face("Twice", "TrueType", 80, 0, "a/Twice.ttf"),
+        face("", "TrueType", 80, 0, "nameless.ttf"),
+    };
+    auto chosenFiles = [](const std::vector<ListedFace>& faces) {
+        QHash<QString, QByteArray> files;
+        for (std::size_t i : representativeFaces(faces))
+            files.insert(faces[i].family, faces[i].file);
+        return files;
+    };
+    const QHash<QString, QByteArray> expected{
+        {u"Sans"_qs, "otf/Sans-Regular.otf"}, {u"Old"_qs, "t1/Old-Regular.t1"}, {u"Twice"_qs, "a/Twice.ttf"}};
+    EXPECT_EQ(chosenFiles(listing), expected);
+    std::vector<ListedFace> reversed(listing.rbegin(), listing.rend());
+    EXPECT_EQ(chosenFiles(reversed), expected);
+
+    // One record per family, in the order the families first appear.
+    const auto order = representativeFaces(reversed);
+    ASSERT_EQ(order.size(), 3u);
+    EXPECT_EQ(reversed[order[0]].family, u"Twice");
+    EXPECT_EQ(reversed[order[1]].family, u"Old");
+    EXPECT_EQ(reversed[order[2]].family, u"Sans");
 }
 
 TEST(FontconfigSource, DefaultListIsJapaneseAndWesternTrueTypeSorted)
@@ -109,6 +231,9 @@ TEST(FontconfigSource, ListedNamesResolveToTheirFamily)
     EXPECT_EQ(src.resolveFamily(u"IPAGothic"_qs), u"IPAゴシック");
     EXPECT_EQ(src.resolveFamily(u"dejavu sans"_qs), u"DejaVu Sans");
     EXPECT_TRUE(src.resolveFamily(u"No Such Family"_qs).isEmpty());
+    // QFontInfo's name for a family two foundries supply.
+    EXPECT_EQ(src.resolveFamily(u"Nimbus Sans [UKWN]"_qs), u"Nimbus Sans");
+    EXPECT_TRUE(src.resolveFamily(u"No Such Family [urw]"_qs).isEmpty());
     const auto d = src.readDetails(u"IPA Pゴシック"_qs);
     ASSERT_TRUE(d.has_value());
     EXPECT_EQ(d->pitchAndFamily & 3, 2);
@@ -127,6 +252,9 @@ TEST(FontconfigSource, CharsetRuleOrder)
     EXPECT_EQ(cov({"ja", "en", "ko"}), 128);
     EXPECT_EQ(cov({"en"}, true), 2);
     EXPECT_EQ(cov({}), 2);
+    EXPECT_EQ(charsetForCoverage(
+                  LanguageCoverage{[](const char* l) { return qstrcmp(l, "en") == 0; }, false, false, true}),
+              2); // a byte table under a Unicode label: its Latin coverage is not text
     EXPECT_EQ(cov({"ko", "en"}), 129);
     EXPECT_EQ(cov({"zh-cn", "zh-tw"}), 134);
     EXPECT_EQ(cov({"zh-hk"}), 136);

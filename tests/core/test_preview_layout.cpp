@@ -1,10 +1,6 @@
-// The preview's wrap and stop rules with made-up character widths, the width cache, and the
-// small tables of the font browser.
-#include "core/favorites_edit.h"
-#include "core/font_list_model.h"
+// The preview's wrap and stop rules with made-up character widths, the width cache and the
+// list's column rule.
 #include "core/preview_layout.h"
-#include "core/size_link.h"
-#include "fakes/fake_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -97,60 +93,10 @@ TEST(CharWidthCache, MeasuresEachCharacterOncePerFont)
     EXPECT_EQ(measured, 5);
 }
 
-TEST(CodePoints, CountAndCutKeepPairsWhole)
-{
-    const QString text = u"ab\U0001F600c"_qs;
-    EXPECT_EQ(codePointCount(text), 4);
-    EXPECT_EQ(leftCodePoints(text, 3), u"ab\U0001F600"_qs);
-    EXPECT_EQ(leftCodePoints(text, 2), u"ab"_qs);
-    EXPECT_EQ(leftCodePoints(text, 10), text);
-}
-
 TEST(FontBrowserTables, ListColumnsFollowTheWidth)
 {
     const std::pair<int, int> cases[] = {{0, 1},    {2999, 1}, {3000, 1}, {5999, 1},
                                          {6000, 2}, {9000, 3}, {9001, 3}};
     for (const auto& [twips, columns] : cases)
         EXPECT_EQ(listColumnCount(twips), columns) << twips;
-}
-
-TEST(FontBrowserTables, HtmlSizesFollowThePreviewSize)
-{
-    const struct
-    {
-        int size;
-        const char* tag;
-        const char* pixels;
-    } cases[] = {{8, "1", "12"},  {9, "2", "13"},  {10, "2", "15"}, {11, "3", "16"}, {12, "3", "18"},
-                 {13, "4", "19"}, {14, "4", "21"}, {15, "5", "22"}, {22, "5", "33"}, {23, "6", "34"},
-                 {30, "6", "45"}, {31, "7", "46"}, {32, "7", "48"}, {72, "7", "108"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(fontTagSizeFor(c.size), QString::fromLatin1(c.tag)) << c.size;
-        EXPECT_EQ(pixelSizeFor(c.size), QString::fromLatin1(c.pixels)) << c.size;
-    }
-}
-
-TEST(AddContextFavorite, AddsInSortedPlaceUpToTheLimit)
-{
-    AppState state;
-    FontListModel favorites;
-    fakes::FakeMessageBox messages;
-    favorites.setNames({u"alpha"_qs, u"Gamma"_qs});
-    state.ContextFontName = u"Beta"_qs;
-    EXPECT_EQ(AddContextFavorite(state, favorites, messages), 1);
-    EXPECT_EQ(favorites.names(), (QStringList{u"alpha"_qs, u"Beta"_qs, u"Gamma"_qs}));
-    EXPECT_TRUE(state.ContextFontName.isEmpty());
-
-    // 10000 names still take one more; 10001 refuse with the message.
-    QStringList many;
-    for (int i = 0; i < FavoritesLimit; ++i)
-        many.append(u"f%1"_qs.arg(i, 5, 10, QChar(u'0')));
-    favorites.setNames(many);
-    state.ContextFontName = u"g"_qs;
-    EXPECT_EQ(AddContextFavorite(state, favorites, messages), FavoritesLimit);
-    state.ContextFontName = u"h"_qs;
-    EXPECT_EQ(AddContextFavorite(state, favorites, messages), -1);
-    EXPECT_EQ(favorites.count(), FavoritesLimit + 1);
-    EXPECT_EQ(state.ContextFontName, u"h");
-    EXPECT_EQ(messages.messages, QStringList{TooManyFavoritesMessage});
 }

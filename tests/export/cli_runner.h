@@ -15,9 +15,15 @@ struct CliResult
     QString err;
 };
 
-inline CliResult runCli(const QStringList& args)
+// fontconfigFile: another font set than the test font set.
+inline CliResult runCli(const QStringList& args, const QString& fontconfigFile = {})
 {
     QProcess p;
+    if (!fontconfigFile.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FONTCONFIG_FILE"), fontconfigFile);
+        p.setProcessEnvironment(env);
+    }
     p.start(qEnvironmentVariable("TYPECASK_CLI"), args);
     EXPECT_TRUE(p.waitForFinished(60000));
     return CliResult{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),

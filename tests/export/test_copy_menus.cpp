@@ -1,11 +1,11 @@
 // The copy commands of the main window, its font menu and its drag areas, driven through
 // the real widgets.
-#include "core/qt_platform.h"
 #include "export/drag_area.h"
 #include "export/html_tag.h"
 #include "export/rtf_writer.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
+#include "platform/qt_services.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -35,16 +35,16 @@ protected:
 
     QByteArray expectedRtf(Alignment alignment = Alignment::Center) const
     {
-        const AppState& s = context->state;
-        return MakeRTF2(context->catalog, s.CurrentFontName, form1->Text1->text(), s.PreviewSize, 255,
+        const AppState& s = session->state;
+        return MakeRTF2(session->catalog, s.CurrentFontName, form1->Text1->text(), s.PreviewSize, 255,
                         s.PreviewItalic, s.PreviewBold, alignment);
     }
 
     QString expectedTag() const
     {
-        const AppState& s = context->state;
+        const AppState& s = session->state;
         return MakeTag(s.CurrentFontName, form1->Text1->text(), 255, s.PreviewBold, s.PreviewItalic,
-                       HtmlTagOptionsFrom(s, child<QComboBox>(u"Combo2"_qs)->currentText(),
+                       HtmlTagOptionsFrom(session->html, child<QComboBox>(u"Combo2"_qs)->currentText(),
                                           child<QComboBox>(u"Combo3"_qs)->currentText()));
     }
 
@@ -167,7 +167,7 @@ TEST_F(CopyMenus, DragAreasOfferTheSampleAndTheDefaultSettings)
     EXPECT_EQ(plain.text, u" ");
     const QString boxFamily = QFontInfo(form1->Text1->font()).family();
     EXPECT_EQ(plain.rtf,
-              MakeRTF2(context->catalog, boxFamily, u" "_qs, 9, 0, false, false, Alignment::Right));
+              MakeRTF2(session->catalog, boxFamily, u" "_qs, 9, 0, false, false, Alignment::Right));
     EXPECT_TRUE(plain.rtf.contains("\\plain\\f2\\fs18\\qr "));
     EXPECT_TRUE(plain.rtf.contains("{\\colortbl\\red0\\green0\\blue0;}"));
 
@@ -177,7 +177,7 @@ TEST_F(CopyMenus, DragAreasOfferTheSampleAndTheDefaultSettings)
 
 TEST_F(CopyMenus, RtfCopyReachesTheDesktopClipboardInEveryFormat)
 {
-    context->clipboard = std::make_shared<QtClipboard>();
+    fake.services.clipboard = std::make_shared<QtClipboard>();
     clickRow(list, rowOf(u"DejaVu Sans"_qs));
     form1->Text1->setText(u"Ab"_qs);
     action(u"RTFcopy_BAR"_qs)->trigger();

@@ -38,6 +38,21 @@ TEST(ExportCli, RtfUsesTheInstalledFamily)
                                "\r\n}"));
 }
 
+// Characters code page 932 maps only one way keep their Unicode escape, in the text and in the
+// font table: written as their bytes they would paste as "\100" and the like.
+TEST(ExportCli, RtfKeepsOneWayCharacters)
+{
+    auto r = runCli({u"rtf"_qs, u"--font"_qs, u"IPAゴシック"_qs, u"¥100 ‾—〜‖"_qs});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith(R"(\dbch\f2 \u165\'3F100\'20\u8254\'3F\u8212\'3F\u12316\'3F\u8214\'3F)"
+                               "\r\n}"))
+        << r.out.toStdString();
+
+    r = runCli({u"rtf"_qs, u"--font"_qs, u"¥Font"_qs, u"x"_qs});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(R"({\f2 \u165\'3FFont;}})")) << r.out.toStdString();
+}
+
 TEST(ExportCli, HtmlAndNames)
 {
     auto r = runCli({u"html"_qs, u"--font"_qs, u"IPA明朝"_qs, u"--size"_qs, u"12"_qs, u"--color"_qs,
@@ -72,6 +87,27 @@ TEST(ExportCli, HtmlAndNames)
     }
 }
 
+TEST(ExportCli, ArgumentsArriveExactlyAsGiven)
+{
+    // A leading U+FEFF is a character of the text, not a byte order mark to drop.
+    auto r = runCli({u"html"_qs, u"--font"_qs, u"\uFEFFF"_qs, u"--no-font-tag"_qs, u"\uFEFFAB"_qs});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, QByteArray("\xEF\xBB\xBF"
+                                "AB\r\n"));
+    r = runCli({u"name"_qs, u"--form"_qs, u"3"_qs, u"\uFEFFF"_qs});
+    EXPECT_EQ(r.out, QByteArray(" FACE=\xEF\xBB\xBF"
+                                "F"));
+    r = runCli({u"rtf"_qs, u"--font"_qs, u"F"_qs, u"\uFEFFAB"_qs});
+    EXPECT_TRUE(r.out.endsWith(R"(\dbch\f2 \u-257\'3FAB)"
+                               "\r\n}"))
+        << r.out.toStdString();
+
+    // The largest size whose \fs (twice the size) is still a 16-bit number.
+    r = runCli({u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"16383"_qs, u"x"_qs});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(R"(\plain\f2\fs32766 x)"));
+}
+
 TEST(ExportCli, Details)
 {
     auto r = runCli({u"details"_qs, u"IPAゴシック"_qs});
@@ -87,11 +123,14 @@ TEST(ExportCli, Details)
                           u"sample: abcdefghijklmnopqrstuvwxyz\n"
                           u"sample: あいうえおかきくけこ亜意宇江尾\n"));
 
-    // Type 1: no OS/2 average width, two sample lines.
+    // The OpenType build of a URW family; its Type 1 build alone has no OS/2 average width.
     r = runCli({u"details"_qs, u"Nimbus Sans"_qs});
+    EXPECT_TRUE(r.out.contains(utf8(u"type: TRUETYPE\n")));
+    EXPECT_TRUE(r.out.contains(utf8(u"ﾌｫﾝﾄの太さ: 639\n")));
+    EXPECT_EQ(r.out.count("sample: "), 2);
+    r = runCli({u"details"_qs, u"Nimbus Sans"_qs}, qEnvironmentVariable("TYPECASK_TEST_FONTCONFIG_TYPE1"));
     EXPECT_TRUE(r.out.contains(utf8(u"type: 0\n")));
     EXPECT_TRUE(r.out.contains(utf8(u"ﾌｫﾝﾄの太さ: \n")));
-    EXPECT_EQ(r.out.count("sample: "), 2);
 
     r = runCli({u"details"_qs, u"Garuda"_qs});
     EXPECT_TRUE(r.out.contains("charset: THAI\n"));
@@ -117,6 +156,9 @@ TEST(ExportCli, BadArgumentsFail)
         {u"rtf"_qs, u"--font"_qs},
         {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"0"_qs, u"t"_qs},
         {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"32768"_qs, u"t"_qs},
+        {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"16384"_qs, u"t"_qs},
+        {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"32767"_qs, u"t"_qs},
+        {u"html"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"16384"_qs, u"t"_qs},
         {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--size"_qs, u"big"_qs, u"t"_qs},
         {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--color"_qs, u"GG0000"_qs, u"t"_qs},
         {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--color"_qs, u"FFF"_qs, u"t"_qs},
@@ -139,5 +181,57 @@ TEST(ExportCli, BadArgumentsFail)
         EXPECT_NE(r.exitCode, 0) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << args.join(u' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty()) << args.join(u' ').toStdString();
+    }
+}
+
+TEST(ExportCli, HelpAndVersion)
+{
+    // Each command answers --help among its options with its own usage, on stdout.
+    const std::pair<QStringList, const char*> helps[] = {
+        {{u"--help"_qs}, "Usage: typecask-cli COMMAND [OPTION]... [ARGUMENT]\n"},
+        {{u"fonts"_qs, u"--all-types"_qs, u"--help"_qs}, "Usage: typecask-cli fonts "},
+        {{u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--help"_qs}, "Usage: typecask-cli rtf "},
+        {{u"html"_qs, u"--help"_qs}, "Usage: typecask-cli html "},
+        {{u"name"_qs, u"--help"_qs}, "Usage: typecask-cli name "},
+        {{u"details"_qs, u"--help"_qs}, "Usage: typecask-cli details "},
+    };
+    for (const auto& [args, start] : helps) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.exitCode, 0) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.startsWith(start)) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("output version information and exit\n"));
+        EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
+    for (const QStringList& args : {QStringList{u"--version"_qs}, QStringList{u"fonts"_qs, u"--version"_qs},
+                                    QStringList{u"details"_qs, u"--version"_qs}}) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.out.startsWith("typecask-cli (Typecask) 2.01\n")) << r.out.toStdString();
+    }
+
+    // After "--", or as an option's value, --help is text.
+    auto r = runCli({u"html"_qs, u"--font"_qs, u"F"_qs, u"--no-font-tag"_qs, u"--"_qs, u"--help"_qs});
+    EXPECT_EQ(r.out, QByteArray("--help\r\n"));
+    r = runCli({u"html"_qs, u"--font"_qs, u"--help"_qs, u"--no-font-tag"_qs, u"x"_qs});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("x\r\n"));
+}
+
+TEST(ExportCli, UsageErrorsExitWithTwo)
+{
+    const QStringList bad[] = {
+        {},
+        {u"--bogus"_qs},
+        {u"-h"_qs},
+        {u"fontz"_qs},
+        {u"fonts"_qs, u"--bogus"_qs},
+        {u"rtf"_qs, u"--font"_qs, u"F"_qs, u"--bogus"_qs, u"t"_qs},
+        {u"details"_qs, u"--bogus"_qs},
+    };
+    for (const QStringList& args : bad) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(u"Try 'typecask-cli"_qs)) << r.err.toStdString();
     }
 }

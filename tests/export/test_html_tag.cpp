@@ -65,19 +65,19 @@ TEST(MakeTag, Cases)
             << c.what;
 }
 
-TEST(MakeTag, OptionsFromState)
+TEST(MakeTag, OptionsFromTheBar)
 {
-    AppState state;
-    HtmlTagOptions o = HtmlTagOptionsFrom(state, u"5"_qs, u"30"_qs);
+    HtmlOptions bar;
+    HtmlTagOptions o = HtmlTagOptionsFrom(bar, u"5"_qs, u"30"_qs);
     EXPECT_TRUE(o.useFontTag);
     EXPECT_FALSE(o.useStyleSheet);
     EXPECT_FALSE(o.fontFamilyInStyleSheet);
     EXPECT_EQ(o.fontTagSize, u"5"_qs);
     EXPECT_EQ(o.pixelSize, u"30"_qs);
-    state.UseFontTag = false;
-    state.UseStyleSheet = true;
-    state.FontFamilyInStyleSheet = true;
-    o = HtmlTagOptionsFrom(state, {}, {});
+    bar.useFontTag = false;
+    bar.useStyleSheet = true;
+    bar.fontFamilyInStyleSheet = true;
+    o = HtmlTagOptionsFrom(bar, {}, {});
     EXPECT_FALSE(o.useFontTag);
     EXPECT_TRUE(o.useStyleSheet);
     EXPECT_TRUE(o.fontFamilyInStyleSheet);
@@ -96,13 +96,13 @@ TEST(FontNameForm, EveryItem)
         EXPECT_FALSE(FontNameForm(separatorOrOutside, name).has_value()) << separatorOrOutside;
 }
 
-TEST(FontCoyBarClick, UsesThePopupsNameAndKeepsIt)
+TEST(FontNameCopy, UsesThePopupsNameAndKeepsIt)
 {
     AppState state;
     state.CurrentFontName = u"Current"_qs;
 
     // No popup yet: the preview font, which then stays the context name.
-    auto copied = FontCoy_Bar_Click(state, 3);
+    auto copied = fontNameCopy(state, 3);
     ASSERT_TRUE(copied);
     EXPECT_EQ(copied->text, u" FACE=Current"_qs);
     EXPECT_TRUE(copied->rtf.isEmpty());
@@ -111,13 +111,13 @@ TEST(FontCoyBarClick, UsesThePopupsNameAndKeepsIt)
     // A popup (even one dismissed) set the name: the Edit menu copies that one.
     state.ContextFontName = u"Popup"_qs;
     state.CurrentFontName = u"Other"_qs;
-    copied = FontCoy_Bar_Click(state, 0);
+    copied = fontNameCopy(state, 0);
     ASSERT_TRUE(copied);
     EXPECT_EQ(copied->text, u"Popup"_qs);
     EXPECT_EQ(state.ContextFontName, u"Popup"_qs);
 
     // The separator copies nothing but still fills an empty context name.
     state.ContextFontName.clear();
-    EXPECT_FALSE(FontCoy_Bar_Click(state, 1));
+    EXPECT_FALSE(fontNameCopy(state, 1));
     EXPECT_EQ(state.ContextFontName, u"Other"_qs);
 }

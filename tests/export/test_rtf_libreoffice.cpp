@@ -1,10 +1,15 @@
 // The RTF a copy produces, read by a real word processor: LibreOffice converts it to HTML
 // (headless, no display needed) and the family, size, colour, styles, alignment and text
 // must all come through.
+#include "colour_tools/gradient_text.h"
+#include "colour_tools/random_colour_text.h"
+#include "core/colour.h"
+#include "core/text_helpers.h"
 #include "export/cli_runner.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -139,14 +144,44 @@ struct Case
     QString align;
 };
 
+// LibreOffice converts files to HTML in dir/out (file.rtf to out/file.html).
+::testing::AssertionResult convertToHtml(const QTemporaryDir& dir, const QStringList& files)
+{
+    const QString soffice = QStandardPaths::findExecutable(u"soffice"_qs);
+    if (soffice.isEmpty())
+        return ::testing::AssertionFailure()
+               << "soffice not found: install libreoffice-writer-nogui (scripts/install-deps.sh)";
+    // A fresh profile for every run, so no earlier settings or lock files take part.
+    QProcess lo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_qs, dir.path());
+    lo.setProcessEnvironment(env);
+    lo.setProcessChannelMode(QProcess::MergedChannels);
+    lo.start(soffice,
+             QStringList{u"-env:UserInstallation=file://"_qs + dir.filePath(u"profile"_qs), u"--headless"_qs,
+                         u"--convert-to"_qs, u"html"_qs, u"--outdir"_qs, dir.filePath(u"out"_qs)} +
+                 files);
+    if (!lo.waitForFinished(300000))
+        return ::testing::AssertionFailure() << "soffice timed out";
+    const QString log = QString::fromUtf8(lo.readAll());
+    if (lo.exitCode() != 0)
+        return ::testing::AssertionFailure() << log.toStdString();
+    for (const QString& file : files)
+        if (!QFile::exists(dir.filePath(u"out/"_qs + QFileInfo(file).completeBaseName() + u".html")))
+            return ::testing::AssertionFailure()
+                   << "no HTML for " << file.toStdString() << ": " << log.toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+QString hexOf(std::int32_t colour)
+{
+    return u'#' + ColorToHex(colour).toLower();
+}
+
 } // namespace
 
 TEST(RtfInLibreOffice, FormattingAndTextSurvive)
 {
-    const QString soffice = QStandardPaths::findExecutable(u"soffice"_qs);
-    ASSERT_FALSE(soffice.isEmpty())
-        << "soffice not found: install libreoffice-writer-nogui (scripts/install-deps.sh)";
-
     const Case cases[] = {
         {"Western font, Japanese text", u"DejaVu Sans"_qs, u"Abあいう日本語ｱ、。"_qs, 20, u"336699"_qs, true,
          true, u"center"_qs},
@@ -156,6 +191,13 @@ TEST(RtfInLibreOffice, FormattingAndTextSurvive)
          u"left"_qs},
         {"Western font, Greek, Korean and an emoji", u"DejaVu Serif"_qs, u"Ελληνικά한글😀é"_qs, 14,
          u"800080"_qs, true, false, u"left"_qs},
+        // Code page 932 maps these one way; their bytes would read back as \, ~ and others.
+        {"Japanese font, one-way characters", u"IPAゴシック"_qs, u"¥100 ‾—〜‖¢£¬− ￥―～∥￠￡￢－"_qs, 12,
+         u"993300"_qs, false, false, u"left"_qs},
+        {"Western font, one-way characters", u"DejaVu Sans"_qs, u"¥100 ‾—〜‖¢£¬−"_qs, 12, u"006666"_qs, false,
+         false, u"left"_qs},
+        {"yen sign in the font name", u"¥100 Font"_qs, u"¥100"_qs, 12, u"333399"_qs, false, false,
+         u"left"_qs},
         {"Western font, ASCII", u"DejaVu Sans Mono"_qs, u"Plain {text} \\ here"_qs, 9, u"0000FF"_qs, true,
          false, u"right"_qs},
     };
@@ -181,25 +223,13 @@ TEST(RtfInLibreOffice, FormattingAndTextSurvive)
         files << path;
     }
 
-    // A fresh profile for every run, so no earlier settings or lock files take part.
-    QProcess lo;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOME"_qs, dir.path());
-    lo.setProcessEnvironment(env);
-    lo.setProcessChannelMode(QProcess::MergedChannels);
-    lo.start(soffice,
-             QStringList{u"-env:UserInstallation=file://"_qs + dir.filePath(u"profile"_qs), u"--headless"_qs,
-                         u"--convert-to"_qs, u"html"_qs, u"--outdir"_qs, dir.filePath(u"out"_qs)} +
-                 files);
-    ASSERT_TRUE(lo.waitForFinished(300000)) << "soffice timed out";
-    const QString log = QString::fromUtf8(lo.readAll());
-    ASSERT_EQ(lo.exitCode(), 0) << log.toStdString();
+    ASSERT_TRUE(convertToHtml(dir, files));
 
     n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QFile f(dir.filePath(u"out/case%1.html"_qs.arg(n++)));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << log.toStdString();
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QString html = QString::fromUtf8(f.readAll());
         const std::vector<TextRun> runs = bodyRuns(html);
         QString text;
@@ -216,6 +246,97 @@ TEST(RtfInLibreOffice, FormattingAndTextSurvive)
             EXPECT_EQ(a.italic, c.italic);
             EXPECT_EQ(a.align, c.align);
         }
+        EXPECT_EQ(text.toStdString(), c.text.toStdString()) << html.toStdString();
+    }
+}
+
+TEST(RtfInLibreOffice, MakersColourEveryCharacter)
+{
+    struct MakerCase
+    {
+        const char* what;
+        QStringList args;
+        QString font;
+        QString text;
+        std::vector<std::int32_t> colours; // one a character
+    };
+    std::vector<MakerCase> cases;
+    {
+        GradientColours two;
+        two.start = Rgb(255, 0, 0);
+        two.end = Rgb(0, 0, 255);
+        const QString text = u"グラデーション文字"_qs;
+        MakerCase c{"gradient, Japanese font", {}, u"IPAゴシック"_qs, text, {}};
+        for (const ColouredCharacter& ch : gradientCharacters(two, text))
+            c.colours.push_back(ch.colour);
+        c.args = {u"gradient"_qs, u"--rtf"_qs,  u"--font"_qs, c.font,   u"--start"_qs, u"FF0000"_qs,
+                  u"--end"_qs,    u"0000FF"_qs, u"--size"_qs, u"20"_qs, text};
+        cases.push_back(c);
+    }
+    {
+        GradientColours three;
+        three.start = Rgb(255, 0, 0);
+        three.middle = Rgb(0, 160, 0);
+        three.end = Rgb(0, 0, 255);
+        three.useMiddle = true;
+        const QString text = u"あいうえおAbc"_qs;
+        MakerCase c{"three-colour gradient, Western font", {}, u"DejaVu Sans"_qs, text, {}};
+        for (const ColouredCharacter& ch : gradientCharacters(three, text))
+            c.colours.push_back(ch.colour);
+        c.args = {u"gradient"_qs, u"--rtf"_qs,  u"--font"_qs, c.font,       u"--start"_qs, u"FF0000"_qs,
+                  u"--middle"_qs, u"00A000"_qs, u"--end"_qs,  u"0000FF"_qs, text};
+        cases.push_back(c);
+    }
+    {
+        const QString text = u"日本語のランダム"_qs;
+        MakerCase c{"random colours, Japanese font", {}, u"IPA明朝"_qs, text, {}};
+        QStringList hex;
+        for (int i = 0; i < 16; ++i) {
+            const std::int32_t colour = Rgb(30 * (i % 8), 200 - 10 * i, 15 * i);
+            hex << ColorToHex(colour);
+            if (i < codePointCount(text))
+                c.colours.push_back(colour);
+        }
+        c.args = {u"random-colours"_qs, u"--rtf"_qs,    u"--font"_qs, c.font,
+                  u"--colours"_qs,      hex.join(u','), text};
+        cases.push_back(c);
+    }
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QStringList files;
+    for (std::size_t n = 0; n < cases.size(); ++n) {
+        const auto r = clitest::runCli(cases[n].args);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QString path = dir.filePath(u"maker%1.rtf"_qs.arg(n));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(r.out);
+        files << path;
+    }
+    ASSERT_TRUE(convertToHtml(dir, files));
+
+    for (std::size_t n = 0; n < cases.size(); ++n) {
+        const MakerCase& c = cases[n];
+        SCOPED_TRACE(c.what);
+        QFile f(dir.filePath(u"out/maker%1.html"_qs.arg(n)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        QString text;
+        std::size_t at = 0;
+        for (const TextRun& r : bodyRuns(html)) {
+            text += r.text;
+            // Neighbours of one colour may share a run; every character must carry its own.
+            for (const QString& ch : splitCharacters(r.text)) {
+                if (ch.trimmed().isEmpty())
+                    continue;
+                ASSERT_LT(at, c.colours.size()) << html.toStdString();
+                EXPECT_EQ(r.attributes.colour, hexOf(c.colours[at])) << ch.toStdString();
+                EXPECT_EQ(r.attributes.face, c.font) << ch.toStdString();
+                ++at;
+            }
+        }
+        EXPECT_EQ(at, c.colours.size());
         EXPECT_EQ(text.toStdString(), c.text.toStdString()) << html.toStdString();
     }
 }

@@ -161,6 +161,12 @@ const RtfCase RtfCases[] = {
      Alignment::Left, R"({\f2 \'82\'6C\'82\'72\'20\'83\'53\'83\'56\'83\'62\'83\'4E;})",
      R"({\colortbl\red0\green0\blue0;})",
      R"(\pard\nowwrap\nooverflow\plain\f2\fs24\dbch\f2 {\uc2\u12354\'82\'A0})"},
+    {"yen sign in a Japanese font", u"ＭＳ 明朝", u"¥100", 12, 0, false, false, Alignment::Left,
+     R"({\f2\froman\fcharset128 \'82\'6C\'82\'72\'20\'96\'BE\'92\'A9;})", R"({\colortbl\red0\green0\blue0;})",
+     R"(\pard\nowwrap\nooverflow\plain\f2\fs24\dbch\f2 \u165\'3F100)"},
+    {"yen sign in a font name", u"Yen¥Font", u"x", 12, 0, false, false, Alignment::Left,
+     R"({\f2 Yen\u165\'3FFont;})", R"({\colortbl\red0\green0\blue0;})",
+     R"(\pard\nowwrap\nooverflow\plain\f2\fs24 x)"},
     {"font name outside code page 932", u"한글", u"x", 12, 0, false, false, Alignment::Left,
      R"({\f2 \u-10916\'3F\u-20992\'3F;})", R"({\colortbl\red0\green0\blue0;})",
      R"(\pard\nowwrap\nooverflow\plain\f2\fs24 x)"},
@@ -237,6 +243,16 @@ TEST(EscapeRtfText, Characters)
         {u"é", R"(\u233\'3F)", R"(\u233\'3F)"},
         {u"한", R"(\u-10916\'3F)", R"(\u-10916\'3F)"},
         {u"😀", R"(\u-10179\'3F\u-8704\'3F)", R"(\u-10179\'3F\u-8704\'3F)"},
+        // One-way mappings: their bytes would read back as \, ~ and other characters.
+        {u"¥100", R"(\u165\'3F100)", R"(\u165\'3F100)"},
+        {u"\u203E\u2014\u301C\u2016", R"(\u8254\'3F\u8212\'3F\u12316\'3F\u8214\'3F)",
+         R"(\u8254\'3F\u8212\'3F\u12316\'3F\u8214\'3F)"},
+        {u"¢£¬\u2212", R"(\u162\'3F\u163\'3F\u172\'3F\u8722\'3F)",
+         R"(\u162\'3F\u163\'3F\u172\'3F\u8722\'3F)"},
+        // ...while the characters those bytes stand for keep them.
+        {u"￥\u2015\u2225", R"(\'81\'8F\'81\'5C\'81\'61)",
+         R"({\uc2\u-27\'81\'8F}{\uc2\u8213\'81\'5C}{\uc2\u8741\'81\'61})"},
+        {u"ⅰ", R"(\'FA\'40)", R"({\uc2\u8560\'FA\'40})"},     // IBM extension row, as Windows writes it
         {u"\xD800x", R"(\u-10240\'3Fx)", R"(\u-10240\'3Fx)"}, // a lone surrogate is kept as it is
         {u"\xDC00", R"(\u-9216\'3F)", R"(\u-9216\'3F)"},
     };

@@ -37,6 +37,13 @@ QString FakeFontSource::resolveFamily(const QString& name)
     return {};
 }
 
+FontCatalog catalogOf(FontSource& source)
+{
+    FontCatalog c;
+    EnumerateFonts(c, source);
+    return c;
+}
+
 std::shared_ptr<FakeFontSource> manyFamilies(int n)
 {
     auto src = std::make_shared<FakeFontSource>();

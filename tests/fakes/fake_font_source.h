@@ -28,6 +28,9 @@ public:
     QString resolveFamily(const QString& name) override;
 };
 
+// A catalog enumerated from the source.
+FontCatalog catalogOf(FontSource& source);
+
 // n families with generated names, spread over every list.
 std::shared_ptr<FakeFontSource> manyFamilies(int n);
 

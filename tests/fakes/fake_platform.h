@@ -1,8 +1,11 @@
 // Desktop services that record what the program asked of them.
 #pragma once
 
-#include "core/platform.h"
+#include "platform/services.h"
 
+#include <QColor>
+#include <QImage>
+#include <QRect>
 #include <QStringList>
 #include <vector>
 
@@ -34,14 +37,21 @@ class FakeMessageBox final : public MessageBox
 {
 public:
     void warning(const QString& t) override { messages.append(t); }
+    void notice(const QString& t) override { notices.append(t); }
     QStringList messages;
+    QStringList notices; // the ones without an icon
 };
 
 class FakeFileDialog final : public FileDialog
 {
 public:
-    QString openHtmlFile() override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    QString openHtmlFile(const QString& initialFolder) override
+    {
+        folders.append(initialFolder);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
     QStringList answers;
+    QStringList folders; // where each dialog started
 };
 
 class FakeRandom final : public RandomSource
@@ -59,6 +69,46 @@ public:
     std::vector<double> values;
     size_t pos = 0;
     int reseeds = 0;
+};
+
+// The desktop as one colour; records each area asked for. Refusing gives a null image, as a
+// platform without screen capture does.
+class FakeScreenCapture final : public ScreenCapture
+{
+public:
+    QImage grab(const QRect& area) override
+    {
+        requests.append(area);
+        if (refuse)
+            return {};
+        QImage image(area.size(), QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+    QColor colour = Qt::darkCyan;
+    bool refuse = false;
+    QList<QRect> requests;
+};
+
+// Every service a fake, each reachable with its own type for the checks.
+struct FakeServices
+{
+    FakeServices()
+    {
+        services.clipboard = clipboard;
+        services.shell = shell;
+        services.messageBox = messageBox;
+        services.fileDialog = fileDialog;
+        services.random = random;
+        services.screen = screen;
+    }
+    std::shared_ptr<FakeClipboard> clipboard = std::make_shared<FakeClipboard>();
+    std::shared_ptr<FakeShell> shell = std::make_shared<FakeShell>();
+    std::shared_ptr<FakeMessageBox> messageBox = std::make_shared<FakeMessageBox>();
+    std::shared_ptr<FakeFileDialog> fileDialog = std::make_shared<FakeFileDialog>();
+    std::shared_ptr<FakeRandom> random = std::make_shared<FakeRandom>();
+    std::shared_ptr<FakeScreenCapture> screen = std::make_shared<FakeScreenCapture>();
+    Services services;
 };
 
 } // namespace typecask::fakes

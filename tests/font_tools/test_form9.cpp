@@ -63,8 +63,8 @@ TEST_F(Details, UnknownNameKeepsTheDesignCaptions)
 
 TEST_F(Details, WindowFitsTheSampleAndClosesOnAClickOrAKeyOfItsOwn)
 {
-    auto* form = new Form9(*context, *main, main.get());
-    form->fill(ShowFontDetails(context->catalog, u"IPAゴシック"_qs, {}));
+    auto* form = new Form9(main.get());
+    form->fill(ShowFontDetails(session->catalog, u"IPAゴシック"_qs, {}));
     const QRect sample = form->label(DetailsSample)->geometry();
     EXPECT_GE(form->height(), sample.bottom());
     EXPECT_GE(form->width(), sample.right());

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "core/font_list_model.h"
+#include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/app_context.h"
 #include "main_window/font_list_view.h"
 #include "main_window/form1.h"
 #include "main_window/mdi_form1.h"
@@ -30,19 +30,35 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         qputenv("XDG_DATA_HOME", dir.filePath(u"data"_qs).toLocal8Bit());
+        start();
+    }
+
+    // The font set the window starts with.
+    virtual std::shared_ptr<fakes::FakeFontSource> fonts() const
+    {
         auto src = std::make_shared<fakes::FakeFontSource>();
         src->add(u"DejaVu Serif"_qs, 0, 4)
             .add(u"IPAゴシック"_qs, 128, 4)
             .add(u"DejaVu Sans"_qs, 0, 4)
             .add(u"Fixed"_qs, 0, 1);
-        context = std::make_unique<AppContext>();
-        context->programFolder = dir.path();
-        context->clipboard = clipboard;
-        context->messageBox = messages;
-        context->shell = std::make_shared<fakes::FakeShell>();
-        main = StartUp(*context, src);
+        return src;
+    }
+
+    // Starts the program again in the same folder (after quit()).
+    void start()
+    {
+        session = std::make_unique<Session>();
+        session->programFolder = dir.path();
+        main = StartUp(*session, fake.services, fonts());
         form1 = main->form1();
         list = form1->List1;
+        model = form1->fontModel();
+    }
+
+    void quit()
+    {
+        main->close();
+        main.reset();
     }
 
     template <typename T = QWidget> T* child(const QString& name) const
@@ -80,15 +96,18 @@ protected:
         return seen;
     }
 
-    AppState& state() { return context->state; }
+    AppState& state() { return session->state; }
 
     QTemporaryDir dir;
-    std::shared_ptr<fakes::FakeClipboard> clipboard = std::make_shared<fakes::FakeClipboard>();
-    std::shared_ptr<fakes::FakeMessageBox> messages = std::make_shared<fakes::FakeMessageBox>();
-    std::unique_ptr<AppContext> context;
+    fakes::FakeServices fake;
+    std::shared_ptr<fakes::FakeClipboard> clipboard = fake.clipboard;
+    std::shared_ptr<fakes::FakeMessageBox> messages = fake.messageBox;
+    std::shared_ptr<fakes::FakeShell> shell = fake.shell;
+    std::unique_ptr<Session> session;
     std::unique_ptr<MDIForm1> main;
     Form1* form1 = nullptr;
     FontListView* list = nullptr;
+    FontListModel* model = nullptr;
 };
 
 } // namespace typecask::uitest

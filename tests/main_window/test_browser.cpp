@@ -1,15 +1,8 @@
 // The font browser driven through its real widgets on the offscreen platform.
-#include "core/font_list_model.h"
-#include "core/qt_platform.h"
-#include "fakes/fake_font_source.h"
-#include "fakes/fake_platform.h"
-#include "main_window/app_context.h"
-#include "main_window/font_list_view.h"
-#include "main_window/form1.h"
-#include "main_window/mdi_form1.h"
+#include "core/text_helpers.h"
 #include "main_window/preview_area.h"
-#include "main_window/start_up.h"
-#include "main_window/ui_helpers.h"
+#include "main_window/started_window.h"
+#include "platform/qt_units.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -32,19 +26,6 @@ using namespace typecask;
 namespace {
 
 const QString Suffix = u" -Typecask v201"_qs;
-
-std::shared_ptr<fakes::FakeFontSource> fonts()
-{
-    auto src = std::make_shared<fakes::FakeFontSource>();
-    src->add(u"DejaVu Serif"_qs, 0, 4)
-        .add(u"IPAゴシック"_qs, 128, 4)
-        .add(u"DejaVu Sans"_qs, 0, 4)
-        .add(u"Fixed"_qs, 0, 1)
-        .add(u"OpenSymbol"_qs, 2, 4)
-        .add(u"Garuda"_qs, 222, 4)
-        .add(u"IPA明朝"_qs, 128, 4);
-    return src;
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -61,52 +42,21 @@ QStringList fileLines(const QString& path)
     return QString::fromUtf8(f.readAll()).split(u"\r\n"_qs);
 }
 
-class Browser : public ::testing::Test
+class Browser : public uitest::StartedWindow
 {
 protected:
-    void SetUp() override
+    std::shared_ptr<fakes::FakeFontSource> fonts() const override
     {
-        ASSERT_TRUE(dir.isValid());
-        qputenv("XDG_DATA_HOME", dir.filePath(u"data"_qs).toLocal8Bit());
-        start();
+        auto src = std::make_shared<fakes::FakeFontSource>();
+        src->add(u"DejaVu Serif"_qs, 0, 4)
+            .add(u"IPAゴシック"_qs, 128, 4)
+            .add(u"DejaVu Sans"_qs, 0, 4)
+            .add(u"Fixed"_qs, 0, 1)
+            .add(u"OpenSymbol"_qs, 2, 4)
+            .add(u"Garuda"_qs, 222, 4)
+            .add(u"IPA明朝"_qs, 128, 4);
+        return src;
     }
-
-    void start()
-    {
-        context = std::make_unique<AppContext>();
-        context->programFolder = dir.path();
-        context->clipboard = std::make_shared<fakes::FakeClipboard>();
-        context->messageBox = messages;
-        context->shell = shell;
-        main = StartUp(*context, fonts());
-        form1 = main->form1();
-        list = form1->List1;
-        model = form1->fontModel();
-    }
-
-    void quit()
-    {
-        main->close();
-        main.reset();
-    }
-
-    template <typename T = QWidget> T* child(const QString& name) const
-    {
-        return findNamed<T>(main.get(), name);
-    }
-
-    QAction* action(const QString& name) const { return child<QAction>(name); }
-
-    AppState& state() { return context->state; }
-
-    QTemporaryDir dir;
-    std::shared_ptr<fakes::FakeMessageBox> messages = std::make_shared<fakes::FakeMessageBox>();
-    std::shared_ptr<fakes::FakeShell> shell = std::make_shared<fakes::FakeShell>();
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<MDIForm1> main;
-    Form1* form1 = nullptr;
-    FontListView* list = nullptr;
-    FontListModel* model = nullptr;
 };
 
 } // namespace
@@ -484,7 +434,7 @@ TEST_F(Browser, SampleTextBoxRules)
     EXPECT_EQ(text->text(), u"dropped");
 }
 
-TEST_F(Browser, FilesDroppedOnTheWindowAreKept)
+TEST_F(Browser, FilesDroppedOnTheWindowGoToTheFontCheck)
 {
     QMimeData words;
     words.setText(u"just text"_qs);
@@ -493,9 +443,13 @@ TEST_F(Browser, FilesDroppedOnTheWindowAreKept)
     files.setUrls({QUrl::fromLocalFile(u"/tmp/b.html"_qs), QUrl(u"https://example.com/a.html"_qs),
                    QUrl::fromLocalFile(u"/tmp/a.html"_qs)});
     EXPECT_FALSE(main->MDIForm_OLEDragDrop(words));
-    EXPECT_TRUE(context->droppedPaths.isEmpty());
+    EXPECT_TRUE(messages->messages.isEmpty());
     EXPECT_TRUE(main->MDIForm_OLEDragDrop(files));
-    EXPECT_EQ(context->droppedPaths, (QStringList{u"/tmp/b.html"_qs, u"/tmp/a.html"_qs}));
+    // Local files only, in drop order; these do not exist.
+    ASSERT_EQ(messages->messages.size(), 1);
+    const QString message = messages->messages.first();
+    EXPECT_LT(message.indexOf(u"/tmp/b.html"_qs), message.indexOf(u"/tmp/a.html"_qs));
+    EXPECT_FALSE(message.contains(u"example.com"_qs));
 }
 
 TEST_F(Browser, FolderItemsOpenTheFontsAndProgramFolders)
@@ -509,12 +463,140 @@ TEST_F(Browser, FolderItemsOpenTheFontsAndProgramFolders)
 
 TEST_F(Browser, LaterWindowsAreListedButDisabled)
 {
-    for (const char* name : {"Setting_Bar", "Make_Kensaku_Bar", "MakeItiran_Bar", "hyouzi_BAR12",
-                             "tool_Bar0(0)", "tool_Bar01(0)", "tool_Bar02(1)", "ver_Bar"})
-        EXPECT_FALSE(action(QString::fromLatin1(name))->isEnabled()) << name;
-    for (const char* name : {"Command13", "Command14", "Command5", "Command15", "Command16", "Command17"})
-        EXPECT_FALSE(child(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_EQ(action(u"MakeItiran_Bar"_qs)->text(), u"一覧作成((&L)");
     EXPECT_EQ(child<QMenu>(u"tool_Bar"_qs)->title(), u"ﾂｰﾙ(&T)");
     EXPECT_EQ(child(u"Check1"_qs)->toolTip(), u"太文字");
+}
+
+namespace {
+
+// The darkness of an image: the sum over its pixels of how far each is from white.
+qint64 ink(const QImage& image)
+{
+    qint64 n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += 255 - qGray(image.pixel(x, y));
+    return n;
+}
+
+} // namespace
+
+TEST_F(Browser, BoldIsBolderForAFamilyWithoutABoldFace)
+{
+    // The IPA families of the test set ship a regular face only.
+    clickRow(list, rowOf(u"IPAゴシック"_qs));
+    form1->Text1->setText(u"あいうえお亜Ab"_qs);
+    const qint64 regular = ink(form1->Picture1->image());
+    child<QAbstractButton>(u"Check1"_qs)->click();
+    const qint64 bold = ink(form1->Picture1->image());
+    EXPECT_GT(bold, regular * 5 / 4) << regular << " " << bold;
+}
+
+TEST_F(Browser, NavigationKeysStartFromNothingSelected)
+{
+    const QStringList names = model->names();
+    ASSERT_GE(names.size(), 3);
+    const auto press = [this](Qt::Key key) {
+        list->setFocus();
+        QTest::keyClick(list, key);
+        return state().CurrentFontName;
+    };
+    // At start-up nothing is selected: each key does what it says.
+    EXPECT_EQ(list->selectedRow(), -1);
+    EXPECT_EQ(press(Qt::Key_End), names.last());
+    child<QCheckBox>(u"Check4(0)"_qs)->click(); // a refill selects nothing again
+    child<QCheckBox>(u"Check4(0)"_qs)->click();
+    EXPECT_EQ(list->selectedRow(), -1);
+    EXPECT_EQ(press(Qt::Key_Down), names.first());
+    EXPECT_EQ(press(Qt::Key_Down), names[1]);
+    EXPECT_EQ(press(Qt::Key_Home), names.first());
+    EXPECT_EQ(press(Qt::Key_End), names.last());
+    EXPECT_EQ(press(Qt::Key_Up), names[names.size() - 2]);
+}
+
+TEST_F(Browser, LeftAndRightMoveBetweenColumns)
+{
+    // A list of many names in several columns.
+    QStringList many;
+    for (int i = 0; i < 60; ++i)
+        many.append(u"Family %1"_qs.arg(i, 2, 10, QChar(u'0')));
+    model->setNames(many);
+    main->resize(1200, main->height());
+    QCoreApplication::processEvents();
+    const int perColumn = list->viewport()->height() / list->gridSize().height();
+    ASSERT_GT(perColumn, 0);
+    ASSERT_LT(perColumn, 30);
+    list->setFocus();
+    list->selectRow(2);
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(list->selectedRow(), 2 + perColumn);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(list->selectedRow(), 2);
+    QTest::keyClick(list, Qt::Key_Left); // first column: stays
+    EXPECT_EQ(list->selectedRow(), 2);
+}
+
+TEST_F(Browser, PasteKeepsTheFirstCharactersUpToTheLimit)
+{
+    QLineEdit* box = form1->Text1;
+    box->setText(u"ab"_qs);
+    box->setCursorPosition(1);
+    QString paste;
+    for (int i = 0; i < 250; ++i)
+        paste += QChar(u'0' + i % 10);
+    box->insert(paste); // what a paste does
+    EXPECT_EQ(codePointCount(box->text()), 200);
+    EXPECT_EQ(box->text(), u"a"_qs + paste.left(198) + u"b"_qs);
+    EXPECT_EQ(box->cursorPosition(), 199);
+
+    // Over a selection, the selected text goes first; characters outside the BMP stay whole.
+    box->setText(u"xyz"_qs);
+    box->setSelection(0, 3);
+    box->insert(QString(300, u'あ') + u"\U0001F600"_qs);
+    EXPECT_EQ(box->text(), QString(200, u'あ'));
+    box->setText(QString(199, u'a'));
+    box->setCursorPosition(199);
+    box->insert(u"\U0001F600\U0001F600"_qs);
+    EXPECT_EQ(box->text(), QString(199, u'a') + u"\U0001F600"_qs);
+}
+
+TEST_F(Browser, DeleteLeavesNothingSelectedInTheFavourites)
+{
+    child<QAbstractButton>(u"Check10"_qs)->click();
+    main->favorites()->setNames({u"DejaVu Sans"_qs, u"DejaVu Serif"_qs, u"IPAゴシック"_qs});
+    FontListView* favourites = main->favoritesView();
+    clickRow(favourites, 0);
+    ASSERT_EQ(state().CurrentFontName, u"DejaVu Sans");
+    QTest::keyClick(favourites, Qt::Key_Delete);
+    EXPECT_EQ(favourites->selectedRow(), -1);
+    EXPECT_EQ(state().CurrentFontName, u"DejaVu Sans"); // nothing new previewed
+    QTest::keyClick(favourites, Qt::Key_Delete);        // nothing selected: nothing removed
+    EXPECT_EQ(main->favorites()->names(), (QStringList{u"DejaVu Serif"_qs, u"IPAゴシック"_qs}));
+}
+
+TEST_F(Browser, HtmlSizeBoxesHaveTipsAndTheSizeListShowsTwentyRows)
+{
+    EXPECT_EQ(child(u"Combo2"_qs)->toolTip(), u"Fontタグの大きさ指定");
+    EXPECT_EQ(child(u"Combo3"_qs)->toolTip(), u"スタイルシートで指定するフォントの大きさ（ピクセル）");
+    auto* sizes = child<QComboBox>(u"Combo1"_qs);
+    sizes->showPopup();
+    QAbstractItemView* view = sizes->view();
+    const int rowHeight = view->sizeHintForRow(0);
+    EXPECT_LE(view->height(), rowHeight * 21);
+    EXPECT_GE(view->height(), rowHeight * 10);
+    sizes->hidePopup();
+}
+
+TEST_F(Browser, EveryStripButtonIsReachableAtTheMinimumWidth)
+{
+    main->resize(1, main->height());
+    QCoreApplication::processEvents();
+    QWidget* strip = child(u"Picture1"_qs);
+    for (const QString& name : {u"Picture4"_qs, u"Picture5"_qs, u"Check10"_qs}) {
+        QWidget* w = child(name);
+        const QPoint right = w->mapTo(main.get(), QPoint(w->width() - 1, 0));
+        EXPECT_LE(right.x(), main->width() - 1) << name.toStdString();
+        EXPECT_TRUE(strip->rect().contains(w->geometry().center()) || strip->isAncestorOf(w));
+    }
 }

@@ -1,7 +1,7 @@
 // The colour picker reached from the running program's keyboard menus.
+#include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "main_window/mdi_form1.h"
 #include "main_window/preview_area.h"
@@ -56,6 +56,9 @@ Seen openFromEditMenu(MDIForm1& w, Qt::Key letter)
     EXPECT_NE(menu, nullptr);
     if (menu)
         QTest::keyClick(menu, letter);
+    // "検索(&F)" shares its letter with the colour item: the letter only highlights the first.
+    if (menu && letter == Qt::Key_F && QApplication::activePopupWidget() == menu)
+        QTest::keyClick(menu, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 3000));
     return seen;
 }
@@ -65,12 +68,13 @@ Seen openFromEditMenu(MDIForm1& w, Qt::Key letter)
 TEST(ColourMenu, AltEThenFOrBOpensThePickerInItsMode)
 {
     QTemporaryDir dir;
-    AppContext context;
-    context.programFolder = dir.path();
-    context.clipboard = std::make_shared<fakes::FakeClipboard>();
+    Session session;
+    session.programFolder = dir.path();
+    Services services;
+    services.clipboard = std::make_shared<fakes::FakeClipboard>();
     auto fonts = std::make_shared<fakes::FakeFontSource>();
     fonts->add(u"DejaVu Sans"_qs, 0, 4);
-    auto main = StartUp(context, fonts);
+    auto main = StartUp(session, services, fonts);
     PreviewArea* area = main->form1()->Picture1;
     area->setForeColor(QColor(200, 10, 20));
     area->setBackColor(QColor(1, 2, 250));

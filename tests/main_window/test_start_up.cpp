@@ -1,8 +1,8 @@
 // From start-up to shutdown with the real windows on the offscreen platform.
 #include "core/font_list_model.h"
+#include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/app_context.h"
 #include "main_window/form1.h"
 #include "main_window/mdi_form1.h"
 #include "main_window/start_up.h"
@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QGuiApplication>
 #include <QListView>
@@ -42,12 +43,11 @@ struct ProgramRun
 {
     explicit ProgramRun(const QString& folder)
     {
-        context.programFolder = folder;
-        context.clipboard = std::make_shared<fakes::FakeClipboard>();
-        context.messageBox = std::make_shared<fakes::FakeMessageBox>();
-        main = StartUp(context, fonts());
+        session.programFolder = folder;
+        main = StartUp(session, fake.services, fonts());
     }
-    AppContext context;
+    Session session;
+    fakes::FakeServices fake;
     std::unique_ptr<MDIForm1> main;
 };
 
@@ -60,7 +60,7 @@ TEST(StartUp, FirstStartThenQuitWritesBothFiles)
         ProgramRun run(dir.path());
         MDIForm1& w = *run.main;
         EXPECT_TRUE(w.isVisible());
-        EXPECT_FALSE(run.context.state.Loading);
+        EXPECT_FALSE(run.session.state.Loading);
         // Centred, 5500 twips high at the medium preview step.
         const int expectedHeight = qRound(5500 * w.logicalDpiY() / 1440.0);
         EXPECT_EQ(w.height(), expectedHeight);
@@ -79,7 +79,7 @@ TEST(StartUp, FirstStartThenQuitWritesBothFiles)
         ASSERT_NE(quit, nullptr);
         EXPECT_EQ(quit->text(), u"終了(&X)");
         quit->trigger();
-        EXPECT_TRUE(run.context.state.Loading);
+        EXPECT_TRUE(run.session.state.Loading);
     }
     const QByteArray ini = readFile(dir.filePath(u"Typecask.ini"_qs));
     EXPECT_TRUE(ini.startsWith("TypecaskVer2.01\r\nFalse\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 32 \r\n 1 \r\n"));
@@ -121,6 +121,55 @@ TEST(StartUp, UnwritableProgramFolderStillQuitsCleanly)
     ProgramRun run(u"/proc/typecask-unwritable"_qs); // not even root may write here
     EXPECT_TRUE(run.main->isVisible());
     run.main->close();
-    EXPECT_TRUE(run.context.state.Loading);
+    EXPECT_TRUE(run.session.state.Loading);
     EXPECT_FALSE(QFile::exists(u"/proc/typecask-unwritable/Typecask.ini"_qs));
+    // One message names both files that could not be saved.
+    ASSERT_EQ(run.fake.messageBox->messages.size(), 1);
+    const QString message = run.fake.messageBox->messages.first();
+    EXPECT_TRUE(message.startsWith(u"次のファイルを保存できませんでした。"_qs)) << message.toStdString();
+    EXPECT_TRUE(message.contains(u"Typecask.ini"_qs));
+    EXPECT_TRUE(message.contains(u"TypecaskBK.lst"_qs));
+}
+
+TEST(StartUp, LeftoversOfAKilledSaveAreRemoved)
+{
+    QTemporaryDir dir;
+    const QString leftover = dir.filePath(u"Typecask.ini.Ab12Cd"_qs);
+    const QString theirs = dir.filePath(u"Typecask.ini.backup"_qs);
+    for (const QString& path : {leftover, theirs}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("TypecaskVer2.01\r\n");
+        f.close();
+        // Old enough that no running save can still own it.
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(
+            f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    ProgramRun run(dir.path());
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_TRUE(QFile::exists(theirs));
+    run.main->close();
+}
+
+TEST(StartUp, FirstCaptionUsesTheListedNameOfTheDefaultFamily)
+{
+    // The default font resolves to a family the catalog lists under another of its names.
+    QTemporaryDir dir;
+    QString drawn;
+    {
+        ProgramRun first(dir.path());
+        drawn = first.session.state.CurrentFontName; // the family the preview really draws in
+        first.main->close();
+    }
+    auto src = std::make_shared<fakes::FakeFontSource>();
+    src->add(u"見本ゴシック"_qs, 128, 4);
+    src->families.back().otherNames = {drawn};
+    Session session;
+    session.programFolder = dir.path();
+    fakes::FakeServices fake;
+    auto main = StartUp(session, fake.services, src);
+    EXPECT_EQ(session.state.CurrentFontName, u"見本ゴシック");
+    EXPECT_EQ(main->windowTitle(), u"見本ゴシック -Typecask v201");
+    main->close();
 }

@@ -1,10 +1,13 @@
 #include "storage/favorites_file.h"
 
+#include "fakes/file_faults.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace typecask;
+using namespace typecask::test;
 
 namespace {
 void writeRaw(const QTemporaryDir& dir, const QByteArray& bytes)
@@ -65,4 +68,71 @@ TEST(ProgramFolder, PortableInstallWinsWhenItsSettingsStandBesideTheExecutable)
     EXPECT_EQ(programFolderFor(exe.path(), data.path()), exe.path());
     EXPECT_EQ(programFile(u"/a/"_qs, u"x"_qs), u"/a/x");
     EXPECT_EQ(programFile(u"/a"_qs, u"x"_qs), u"/a/x");
+}
+
+TEST(FavoritesFile, OneLatin1NameDoesNotGarbleTheOthers)
+{
+    QTemporaryDir dir;
+    writeRaw(dir, fixture(u"favorites/mixed_encodings.lst"_qs));
+    const QStringList names = favoriteNames(LoadFavorites(dir.path()));
+    EXPECT_EQ(names,
+              (QStringList{u"IPA明朝"_qs, u"Caf\uFFFD Sans"_qs, u"ＭＳ ゴシック"_qs, u"DejaVu Sans"_qs}));
+    ASSERT_TRUE(SaveFavorites(dir.path(), names));
+    EXPECT_TRUE(readFile(dir.filePath(u"TypecaskBK.lst"_qs)).startsWith(u"IPA明朝\r\n"_qs.toUtf8()));
+    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())), names);
+}
+
+TEST(FavoritesFile, LineEndsByteOrderMarkAndALeadingFeffName)
+{
+    QTemporaryDir dir;
+    writeRaw(dir, fixture(u"favorites/mixed_line_ends.lst"_qs));
+    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())),
+              (QStringList{u"A"_qs, u"B"_qs, u"C"_qs, u"D"_qs, u"E"_qs}));
+
+    writeRaw(dir, fixture(u"favorites/bom_lf_empty_lines.lst"_qs));
+    const QStringList names = favoriteNames(LoadFavorites(dir.path()));
+    EXPECT_EQ(names, (QStringList{u"\uFEFFFEFF Name"_qs, u"IPAゴシック"_qs}));
+    ASSERT_TRUE(SaveFavorites(dir.path(), names));
+    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())), names);
+}
+
+TEST(FavoritesFile, SpecialAndHugeFilesAreReadWithinBounds)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"TypecaskBK.lst"_qs);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_qs, path));
+    ::alarm(30); // reading /dev/zero used to end only when memory ran out
+    EXPECT_TRUE(LoadFavorites(dir.path()).isEmpty());
+    ::alarm(0);
+    // A link to a device is not replaced either: the save says it did not save.
+    EXPECT_FALSE(SaveFavorites(dir.path(), {u"A"_qs}));
+    ASSERT_TRUE(QFile::remove(path));
+
+    ASSERT_TRUE(makeSparseFile(path, 100LL * 1024 * 1024));
+    const long before = peakMemoryKiB();
+    const QStringList lines = LoadFavorites(dir.path());
+    EXPECT_LT(peakMemoryKiB() - before, 16 * 1024);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines.first().size(), FavoriteLineMaxBytes);
+}
+
+TEST(FavoritesFile, AFullDiskKeepsTheOldListAndTheSaveSaysSo)
+{
+    const TmpfsRun run = onSmallTmpfs(64 * 1024, [](const QString& folder) {
+        const QString path = folder + u"/TypecaskBK.lst"_qs;
+        TYPECASK_CHILD_CHECK(writeFile(path, "IPA明朝\r\n"));
+        TYPECASK_CHILD_CHECK(fillFileSystem(folder, 8192));
+        // About 12 KiB: under the 16 KiB a buffered save file holds back until its final flush.
+        QStringList names;
+        for (int i = 0; i < 600; ++i)
+            names.append(u"Font Family %1"_qs.arg(i, 4, 10, QChar(u'0')));
+        const SaveResult saved = SaveFavorites(folder, names);
+        TYPECASK_CHILD_CHECK(!saved);
+        TYPECASK_CHILD_CHECK(saved.error == u"ディスクの空き容量が足りません");
+        TYPECASK_CHILD_CHECK(favoriteNames(LoadFavorites(folder)) == QStringList{u"IPA明朝"_qs});
+        return true;
+    });
+    if (run == TmpfsRun::Unsupported)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    EXPECT_EQ(run, TmpfsRun::Passed);
 }

@@ -1,12 +1,14 @@
 #include "storage/settings_file.h"
 
 #include "core/cp932.h"
+#include "fakes/file_faults.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace typecask;
+using namespace typecask::test;
 
 namespace {
 
@@ -158,4 +160,76 @@ TEST(SettingsFile, UnwritableFolderKeepsTheOldFile)
     EXPECT_FALSE(SaveSettings(dir.path(), AppSettings{}));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readRaw(dir), QByteArray("old\r\n"));
+}
+
+namespace {
+
+AppSettings loadFixture(const QTemporaryDir& dir, const QString& name)
+{
+    writeRaw(dir, fixture(u"settings/"_qs + name));
+    return applySettingsLines(LoadSettings(dir.path()));
+}
+
+} // namespace
+
+TEST(SettingsFile, FixturesFromEveryKindOfWriter)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(settingsFileLines(loadFixture(dir, u"defaults_crlf.ini"_qs)), settingsFileLines(AppSettings{}));
+
+    const AppSettings windows = loadFixture(dir, u"windows_cp932_lf.ini"_qs);
+    EXPECT_TRUE(windows.allFontTypes);
+    EXPECT_EQ(windows.previewSize, 48);
+    EXPECT_EQ(windows.sampleTextJapanese, u"日本語サンプル～①");
+    EXPECT_EQ(windows.sampleTextSymbol, u"＠＃＄");
+
+    // A byte order mark, lone CR line ends and a short file: the first 8 lines, then defaults.
+    writeRaw(dir, fixture(u"settings/bom_cr_short.ini"_qs));
+    const SettingsLines lines = LoadSettings(dir.path());
+    EXPECT_EQ(lines[0], u"TypecaskVer2.01"_qs);
+    EXPECT_EQ(lines[7], u" 1 "_qs);
+    EXPECT_FALSE(lines[8]);
+}
+
+TEST(SettingsFile, OneStrayByteGarblesOnlyItsOwnLine)
+{
+    QTemporaryDir dir;
+    const AppSettings s = loadFixture(dir, u"stray_byte_line15.ini"_qs);
+    EXPECT_EQ(s.sampleTextJapanese, u"IPA明朝で表示");
+    EXPECT_EQ(s.sampleTextSymbol, u"stray ｵ byte"); // B5 is a half-width katakana in code page 932
+    // Saved back in UTF-8, and read back the same.
+    ASSERT_TRUE(SaveSettings(dir.path(), s));
+    EXPECT_TRUE(readRaw(dir).contains(u"IPA明朝で表示"_qs.toUtf8()));
+    EXPECT_EQ(settingsFileLines(applySettingsLines(LoadSettings(dir.path()))), settingsFileLines(s));
+}
+
+TEST(SettingsFile, AFifoInPlaceOfTheFileReadsAsMissingAndIsNotReplaced)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(makeFifo(dir.filePath(u"Typecask.ini"_qs)));
+    ::alarm(30); // start-up used to block here for ever
+    const AppSettings s = applySettingsLines(LoadSettings(dir.path()));
+    ::alarm(0);
+    EXPECT_EQ(settingsFileLines(s), settingsFileLines(AppSettings{}));
+    const SaveResult saved = SaveSettings(dir.path(), s);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.path, dir.filePath(u"Typecask.ini"_qs));
+    EXPECT_FALSE(saved.error.isEmpty());
+}
+
+TEST(SettingsFile, AFullDiskKeepsTheOldFileAndTheSaveSaysSo)
+{
+    const TmpfsRun run = onSmallTmpfs(64 * 1024, [](const QString& folder) {
+        const QString path = folder + u"/Typecask.ini"_qs;
+        TYPECASK_CHILD_CHECK(writeFile(path, fixture(u"settings/windows_cp932_lf.ini"_qs)));
+        TYPECASK_CHILD_CHECK(fillFileSystem(folder, 0));
+        const SaveResult saved = SaveSettings(folder, AppSettings{});
+        TYPECASK_CHILD_CHECK(!saved);
+        TYPECASK_CHILD_CHECK(saved.error == u"ディスクの空き容量が足りません");
+        TYPECASK_CHILD_CHECK(readFile(path) == fixture(u"settings/windows_cp932_lf.ini"_qs));
+        return true;
+    });
+    if (run == TmpfsRun::Unsupported)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    EXPECT_EQ(run, TmpfsRun::Passed);
 }

@@ -1,2 +1,5 @@
-typecask_add_test(test_settings_file SOURCES storage/test_settings_file.cpp)
 typecask_add_test(test_favorites_file SOURCES storage/test_favorites_file.cpp)
+typecask_add_test(test_palette_file SOURCES storage/test_palette_file.cpp)
+typecask_add_test(test_session_settings SOURCES storage/test_session_settings.cpp)
+typecask_add_test(test_settings_file SOURCES storage/test_settings_file.cpp)
+typecask_add_test(test_stored_files SOURCES storage/test_stored_files.cpp)

@@ -1,0 +1,118 @@
+// search: the font search window's results for scripts.
+#include "cli/commands.h"
+
+#include "core/font_catalog.h"
+#include "core/fontconfig_source.h"
+#include "core/text_file.h"
+#include "font_tools/font_search.h"
+
+#include <memory>
+#include <optional>
+
+namespace typecask::cli {
+
+namespace {
+
+const char* const TryHelp = "Try 'typecask-cli search --help' for more information.\n";
+
+int fail(Streams io, const QString& message)
+{
+    io.err << "typecask-cli search: " << message << '\n' << TryHelp;
+    return 2;
+}
+
+// Sets the boxes named in a comma-separated list (every other box of the group cleared);
+// false when an item is not one of names.
+template <std::size_t N>
+bool readBoxes(const QString& list, const std::array<const char*, N>& names, std::array<bool, N>& boxes)
+{
+    boxes.fill(false);
+    for (const QString& item : list.split(u',', Qt::SkipEmptyParts)) {
+        std::size_t i = 0;
+        while (i < N && item != QLatin1String(names[i]))
+            ++i;
+        if (i == N)
+            return false;
+        boxes[i] = true;
+    }
+    return true;
+}
+
+const std::array<const char*, 4> CharsetLetters{"w", "j", "s", "o"};
+const std::array<const char*, 4> TypeLetters{"d", "t", "r", "o"};
+const std::array<const char*, 6> FamilyNames{"decorative", "none", "modern", "roman", "script", "swiss"};
+
+// The names of a narrowing file, one a line (UTF-8 or code page 932), empty lines skipped.
+std::optional<QStringList> readNames(const QString& path)
+{
+    // No list box holds more names than the catalog's eight lists together.
+    constexpr ReadLimits limits{CatalogListCount * FontCatalog::MaxListSize, 4096};
+    std::optional<QStringList> lines = readTextLines(path, limits);
+    if (lines)
+        lines->removeAll(QString());
+    return lines;
+}
+
+} // namespace
+
+int searchCommand(const QStringList& args, Streams io)
+{
+    QStringList words;
+    DetailedConditions conditions;
+    bool detailed = false;
+    std::optional<QStringList> narrowFrom;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == u"--") {
+            words += args.mid(i + 1);
+            break;
+        }
+        if (!a.startsWith(u"--")) {
+            words.append(a);
+            continue;
+        }
+        if (answerStandardOption(u"search"_qs, a, io))
+            return 0;
+        const bool takesValue = a == u"--narrow-from" || a == u"--charsets" || a == u"--types" ||
+                                a == u"--families" || a == u"--ratio";
+        if (!takesValue)
+            return fail(io, u"unknown option "_qs + a);
+        if (i + 1 >= args.size())
+            return fail(io, a + u" needs a value"_qs);
+        const QString& v = args[++i];
+        if (a == u"--narrow-from") {
+            narrowFrom = readNames(v);
+            if (!narrowFrom)
+                return fail(io, u"cannot read "_qs + v);
+            continue;
+        }
+        detailed = true;
+        if (a == u"--charsets" && !readBoxes(v, CharsetLetters, conditions.charsets))
+            return fail(io, u"--charsets takes w, j, s, o separated by commas"_qs);
+        if (a == u"--types" && !readBoxes(v, TypeLetters, conditions.fontTypes))
+            return fail(io, u"--types takes d, t, r, o separated by commas"_qs);
+        if (a == u"--families" && !readBoxes(v, FamilyNames, conditions.families))
+            return fail(io, u"--families takes decorative, none, modern, roman, script, swiss"_qs);
+        if (a == u"--ratio") {
+            if (!v.startsWith(u'>') && !v.startsWith(u'<'))
+                return fail(io, u"--ratio is > or < and a percentage, as '>50'"_qs);
+            conditions.ratio = true;
+            conditions.atMost = v.startsWith(u'<');
+            conditions.threshold = searchThresholdText(v.mid(1)).toInt();
+        }
+    }
+
+    auto source = std::make_shared<FontconfigSource>();
+    FontCatalog catalog;
+    catalog.setSource(source);
+    EnumerateFonts(catalog, *source);
+    const FontNameIndex index(catalog);
+    // The words as the search box holds them, one half-width space apart.
+    const SearchRequest request{words.join(u' '), detailed ? std::optional(conditions) : std::nullopt,
+                                narrowFrom};
+    for (const QString& name : SearchFonts(catalog, index, request))
+        io.out << name << '\n';
+    return 0;
+}
+
+} // namespace typecask::cli

@@ -1,0 +1,176 @@
+#include "font_tools/font_list_pages.h"
+
+#include "core/text_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace typecask {
+
+namespace {
+
+QByteArray number(qsizetype n)
+{
+    return QByteArray::number(static_cast<qint64>(n));
+}
+
+// Writes the whole page; the reason when it fails.
+QString writePage(const QString& path, const QByteArray& bytes)
+{
+    // A new file in place of the old one: truncating a file the kernel still holds unwritten
+    // pages of makes ext4 write them out at close, which takes seconds for a few hundred pages.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (::lstat(native.constData(), &st) == 0 && S_ISREG(st.st_mode))
+        ::unlink(native.constData());
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fileFailureText(errno);
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    int err = 0;
+    while (left > 0 && err == 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : EIO;
+            break;
+        }
+        p += n;
+        left -= n;
+    }
+    // A network file system may report a failed write only here.
+    if (::close(fd) != 0 && err == 0 && errno != EINTR)
+        err = errno;
+    return err ? fileFailureText(err) : QString();
+}
+
+} // namespace
+
+std::optional<qint64> FontsPerPage(const QString& perPageText, qsizetype fontCount)
+{
+    if (perPageText == AllFontsPerPage)
+        return fontCount;
+    bool ok = false;
+    const double v = perPageText.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < 1)
+        return std::nullopt;
+    return v >= 1e15 ? static_cast<qint64>(1e15) : static_cast<qint64>(std::floor(v));
+}
+
+QString FontListPageCount(const QString& perPageText, qsizetype fontCount)
+{
+    if (perPageText == AllFontsPerPage)
+        return QStringLiteral("1");
+    const std::optional<qint64> perPage = FontsPerPage(perPageText, fontCount);
+    if (fontCount == 0 || !perPage)
+        return UnknownPageCount;
+    return QString::number((fontCount + *perPage - 1) / *perPage);
+}
+
+QString FontListFileName(qsizetype page)
+{
+    return u"FontList"_qs + QString::number(page) + u".Html"_qs;
+}
+
+QString FontListFolder(const QString& programFolder)
+{
+    return programFolder + u"/List"_qs;
+}
+
+QString escapeHtml(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += u"&amp;";
+            break;
+        case u'<':
+            out += u"&lt;";
+            break;
+        case u'>':
+            out += u"&gt;";
+            break;
+        case u'"':
+            out += u"&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray MHTML(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
+                 const FontListStyle& style)
+{
+    const QByteArray sample = style.sample.toUtf8();
+    const QByteArray font =
+        "<FONT SIZE=\"" + style.size.toUtf8() + "\" COLOR=\"" + style.textColour.toUtf8() + '"';
+    QByteArray out = "\xEF\xBB\xBF<HTML>\r\n<HEAD><TITLE>FONT LIST" + number(page) +
+                     "</TITLE></HEAD>\r\n<BODY BGCOLOR=" + style.backColour.toUtf8() +
+                     ">\r\n<CENTER><TABLE CELLSPACING=0 BORDER=1 width=95%>\r\n";
+    const qsizetype c = names.size();
+    const qsizetype first = (page - 1) * perPage;
+    const qsizetype last = first + perPage >= c ? c - 1 : first + perPage - 1;
+    out.reserve(out.size() + (last - first + 1) * (4 * font.size() + 2 * sample.size() + 160) +
+                pageCount * 48);
+    for (qsizetype i = first; i <= last; ++i) {
+        const QByteArray name = escapeHtml(names[i]).toUtf8();
+        const QByteArray face = font + " FACE=\"" + name + "\">" + sample + "</FONT>";
+        out += "<TR>\r\n<TD>" + font + '>' + name + "</FONT></TD>\r\n<TD>" + face + "</TD>\r\n";
+        if (style.italic)
+            out += "<TD><I>" + face + "</I></TD>\r\n";
+        if (style.bold)
+            out += "<TD><B>" + face + "</B></TD>\r\n";
+        if (style.boldItalic)
+            out += "<TD><B><I>" + face + "</I></B></TD>\r\n";
+        out += "</TR>\r\n";
+    }
+    out += "</TABLE></CENTER>\r\n";
+    for (qsizetype k = 1; k <= pageCount; ++k)
+        out += "<A HREF=\"FontList" + number(k) + ".Html\">FontList" + number(k) + "</A>\r\n";
+    out += "</BODY></HTML>\r\n";
+    return out;
+}
+
+QString FontListProgress(qsizetype index, qsizetype fontCount)
+{
+    return QString::number(fontCount > 0 ? index * 100 / fontCount : 0) + u'%';
+}
+
+FontListWriteResult WriteFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
+                                       const FontListStyle& style,
+                                       const std::function<void(qsizetype index)>& progress)
+{
+    FontListWriteResult result;
+    if (const int err = createFolders(folder)) {
+        result.error = u"「"_qs + folder + u"」を作れませんでした（"_qs + fileFailureText(err) + u"）"_qs;
+        return result;
+    }
+    const qsizetype c = names.size();
+    const qsizetype pages = perPage > 0 && c > 0 ? (c + perPage - 1) / perPage : 1;
+    for (qsizetype n = 1; n <= pages; ++n) {
+        if (progress)
+            for (qsizetype i = (n - 1) * perPage; i < std::min(c, n * perPage); ++i)
+                progress(i);
+        const QString path = folder + u'/' + FontListFileName(n);
+        const QString err = writePage(path, MHTML(names, n, perPage, pages, style));
+        if (!err.isEmpty()) {
+            result.error = u"「"_qs + path + u"」に書き込めませんでした（"_qs + err + u"）"_qs;
+            return result;
+        }
+        result.written.append(path);
+    }
+    return result;
+}
+
+} // namespace typecask

@@ -1,0 +1,71 @@
+// The HTML font list: pages that show each font's name and a sample text in that font, a chosen
+// number of fonts to a page, linked to each other. Written as "FontList<n>.Html" into the folder
+// List below the program folder, in UTF-8 with a byte order mark and CR LF line ends.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace typecask {
+
+// What the page count shows when it cannot be computed; OK then writes nothing.
+inline const QString UnknownPageCount = QStringLiteral("??????");
+
+// The fonts-per-page box's word for every font on one page.
+inline const QString AllFontsPerPage = QStringLiteral("ALL");
+
+// The largest number of fonts per page that can be typed (a 16-bit count).
+constexpr int MaxFontsPerPage = 32767;
+
+// The number of pages for a fonts-per-page text and a font count, or UnknownPageCount.
+QString FontListPageCount(const QString& perPageText, qsizetype fontCount);
+
+// The fonts per page the text asks for: every font for "ALL", else the integer part of the
+// number typed; none when it is not a number or below 1. A number above MaxFontsPerPage is
+// returned as it is, for the caller to refuse.
+std::optional<qint64> FontsPerPage(const QString& perPageText, qsizetype fontCount);
+
+struct FontListStyle
+{
+    QString size = QStringLiteral("3");             // the HTML font size, 1 to 7
+    QString textColour = QStringLiteral("#000000"); // "#" and six hexadecimal digits
+    QString backColour = QStringLiteral("#FFFFFF");
+    QString sample; // written as typed
+    bool italic = false;
+    bool bold = false;
+    bool boldItalic = false;
+};
+
+// "FontList" + page + ".Html".
+QString FontListFileName(qsizetype page);
+// The folder List below the program folder.
+QString FontListFolder(const QString& programFolder);
+
+// &, <, > and " as entities: font names become text and attribute values of the page.
+QString escapeHtml(const QString& text);
+
+// One page: the fonts of names from index (page - 1) * perPage, with links to every page.
+QByteArray MHTML(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
+                 const FontListStyle& style);
+
+// The progress label while the font at index is written: its share of all fonts in whole
+// percent, never 100.
+QString FontListProgress(qsizetype index, qsizetype fontCount);
+
+struct FontListWriteResult
+{
+    QStringList written; // the pages' paths, in order
+    QString error;       // why a page or the folder could not be written; empty when all were
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Writes every page into folder (created when missing). progress is called before each font
+// with its index. Stops at the first page that cannot be written.
+FontListWriteResult WriteFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
+                                       const FontListStyle& style,
+                                       const std::function<void(qsizetype index)>& progress = {});
+
+} // namespace typecask

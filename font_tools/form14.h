@@ -1,0 +1,69 @@
+// The HTML font check window: the installed fonts the checked HTML files ask for, as a list
+// that behaves like the main font list, and the missing ones as text. Modeless; its lists grow
+// over every file until it is closed.
+#pragma once
+
+#include "font_tools/html_font_scan.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace typecask {
+
+class FontListModel;
+class FontListView;
+class MainWindowLink;
+class Session;
+
+class Form14 final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Form14)
+public:
+    Form14(Session& session, MainWindowLink& link, QWidget* parent = nullptr);
+
+    // Reads one file into the lists and shows them (a path that is not HTML changes nothing).
+    HtmlReadResult open_html(const QString& path, const HtmlFontCheck::Progress& progress = {});
+    // The installed names as List1 shows them.
+    QStringList installedNames() const;
+
+    FontListView* List1;   // installed fonts
+    QPlainTextEdit* Text1; // fonts not installed, one a line
+
+Q_SIGNALS:
+    // Command1 (F1): the font sample list over the installed names.
+    void sampleListRequested(const QStringList& names);
+    // Command3: the favourites editor with the installed names as its source.
+    void favoritesEditorRequested(const QStringList& names);
+    // Left or Right in the list: the details window, without changing the previewed font.
+    void detailsRequested(const QString& name);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showResults();
+    void Command1_Click();
+    void List1_Click();
+    void List1_DblClick();
+    bool List1_KeyDown(int key);
+    bool List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
+    void Timer1_Timer();
+    void openFontMenu(const QPoint& globalPos);
+
+    Session& m_session;
+    MainWindowLink& m_link;
+    HtmlFontCheck m_check;
+    FontListModel* m_model;
+    QLabel* m_Label1;        // "installed fonts"
+    QLabel* m_Label2;        // "fonts not installed"
+    QPushButton* m_Command1; // list display
+    QToolButton* m_Command3; // to the favourites editor
+    QPushButton* m_Command2; // close
+};
+
+} // namespace typecask

@@ -1,0 +1,8 @@
+# The desktop services: interfaces (header only, GUI-free) and their Qt implementations.
+list(APPEND TYPECASK_CORE_SOURCES
+    platform/services.h
+)
+list(APPEND TYPECASK_UI_SOURCES
+    platform/qt_services.cpp platform/qt_services.h
+    platform/qt_units.cpp platform/qt_units.h
+)

@@ -1,0 +1,6 @@
+typecask_add_test(test_favorites_editing SOURCES dialogs/test_favorites_editing.cpp)
+typecask_add_test(test_settings_values SOURCES dialogs/test_settings_values.cpp)
+typecask_add_test(test_version_info SOURCES dialogs/test_version_info.cpp)
+typecask_add_test(test_form11 UI XVFB SOURCES dialogs/test_form11.cpp dialogs/modal_helpers.h main_window/started_window.h)
+typecask_add_test(test_form17 UI SOURCES dialogs/test_form17.cpp dialogs/modal_helpers.h main_window/started_window.h)
+typecask_add_test(test_form5 UI XVFB SOURCES dialogs/test_form5.cpp dialogs/modal_helpers.h main_window/started_window.h)

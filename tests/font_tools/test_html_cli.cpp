@@ -1,0 +1,93 @@
+// typecask-cli check and fontlist as a script or a build would run them.
+#include "export/cli_runner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace typecask;
+using typecask::clitest::runCli;
+
+namespace {
+
+QString fixture(const char* name)
+{
+    return qEnvironmentVariable("TYPECASK_TEST_DATA") + u"/html/"_qs + QString::fromUtf8(name);
+}
+
+TEST(HtmlCli, CheckListsInstalledThenMissingWithTheExitStatus)
+{
+    auto r = runCli({u"check"_qs, fixture("lf.html"), fixture("second.html")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(r.out), u"installed\tDejaVu Serif\n"
+                                        "installed\tIPAゴシック\n"
+                                        "installed\tDejaVu Sans\n"
+                                        "missing\tOpen Tail\n"
+                                        "missing\tMissing Font\n");
+    EXPECT_TRUE(r.err.isEmpty());
+
+    // Nothing missing: 0. The test font set names the IPA fonts in Japanese.
+    r = runCli({u"check"_qs, fixture("utf16le.html")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(r.out), u"installed\tIPAゴシック\n");
+}
+
+TEST(HtmlCli, CheckNamesFilesItCannotReadAndChecksTheRest)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(u"gone.html"_qs);
+    const QString text = dir.filePath(u"notes.txt"_qs);
+    QFile(text).open(QIODevice::WriteOnly);
+    const auto r = runCli({u"check"_qs, missing, fixture("utf16le.html"), text});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(QString::fromUtf8(r.out), u"installed\tIPAゴシック\n");
+    EXPECT_TRUE(r.err.contains(missing)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
+
+    EXPECT_EQ(runCli({u"check"_qs}).exitCode, 2);
+    EXPECT_EQ(runCli({u"check"_qs, u"--frobnicate"_qs}).exitCode, 2);
+    // "--" lets a file name begin with "--".
+    EXPECT_EQ(runCli({u"check"_qs, u"--"_qs, u"--x.html"_qs}).exitCode, 2);
+    EXPECT_EQ(runCli({u"check"_qs, u"--help"_qs}).exitCode, 0);
+}
+
+TEST(HtmlCli, FontlistWritesThePages)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"pages"_qs);
+    auto r =
+        runCli({u"fontlist"_qs, u"--per-page"_qs, u"4"_qs, u"--size"_qs, u"5"_qs, u"--bold"_qs, u"--text"_qs,
+                u"<i>Ab</i>"_qs, u"--fg"_qs, u"ff0000"_qs, u"--bg"_qs, u"00FF00"_qs, u"--out"_qs, out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList pages = QString::fromUtf8(r.out).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    EXPECT_EQ(pages.first(), out + u"/FontList1.Html"_qs);
+    QFile first(pages.first());
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray page = first.readAll();
+    EXPECT_TRUE(page.startsWith("\xEF\xBB\xBF<HTML>\r\n"));
+    EXPECT_TRUE(page.contains("<BODY BGCOLOR=#00FF00>\r\n"));
+    EXPECT_TRUE(page.contains(
+        R"(<TD><B><FONT SIZE="5" COLOR="#FF0000" FACE="DejaVu Sans"><i>Ab</i></FONT></B></TD>)"));
+    EXPECT_EQ(page.count("<TR>"), 4);
+    EXPECT_EQ(page.count("<A HREF="), pages.size());
+
+    for (const QStringList& bad : {QStringList{u"--per-page"_qs, u"0"_qs},
+                                   {u"--per-page"_qs, u"40000"_qs},
+                                   {u"--per-page"_qs, u"1.5"_qs},
+                                   {u"--size"_qs, u"8"_qs},
+                                   {u"--fg"_qs, u"red"_qs},
+                                   {u"--nope"_qs}})
+        EXPECT_EQ(runCli(QStringList{u"fontlist"_qs} + bad + QStringList{u"--out"_qs, out}).exitCode, 2)
+            << bad.join(u' ').toStdString();
+    EXPECT_EQ(runCli({u"fontlist"_qs}).exitCode, 2); // no --out
+
+    // A file in the way of the folder: reported, exit 1.
+    const QString blocked = dir.filePath(u"file"_qs);
+    QFile(blocked).open(QIODevice::WriteOnly);
+    r = runCli({u"fontlist"_qs, u"--out"_qs, blocked});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(blocked));
+}
+
+} // namespace
