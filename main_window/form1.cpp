@@ -5,6 +5,7 @@
 #include "core/text_helpers.h"
 #include "main_window/font_list_view.h"
 #include "main_window/preview_area.h"
+#include "platform/own_bold.h"
 #include "platform/qt_units.h"
 #include "platform/services.h"
 
@@ -231,8 +232,9 @@ void Form1::ShowPreview(const QString& fontName)
         m_widths.widths({fontName, s.PreviewSize, s.PreviewBold, s.PreviewItalic},
                         [&fm](char32_t c) { return fm.horizontalAdvance(QString::fromUcs4(&c, 1)); });
     m_lastLines = layoutPreview(s.SampleText, m_previewWidth, m_previewHeight, fm.height(), widths);
+    const qreal boldStroke = ownBoldStroke(font, &image);
     for (qsizetype i = 0; i < m_lastLines.lines.size(); ++i)
-        p.drawText(QPointF(0, i * fm.height() + fm.ascent()), m_lastLines.lines[i]);
+        drawSampleText(p, QPointF(0, i * fm.height() + fm.ascent()), m_lastLines.lines[i], boldStroke);
     p.end();
     Picture1->update();
 
