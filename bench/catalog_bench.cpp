@@ -2,6 +2,7 @@
 #include "core/font_catalog.h"
 #include "core/font_filter.h"
 #include "core/font_list_model.h"
+#include "core/fontconfig_source.h"
 #include "fakes/fake_font_source.h"
 
 #include <benchmark/benchmark.h>
@@ -49,5 +50,37 @@ static void BM_SortOnce(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SortOnce)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+// The installed fonts (FONTCONFIG_FILE, e.g. a set from bench/make_font_set.sh) read into a
+// catalog, as at start-up; fontconfig's configuration is loaded before the timing.
+static void BM_FontconfigCatalog(benchmark::State& state)
+{
+    benchmark::DoNotOptimize(matchedFamily(u"sans-serif"_qs));
+    int families = 0;
+    for (auto _ : state) {
+        auto source = std::make_shared<FontconfigSource>();
+        FontCatalog catalog;
+        EnumerateFonts(catalog, *source);
+        families = catalog.totalCount();
+    }
+    state.counters["families"] = families;
+}
+BENCHMARK(BM_FontconfigCatalog)->Unit(benchmark::kMillisecond);
+
+// The details of every installed family (what `typecask-cli fonts --details` reads).
+static void BM_FontconfigDetails(benchmark::State& state)
+{
+    auto source = std::make_shared<FontconfigSource>();
+    FontCatalog catalog;
+    catalog.setSource(source);
+    EnumerateFonts(catalog, *source);
+    for (auto _ : state) {
+        int read = 0;
+        for (const FontCatalog::Entry& e : catalog.entries())
+            read += source->readDetails(e.font.faceName).has_value();
+        benchmark::DoNotOptimize(read);
+    }
+}
+BENCHMARK(BM_FontconfigDetails)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -5,10 +5,14 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <tuple>
+#include <vector>
 
 namespace typecask {
 
@@ -156,21 +160,27 @@ ListedFace listedFace(FcPattern* p)
     return f;
 }
 
+// Every language fontconfig knows that is no orthography ("und-zsye" emoji, "und-zmth" math).
+FcLangSet* notOrthographies()
+{
+    static FcLangSet* const set = [] {
+        FcLangSet* s = FcLangSetCreate();
+        FcStrSet* known = FcGetLangs();
+        FcStrList* it = FcStrListCreate(known);
+        while (const FcChar8* l = FcStrListNext(it))
+            if (qstrncmp(reinterpret_cast<const char*>(l), "und-", 4) == 0)
+                FcLangSetAdd(s, l);
+        FcStrListDone(it);
+        FcStrSetDestroy(known);
+        return s;
+    }();
+    return set;
+}
+
+// Asked of the set as a whole: listing its languages builds a string set per face.
 bool coversNoOrthography(FcLangSet* langs)
 {
-    if (!langs)
-        return true;
-    FcStrSet* all = FcLangSetGetLangs(langs);
-    FcStrList* it = FcStrListCreate(all);
-    int count = 0;
-    while (const FcChar8* l = FcStrListNext(it)) {
-        // "und-*" entries (emoji, math) are not orthographies.
-        if (qstrncmp(reinterpret_cast<const char*>(l), "und-", 4) != 0)
-            ++count;
-    }
-    FcStrListDone(it);
-    FcStrSetDestroy(all);
-    return count == 0;
+    return !langs || FcLangSetContains(notOrthographies(), langs) != FcFalse;
 }
 
 bool isByteTable(FcPattern* p)
@@ -223,7 +233,11 @@ FontconfigSource::Family familyOf(FcPattern* p)
 } // namespace
 
 FontconfigSource::FontconfigSource() = default;
-FontconfigSource::~FontconfigSource() = default;
+FontconfigSource::~FontconfigSource()
+{
+    if (m_freetype)
+        FT_Done_FreeType(m_freetype);
+}
 
 std::vector<FontconfigSource::Family> FontconfigSource::familiesOf(FcPattern* const* faces, int count)
 {
@@ -244,7 +258,9 @@ void FontconfigSource::load()
     if (m_loaded)
         return;
     m_loaded = true;
-    FcConfig* config = FcInitLoadConfigAndFonts();
+    // The configuration Qt has already loaded, if it has; loading a second one reads every
+    // cache file again.
+    FcConfig* config = FcConfigReference(nullptr);
     if (!config)
         return;
     FcPattern* pattern = FcPatternCreate();
@@ -259,7 +275,15 @@ void FontconfigSource::load()
         FcFontSetDestroy(set);
     }
     FcConfigDestroy(config);
+}
 
+// The name indexes are only for looking families up; a plain listing never does.
+void FontconfigSource::index()
+{
+    load();
+    if (m_indexed)
+        return;
+    m_indexed = true;
     for (int i = 0; i < static_cast<int>(m_families.size()); ++i) {
         const Family& f = m_families[i];
         if (!m_byFaceName.contains(f.font.faceName))
@@ -284,7 +308,7 @@ void FontconfigSource::enumerate(const std::function<bool(const EnumeratedFont&)
 
 QString FontconfigSource::resolveFamily(const QString& name)
 {
-    load();
+    index();
     auto it = m_byFoldedName.constFind(name.toCaseFolded());
     if (it == m_byFoldedName.constEnd() && name.endsWith(u']')) {
         // Qt names a family that two foundries supply (URW's OpenType and Type 1 builds)
@@ -328,24 +352,89 @@ std::uint8_t familyBits(const TT_OS2* os2, bool fixedPitch)
     return fixedPitch ? 0x30 : 0x00;
 }
 
+// A font file read through a small buffer: FreeType's own stream maps the whole file, and
+// unmapping it again costs more than the few tables a face's details need; without a buffer
+// FreeType would ask for each header field with a read of its own.
+struct ReadStream
+{
+    FT_StreamRec rec{};
+    int fd = -1;
+    std::vector<unsigned char> buffer;
+    unsigned long bufferStart = 0;
+    unsigned long bufferSize = 0;
+
+    static constexpr unsigned long BlockSize = 16384;
+
+    static unsigned long read(FT_Stream s, unsigned long offset, unsigned char* out, unsigned long count)
+    {
+        auto* self = static_cast<ReadStream*>(s->descriptor.pointer);
+        if (count == 0) // a seek: 0 for success
+            return offset <= s->size ? 0 : 1;
+        if (count > BlockSize) {
+            const ssize_t n = ::pread(self->fd, out, count, static_cast<off_t>(offset));
+            return n > 0 ? static_cast<unsigned long>(n) : 0;
+        }
+        if (offset < self->bufferStart || offset + count > self->bufferStart + self->bufferSize) {
+            self->buffer.resize(BlockSize);
+            const ssize_t n = ::pread(self->fd, self->buffer.data(), BlockSize, static_cast<off_t>(offset));
+            self->bufferStart = offset;
+            self->bufferSize = n > 0 ? static_cast<unsigned long>(n) : 0;
+        }
+        const unsigned long available = std::min(count, self->bufferStart + self->bufferSize - offset);
+        std::copy_n(self->buffer.data() + (offset - self->bufferStart), available, out);
+        return available;
+    }
+    static void close(FT_Stream s)
+    {
+        auto* self = static_cast<ReadStream*>(s->descriptor.pointer);
+        ::close(self->fd);
+        delete self;
+    }
+};
+
+FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
+{
+    const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    if (size <= 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto* stream = new ReadStream;
+    stream->fd = fd;
+    stream->rec.size = static_cast<unsigned long>(size);
+    stream->rec.descriptor.pointer = stream;
+    stream->rec.read = &ReadStream::read;
+    stream->rec.close = &ReadStream::close;
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = &stream->rec;
+    FT_Face face = nullptr;
+    // FreeType closes the stream itself, also when the face cannot be opened.
+    if (FT_Open_Face(lib, &args, index, &face) != 0)
+        return nullptr;
+    return face;
+}
+
 } // namespace
 
 std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName)
 {
-    load();
+    index();
     auto it = m_byFaceName.constFind(faceName);
     if (it == m_byFaceName.constEnd())
         return std::nullopt;
     const Family& fam = m_families[it.value()];
 
-    FT_Library lib = nullptr;
-    if (FT_Init_FreeType(&lib) != 0)
-        return std::nullopt;
-    FT_Face face = nullptr;
-    if (FT_New_Face(lib, fam.file.constData(), fam.faceIndex, &face) != 0) {
-        FT_Done_FreeType(lib);
+    if (!m_freetype && FT_Init_FreeType(&m_freetype) != 0) {
+        m_freetype = nullptr;
         return std::nullopt;
     }
+    FT_Face face = openFace(m_freetype, fam.file, fam.faceIndex);
+    if (!face)
+        return std::nullopt;
 
     FontDetails d;
     const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
@@ -398,8 +487,52 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
         d.averageWidthUnits = os2->xAvgCharWidth;
 
     FT_Done_Face(face);
-    FT_Done_FreeType(lib);
     return d;
+}
+
+} // namespace typecask
+
+namespace typecask {
+
+QString matchedFamily(const QString& pattern)
+{
+    FcPattern* p = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.toUtf8().constData()));
+    if (!p)
+        return {};
+    FcConfig* config = FcConfigReference(nullptr);
+    FcConfigSubstitute(config, p, FcMatchPattern);
+    FcDefaultSubstitute(p);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, p, &result);
+    const QString family = match ? fcString(match, FC_FAMILY) : QString();
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(p);
+    FcConfigDestroy(config);
+    return family;
+}
+
+QString genericFamilyOf(const QString& family)
+{
+    FcPattern* p = FcPatternCreate();
+    FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcConfig* config = FcConfigReference(nullptr);
+    // Only the rules run here, no font is looked at: they add the generic name after the
+    // family's own ("DejaVu Serif" -> ..., "serif", ...), "sans-serif" for families they do not know.
+    FcConfigSubstitute(config, p, FcMatchPattern);
+    QString generic = u"sans-serif"_qs;
+    for (int n = 0;; ++n) {
+        const QString name = fcString(p, FC_FAMILY, n);
+        if (name.isEmpty())
+            break;
+        if (name == u"serif" || name == u"sans-serif" || name == u"monospace") {
+            generic = name;
+            break;
+        }
+    }
+    FcPatternDestroy(p);
+    FcConfigDestroy(config);
+    return generic;
 }
 
 } // namespace typecask

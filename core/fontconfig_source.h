@@ -9,7 +9,8 @@
 #include <cstddef>
 #include <vector>
 
-struct _FcPattern; // fontconfig's FcPattern
+struct _FcPattern;     // fontconfig's FcPattern
+struct FT_LibraryRec_; // FreeType's FT_Library
 
 namespace typecask {
 
@@ -42,11 +43,21 @@ public:
 
 private:
     void load();
+    void index();
     bool m_loaded = false;
+    bool m_indexed = false;
+    FT_LibraryRec_* m_freetype = nullptr; // made on the first details read
     std::vector<Family> m_families;
     QHash<QString, int> m_byFaceName;
     QHash<QString, int> m_byFoldedName;
 };
+
+// The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
+// empty when it matches none.
+QString matchedFamily(const QString& pattern);
+// The generic family ("serif", "sans-serif" or "monospace") fontconfig's rules file a family
+// under; "sans-serif" for a family they do not know.
+QString genericFamilyOf(const QString& family);
 
 // The charset rule for a family's language coverage (exposed for tests).
 struct LanguageCoverage
