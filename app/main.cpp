@@ -6,6 +6,7 @@
 #include "main_window/mdi_form1.h"
 #include "main_window/start_up.h"
 #include "platform/services.h"
+#include "platform/ui_font.h"
 #include "storage/program_folder.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(typecask::programVersion());
     QApplication::setDesktopFileName(typecask::applicationId());
     QApplication::setWindowIcon(programIcon());
+    typecask::useJapaneseUiFont();
 
     // Qt has taken out the options it knows (-platform, -style, ...); what is left is ours.
     const auto commandLine = typecask::parseCommandLine(app.arguments().mid(1));

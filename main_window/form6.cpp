@@ -15,7 +15,7 @@ namespace typecask {
 namespace {
 
 // The banner: the program's name over a soft gradient, drawn at the screen's pixel ratio.
-QPixmap banner(qreal ratio)
+QPixmap banner(qreal ratio, const QFont& font)
 {
     const QSize size(320, 96);
     QPixmap pm(size * ratio);
@@ -26,13 +26,14 @@ QPixmap banner(qreal ratio)
     g.setColorAt(0, QColor(0x2B, 0x3A, 0x55));
     g.setColorAt(1, QColor(0x5B, 0x7D, 0xB1));
     p.fillRect(QRect(QPoint(0, 0), size), g);
-    QFont title(u"IPAPGothic"_qs);
+    // The window's own font: a second family would be one more font to find and load.
+    QFont title = font;
     title.setPixelSize(40);
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
     p.drawText(QRect(20, 8, size.width() - 40, 60), Qt::AlignLeft | Qt::AlignVCenter, u"Typecask"_qs);
-    QFont sub(u"IPAPGothic"_qs);
+    QFont sub = font;
     sub.setPixelSize(14);
     p.setFont(sub);
     p.setPen(QColor(0xDD, 0xE6, 0xF5));
@@ -48,7 +49,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setObjectName(u"Form6"_qs);
     m_Picture1 = new QLabel(this);
     m_Picture1->setObjectName(u"Picture1"_qs);
-    m_Picture1->setPixmap(banner(devicePixelRatioF()));
+    m_Picture1->setPixmap(banner(devicePixelRatioF(), font()));
     m_Label1 = new QLabel(this);
     m_Label1->setObjectName(u"Label1"_qs);
     m_Label1->setAlignment(Qt::AlignCenter);
@@ -71,7 +72,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
 void Form6::setStatus(const QString& caption)
 {
     m_Label1->setText(caption);
-    repaint();
+    m_Label1->repaint(); // the banner stays as it is
 }
 
 QString Form6::status() const

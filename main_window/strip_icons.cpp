@@ -1,12 +1,18 @@
 #include "main_window/strip_icons.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOption>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace typecask {
 
@@ -14,19 +20,54 @@ namespace {
 
 constexpr int Side = 16;
 
-QIcon painted(const std::function<void(QPainter&)>& paint)
+// Paints the icon when a size is first asked for, at that size in device pixels: the
+// strips' hidden buttons never paint theirs, and no unused pixel ratio is painted.
+class PaintedIconEngine final : public QIconEngine
 {
-    QIcon icon;
-    for (qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
-        QPixmap pm(QSize(Side, Side) * ratio);
+public:
+    explicit PaintedIconEngine(std::function<void(QPainter&)> paint) : m_paint(std::move(paint)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * ratio, mode, state);
         pm.setDevicePixelRatio(ratio);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        paint(p);
-        icon.addPixmap(pm);
+        painter->drawPixmap(rect, pm);
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const auto key = std::make_tuple(size.width(), size.height(), int(mode), int(state));
+        for (const auto& [k, pm] : m_cache)
+            if (k == key)
+                return pm;
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        {
+            QPainter p(&pm);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(size.width() / qreal(Side), size.height() / qreal(Side));
+            m_paint(p);
+        }
+        if (mode != QIcon::Normal && mode != QIcon::Active) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            pm = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+        }
+        m_cache.emplace_back(key, pm);
+        return pm;
+    }
+
+    QIconEngine* clone() const override { return new PaintedIconEngine(m_paint); }
+
+private:
+    std::function<void(QPainter&)> m_paint;
+    std::vector<std::pair<std::tuple<int, int, int, int>, QPixmap>> m_cache; // a few sizes at most
+};
+
+QIcon painted(std::function<void(QPainter&)> paint)
+{
+    return QIcon(new PaintedIconEngine(std::move(paint)));
 }
 
 QColor ink()
@@ -59,7 +100,7 @@ void swatches(QPainter& p, std::initializer_list<QColor> colours)
 
 QIcon glyphIcon(const QString& text, bool bold)
 {
-    return painted([&](QPainter& p) {
+    return painted([text, bold](QPainter& p) {
         QFont f = QApplication::font();
         f.setPixelSize(text.size() > 2 ? 8 : text.size() > 1 ? 10 : 13);
         f.setBold(bold);

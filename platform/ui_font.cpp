@@ -1,0 +1,21 @@
+#include "platform/ui_font.h"
+
+#include "core/fontconfig_source.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace typecask {
+
+QString useJapaneseUiFont()
+{
+    const QString family = matchedFamily(u"sans-serif:lang=ja"_qs);
+    if (family.isEmpty())
+        return {};
+    QFont font = QApplication::font();
+    font.setFamilies({family});
+    QApplication::setFont(font);
+    return family;
+}
+
+} // namespace typecask
