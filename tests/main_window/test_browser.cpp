@@ -1,4 +1,5 @@
 // The font browser driven through its real widgets on the offscreen platform.
+#include "core/fontconfig_source.h"
 #include "core/text_helpers.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
@@ -608,4 +609,43 @@ TEST_F(Browser, EveryStripButtonIsReachableAtTheMinimumWidth)
         EXPECT_LE(right.x(), main->width() - 1) << name.toStdString();
         EXPECT_TRUE(strip->rect().contains(w->geometry().center()) || strip->isAncestorOf(w));
     }
+}
+
+// The part of the preview that is not background.
+QRect inkRect(const QImage& image)
+{
+    const QRgb back = image.pixel(image.width() - 1, image.height() - 1);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != back)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(Browser, CharactersAWesternFamilyLacksAreDrawnInTheJapaneseFamilyOfItsKind)
+{
+    const QString japanese = matchedFamily(genericFamilyOf(u"DejaVu Serif"_qs) + u":lang=ja"_qs);
+    ASSERT_FALSE(japanese.isEmpty());
+    form1->Text1->setText(u"あ亜"_qs);
+    form1->ShowPreview(japanese);
+    const QRect inJapanese = inkRect(form1->Picture1->image());
+    ASSERT_FALSE(inJapanese.isEmpty());
+    // The same glyphs at the same advances; only the baseline is the Western family's.
+    form1->ShowPreview(u"DejaVu Serif"_qs);
+    const QRect throughWestern = inkRect(form1->Picture1->image());
+    EXPECT_EQ(throughWestern.left(), inJapanese.left());
+    EXPECT_EQ(throughWestern.width(), inJapanese.width());
+    EXPECT_NEAR(throughWestern.height(), inJapanese.height(), 1);
+
+    // Mixed text: the Latin letter in the family itself, the Japanese one after its width.
+    form1->Text1->setText(u"Wあ"_qs);
+    form1->ShowPreview(u"DejaVu Serif"_qs);
+    const QRect mixed = inkRect(form1->Picture1->image());
+    form1->Text1->setText(u"W"_qs);
+    form1->ShowPreview(u"DejaVu Serif"_qs);
+    const QRect latin = inkRect(form1->Picture1->image());
+    EXPECT_EQ(mixed.left(), latin.left());
+    EXPECT_GT(mixed.right(), latin.right() + inJapanese.width() / 4);
+    EXPECT_EQ(form1->lastLines().lines, QStringList{u"W"_qs});
 }
