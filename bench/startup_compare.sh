@@ -9,7 +9,7 @@ runs=${1:-11}
 build=${2:-build}
 command -v gucharmap >/dev/null || bash "$(dirname "$0")/../scripts/install-deps.sh" gucharmap >/dev/null
 names=(typecask empty gucharmap)
-commands=("$build/typecask" "$build/bench/bench_empty_window" gucharmap)
+commands=("$build/typecask" "$build/bench/empty_qt_window" gucharmap)
 patterns=("-Typecask v201" "Empty Qt window" "Character Map")
 
 if [ -z "${DISPLAY:-}" ]; then
