@@ -270,3 +270,30 @@ TEST(FontconfigSource, CharsetRuleOrder)
     EXPECT_EQ(fontTypeForFormat("PCF", false), 1);
     EXPECT_EQ(fontTypeForFormat("Type 1", true), 0);
 }
+
+// What fontconfig's own matcher picks, for comparison.
+static QString fcMatchFamily(const char* pattern)
+{
+    FcPattern* p = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+    FcConfigSubstitute(nullptr, p, FcMatchPattern);
+    FcDefaultSubstitute(p);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, p, &result);
+    FcChar8* family = nullptr;
+    QString name;
+    if (match && FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
+        name = QString::fromUtf8(reinterpret_cast<const char*>(family));
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(p);
+    return name;
+}
+
+TEST(FontconfigSource, MatchedFamilyIsFontconfigsChoiceAndCoversTheLanguage)
+{
+    for (const char* pattern : {"sans-serif:lang=ja", "serif:lang=ja", "monospace:lang=th", "DejaVu Serif"})
+        EXPECT_EQ(matchedFamily(QString::fromLatin1(pattern)), fcMatchFamily(pattern)) << pattern;
+    // The test font set has no alias rules: every family counts as sans-serif.
+    EXPECT_EQ(genericFamilyOf(u"DejaVu Serif"_qs), u"sans-serif");
+    EXPECT_EQ(genericFamilyOf(u"No Such Family"_qs), u"sans-serif");
+}
