@@ -1,0 +1,1159 @@
+#include "font_tools/css_font_scan.h"
+
+#include "font_tools/html_line_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
+#include <bit>
+#include <cctype>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace typecask {
+
+namespace {
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && isSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool startsWithNoCase(std::string_view s, std::string_view prefix)
+{
+    if (s.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (lowerAscii(s[i]) != prefix[i])
+            return false;
+    return true;
+}
+
+std::string lowered(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = lowerAscii(c);
+    return out;
+}
+
+bool equalsNoCase(QStringView a, const char* b)
+{
+    return a.compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0;
+}
+
+bool isOneOf(QStringView word, std::initializer_list<const char*> words)
+{
+    return std::any_of(words.begin(), words.end(), [&](const char* w) { return equalsNoCase(word, w); });
+}
+
+// ---- values ----
+
+struct Token
+{
+    enum Kind { Ident, String, Number, Comma, Slash, Function, Other } kind;
+    QString text;
+};
+
+bool isHex(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+bool isIdentChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'-' || c == u'_' || c.unicode() >= 0x80;
+}
+
+// A CSS escape after its backslash at v[i]: appends the character and moves i past it.
+void readEscape(QStringView v, qsizetype& i, QString& out)
+{
+    if (i >= v.size())
+        return;
+    if (isHex(v[i])) {
+        char32_t code = 0;
+        int digits = 0;
+        while (i < v.size() && digits < 6 && isHex(v[i])) {
+            code = code * 16 + static_cast<char32_t>(QChar(v[i]).digitValue() >= 0
+                                                         ? QChar(v[i]).digitValue()
+                                                         : v[i].toLower().unicode() - u'a' + 10);
+            ++i;
+            ++digits;
+        }
+        if (i < v.size() && (v[i] == u' ' || v[i] == u'\t' || v[i] == u'\n'))
+            ++i;
+        if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            code = 0xFFFD;
+        out += QString::fromUcs4(&code, 1);
+        return;
+    }
+    if (v[i] != u'\n')
+        out += v[i];
+    ++i;
+}
+
+std::vector<Token> tokenize(QStringView v)
+{
+    std::vector<Token> tokens;
+    qsizetype i = 0;
+    const qsizetype n = v.size();
+    while (i < n) {
+        const QChar c = v[i];
+        if (c.isSpace()) {
+            ++i;
+        } else if (c == u'"' || c == u'\'') {
+            QString s;
+            ++i;
+            while (i < n && v[i] != c) {
+                if (v[i] == u'\\') {
+                    ++i;
+                    readEscape(v, i, s);
+                } else {
+                    s += v[i++];
+                }
+            }
+            ++i;
+            tokens.push_back({Token::String, s});
+        } else if (c == u',') {
+            tokens.push_back({Token::Comma, {}});
+            ++i;
+        } else if (c == u'/') {
+            tokens.push_back({Token::Slash, {}});
+            ++i;
+        } else if (c.isDigit() ||
+                   ((c == u'.' || c == u'+' || c == u'-') && i + 1 < n &&
+                    (v[i + 1].isDigit() || (v[i + 1] == u'.' && i + 2 < n && v[i + 2].isDigit())))) {
+            const qsizetype start = i++;
+            while (i < n && (v[i].isLetterOrNumber() || v[i] == u'.' || v[i] == u'%'))
+                ++i;
+            tokens.push_back({Token::Number, v.sliced(start, i - start).toString()});
+        } else if (isIdentChar(c) || c == u'\\') {
+            QString s;
+            while (i < n && (isIdentChar(v[i]) || v[i] == u'\\')) {
+                if (v[i] == u'\\') {
+                    ++i;
+                    readEscape(v, i, s);
+                } else {
+                    s += v[i++];
+                }
+            }
+            if (i < n && v[i] == u'(') {
+                int depth = 0;
+                for (; i < n; ++i) {
+                    depth += v[i] == u'(' ? 1 : v[i] == u')' ? -1 : 0;
+                    if (depth == 0) {
+                        ++i;
+                        break;
+                    }
+                }
+                tokens.push_back({Token::Function, s});
+            } else {
+                tokens.push_back({Token::Ident, s});
+            }
+        } else {
+            tokens.push_back({Token::Other, QString(c)});
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+bool isCssWideKeyword(QStringView word)
+{
+    return isOneOf(word, {"inherit", "initial", "unset", "revert", "revert-layer", "default"});
+}
+
+std::vector<CssFamily> familyItems(const std::vector<Token>& tokens, std::size_t from)
+{
+    std::vector<CssFamily> families;
+    std::size_t i = from;
+    while (i <= tokens.size()) {
+        std::size_t end = i;
+        while (end < tokens.size() && tokens[end].kind != Token::Comma)
+            ++end;
+        if (end == i)
+            return {}; // an empty item: the declaration is dropped
+        CssFamily family;
+        if (end - i == 1 && tokens[i].kind == Token::String) {
+            family.name = tokens[i].text;
+        } else {
+            QStringList words;
+            for (std::size_t k = i; k < end; ++k) {
+                if (tokens[k].kind != Token::Ident)
+                    return {};
+                words += tokens[k].text;
+            }
+            if (words.size() == 1 && isCssWideKeyword(words.front()))
+                return {};
+            family.generic = words.size() == 1 && isGenericFamily(words.front());
+            family.name = family.generic ? words.front().toLower() : words.join(u' ');
+        }
+        if (family.name.isEmpty())
+            return {};
+        families.push_back(std::move(family));
+        i = end + 1;
+    }
+    return families;
+}
+
+// ---- HTML ----
+
+bool isVoidElement(std::string_view name)
+{
+    static constexpr std::string_view names[] = {"area",  "base", "br",   "col",   "embed",  "hr",    "img",
+                                                 "input", "link", "meta", "param", "source", "track", "wbr"};
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+// Elements whose start tag closes an open one of the same name, as HTML parsers do.
+bool closesItsSibling(std::string_view name)
+{
+    static constexpr std::string_view names[] = {"p", "li", "dt", "dd", "option", "tr", "td", "th"};
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    char buf[4];
+    int n = 0;
+    if (c < 0x80) {
+        buf[n++] = static_cast<char>(c);
+    } else if (c < 0x800) {
+        buf[n++] = static_cast<char>(0xC0 | (c >> 6));
+        buf[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        buf[n++] = static_cast<char>(0xE0 | (c >> 12));
+        buf[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        buf[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        buf[n++] = static_cast<char>(0xF0 | (c >> 18));
+        buf[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        buf[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        buf[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    out.append(buf, static_cast<std::size_t>(n));
+}
+
+// The character of an entity's name (between "&" and ";"), 0 when it is not one known here.
+char32_t entityCharacter(std::string_view name)
+{
+    if (name.size() > 1 && name[0] == '#') {
+        const bool hex = name[1] == 'x' || name[1] == 'X';
+        char32_t code = 0;
+        const std::size_t first = hex ? 2 : 1;
+        if (first >= name.size() || name.size() - first > 8)
+            return 0;
+        for (std::size_t i = first; i < name.size(); ++i) {
+            const char c = lowerAscii(name[i]);
+            const int d = c >= '0' && c <= '9' ? c - '0' : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+            if (d < 0)
+                return 0;
+            code = code * (hex ? 16 : 10) + static_cast<char32_t>(d);
+        }
+        return code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) ? 0xFFFD : code;
+    }
+    static constexpr std::pair<std::string_view, char32_t> named[] = {
+        {"amp", '&'},       {"lt", '<'},        {"gt", '>'},       {"quot", '"'},     {"apos", '\''},
+        {"nbsp", 0xA0},     {"copy", 0xA9},     {"reg", 0xAE},     {"shy", 0xAD},     {"laquo", 0xAB},
+        {"raquo", 0xBB},    {"middot", 0xB7},   {"times", 0xD7},   {"ndash", 0x2013}, {"mdash", 0x2014},
+        {"lsquo", 0x2018},  {"rsquo", 0x2019},  {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"bull", 0x2022},
+        {"hellip", 0x2026}, {"trade", 0x2122},  {"larr", 0x2190},  {"rarr", 0x2192},  {"uarr", 0x2191},
+        {"darr", 0x2193},   {"para", 0xB6},     {"sect", 0xA7},    {"deg", 0xB0},     {"euro", 0x20AC},
+        {"yen", 0xA5},      {"pound", 0xA3},    {"cent", 0xA2},    {"iexcl", 0xA1},   {"iquest", 0xBF},
+        {"auml", 0xE4},     {"ouml", 0xF6},     {"uuml", 0xFC},    {"szlig", 0xDF},   {"eacute", 0xE9},
+        {"egrave", 0xE8},   {"aacute", 0xE1},   {"agrave", 0xE0},  {"ccedil", 0xE7},  {"ensp", 0x2002},
+        {"emsp", 0x2003},   {"thinsp", 0x2009}, {"zwnj", 0x200C},  {"zwj", 0x200D},   {"dagger", 0x2020}};
+    for (const auto& [n, c] : named)
+        if (n == name)
+            return c;
+    return 0;
+}
+
+// An attribute value with its character references replaced.
+std::string decodeEntities(std::string_view s)
+{
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '&') {
+            const std::size_t semi = s.find(';', i + 1);
+            if (semi != std::string_view::npos && semi - i <= 12) {
+                if (const char32_t c = entityCharacter(s.substr(i + 1, semi - i - 1))) {
+                    appendUtf8(out, c);
+                    i = semi;
+                    continue;
+                }
+            }
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+struct Attribute
+{
+    std::string_view name; // lower case in the tag buffer
+    std::string_view value;
+};
+
+// The name and attributes of a start tag's text (between "<" and ">"); names are lowered in place.
+std::string_view parseTag(std::string& tag, std::vector<Attribute>& attributes)
+{
+    attributes.clear();
+    const std::size_t n = tag.size();
+    std::size_t i = 0;
+    while (i < n && !isSpace(tag[i]) && tag[i] != '/') {
+        tag[i] = lowerAscii(tag[i]);
+        ++i;
+    }
+    const std::string_view name(tag.data(), i);
+    while (i < n) {
+        while (i < n && (isSpace(tag[i]) || tag[i] == '/'))
+            ++i;
+        const std::size_t nameStart = i;
+        while (i < n && !isSpace(tag[i]) && tag[i] != '=' && tag[i] != '/') {
+            tag[i] = lowerAscii(tag[i]);
+            ++i;
+        }
+        if (i == nameStart) {
+            ++i;
+            continue;
+        }
+        Attribute a{std::string_view(tag.data() + nameStart, i - nameStart), {}};
+        std::size_t j = i;
+        while (j < n && isSpace(tag[j]))
+            ++j;
+        if (j < n && tag[j] == '=') {
+            ++j;
+            while (j < n && isSpace(tag[j]))
+                ++j;
+            if (j < n && (tag[j] == '"' || tag[j] == '\'')) {
+                const char q = tag[j];
+                const std::size_t end = tag.find(q, j + 1);
+                const std::size_t stop = end == std::string::npos ? n : end;
+                a.value = std::string_view(tag.data() + j + 1, stop - j - 1);
+                i = stop + 1;
+            } else {
+                std::size_t end = j;
+                while (end < n && !isSpace(tag[end]))
+                    ++end;
+                a.value = std::string_view(tag.data() + j, end - j);
+                i = end;
+            }
+        }
+        attributes.push_back(a);
+    }
+    return name;
+}
+
+// The local path of a stylesheet link relative to the page, empty when it leaves the disk
+// (a scheme, a network path) or is not relative.
+QString relativeSheetPath(std::string_view href, const QString& baseDir)
+{
+    QString ref = QString::fromUtf8(trimmed(href));
+    if (ref.isEmpty() || baseDir.isEmpty() || ref.startsWith(u'/') || ref.startsWith(u'\\'))
+        return {};
+    const qsizetype colon = ref.indexOf(u':');
+    const qsizetype slash = ref.indexOf(u'/');
+    if (colon >= 0 && (slash < 0 || colon < slash))
+        return {}; // http:, data:, file: ...
+    const qsizetype cut = std::min<qsizetype>(ref.indexOf(u'?') < 0 ? ref.size() : ref.indexOf(u'?'),
+                                              ref.indexOf(u'#') < 0 ? ref.size() : ref.indexOf(u'#'));
+    ref = QUrl::fromPercentEncoding(ref.first(cut).toUtf8());
+    if (ref.isEmpty())
+        return {};
+    return QDir::cleanPath(baseDir + u'/' + ref);
+}
+
+// The target of an @import: url(x), url("x") or "x".
+std::string importTarget(std::string_view rule)
+{
+    std::string_view s = trimmed(rule);
+    if (startsWithNoCase(s, "url(")) {
+        s.remove_prefix(4);
+        const std::size_t close = s.find(')');
+        s = trimmed(s.substr(0, close));
+    }
+    if (!s.empty() && (s.front() == '"' || s.front() == '\'')) {
+        const std::size_t close = s.find(s.front(), 1);
+        s = s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+    } else {
+        s = s.substr(0, std::min(s.find(' '), s.size()));
+    }
+    return std::string(s);
+}
+
+} // namespace
+
+bool isGenericFamily(QStringView name)
+{
+    return isOneOf(name, {"serif", "sans-serif", "monospace", "cursive", "fantasy", "system-ui", "ui-serif",
+                          "ui-sans-serif", "ui-monospace", "ui-rounded", "emoji", "math", "fangsong"});
+}
+
+std::vector<CssFamily> parseFontFamilyValue(QStringView value)
+{
+    const std::vector<Token> tokens = tokenize(value);
+    if (tokens.empty())
+        return {};
+    return familyItems(tokens, 0);
+}
+
+std::vector<CssFamily> parseFontShorthand(QStringView value)
+{
+    const std::vector<Token> tokens = tokenize(value);
+    if (tokens.size() == 1 && tokens[0].kind == Token::Ident &&
+        (isCssWideKeyword(tokens[0].text) ||
+         isOneOf(tokens[0].text, {"caption", "icon", "menu", "message-box", "small-caption", "status-bar"})))
+        return {};
+    // The family follows the size and an optional "/ line-height"; what comes before is style,
+    // weight, stretch and variant.
+    std::size_t familyStart = 0;
+    bool sized = false;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (t.kind == Token::String || t.kind == Token::Comma)
+            break;
+        const bool size = t.kind == Token::Number || t.kind == Token::Function ||
+                          (t.kind == Token::Ident &&
+                           isOneOf(t.text, {"xx-small", "x-small", "small", "medium", "large", "x-large",
+                                            "xx-large", "xxx-large", "smaller", "larger"}));
+        if (size) {
+            sized = true;
+            familyStart = i + 1;
+        } else if (t.kind == Token::Slash && sized) {
+            ++i; // the line height
+            familyStart = i + 1;
+        }
+    }
+    if (!sized || familyStart >= tokens.size())
+        return {};
+    return familyItems(tokens, familyStart);
+}
+
+// ---- CharacterSet ----
+
+void CharacterSet::add(char32_t c)
+{
+    if (c < 0x80) {
+        addAscii(static_cast<unsigned char>(c));
+    } else if (c < 0x10000) {
+        if (m_bmp.empty())
+            m_bmp.resize(0x10000 / 64);
+        m_bmp[c >> 6] |= std::uint64_t{1} << (c & 63);
+    } else {
+        m_astral.insert(c);
+    }
+}
+
+void CharacterSet::unite(const CharacterSet& other)
+{
+    m_ascii[0] |= other.m_ascii[0];
+    m_ascii[1] |= other.m_ascii[1];
+    if (!other.m_bmp.empty()) {
+        if (m_bmp.empty())
+            m_bmp.resize(other.m_bmp.size());
+        for (std::size_t i = 0; i < m_bmp.size(); ++i)
+            m_bmp[i] |= other.m_bmp[i];
+    }
+    m_astral.insert(other.m_astral.begin(), other.m_astral.end());
+}
+
+bool CharacterSet::contains(char32_t c) const
+{
+    if (c < 0x80)
+        return m_ascii[c >> 6] & (std::uint64_t{1} << (c & 63));
+    if (c < 0x10000)
+        return !m_bmp.empty() && (m_bmp[c >> 6] & (std::uint64_t{1} << (c & 63)));
+    return m_astral.contains(c);
+}
+
+bool CharacterSet::isEmpty() const
+{
+    return size() == 0;
+}
+
+qsizetype CharacterSet::size() const
+{
+    qsizetype n = std::popcount(m_ascii[0]) + std::popcount(m_ascii[1]);
+    for (std::uint64_t w : m_bmp)
+        n += std::popcount(w);
+    return n + static_cast<qsizetype>(m_astral.size());
+}
+
+std::vector<char32_t> CharacterSet::toVector() const
+{
+    std::vector<char32_t> out;
+    const auto words = [&](const std::uint64_t* w, std::size_t count, char32_t base) {
+        for (std::size_t i = 0; i < count; ++i)
+            for (std::uint64_t bits = w[i]; bits; bits &= bits - 1)
+                out.push_back(base + static_cast<char32_t>(i * 64 + std::countr_zero(bits)));
+    };
+    words(m_ascii.data(), m_ascii.size(), 0);
+    if (!m_bmp.empty())
+        words(m_bmp.data() + 2, m_bmp.size() - 2, 0x80);
+    out.insert(out.end(), m_astral.begin(), m_astral.end());
+    return out;
+}
+
+bool needsGlyph(char32_t c)
+{
+    if (c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0xAD)
+        return false;
+    if ((c >= 0x200B && c <= 0x200F) || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F))
+        return false;
+    if (c == 0xFEFF || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xFFF9 && c <= 0xFFFB) ||
+        (c >= 0xE0000 && c <= 0xE0FFF))
+        return false;
+    return true;
+}
+
+// ---- CssDeclarationScanner ----
+
+CssDeclarationScanner::CssDeclarationScanner(Handler handler, bool declarationsOnly)
+    : m_handler(std::move(handler)), m_declarationsOnly(declarationsOnly)
+{
+}
+
+void CssDeclarationScanner::append(char c)
+{
+    if (m_buf.size() >= MaxCssChunkBytes)
+        m_overflow = true;
+    else
+        m_buf.append(c);
+}
+
+void CssDeclarationScanner::feed(QByteArrayView css)
+{
+    for (const char c : css) {
+        switch (m_state) {
+        case State::Comment:
+            if (m_star && c == '/') {
+                m_state = State::Normal;
+                append(' ');
+            }
+            m_star = c == '*';
+            continue;
+        case State::String:
+            append(c);
+            if (m_escape)
+                m_escape = false;
+            else if (c == '\\')
+                m_escape = true;
+            else if (c == m_quote || c == '\n')
+                m_state = State::Normal; // a line end ends an unclosed string
+            continue;
+        case State::Normal:
+            break;
+        }
+        if (m_slash) {
+            m_slash = false;
+            if (c == '*') {
+                m_state = State::Comment;
+                m_star = false;
+                continue;
+            }
+            append('/');
+        }
+        if (m_escape) {
+            append(c);
+            m_escape = false;
+            continue;
+        }
+        switch (c) {
+        case '/':
+            m_slash = true;
+            break;
+        case '\\':
+            append(c);
+            m_escape = true;
+            break;
+        case '"':
+        case '\'':
+            append(c);
+            m_quote = c;
+            m_state = State::String;
+            break;
+        case '{': {
+            const std::string_view prelude = trimmed(std::string_view(m_buf.constData(), m_buf.size()));
+            m_blocks.push_back(!m_overflow && startsWithNoCase(prelude, "@font-face"));
+            m_buf.clear();
+            m_overflow = false;
+            break;
+        }
+        case ';':
+        case '}':
+            endStatement(c);
+            break;
+        default:
+            append(c);
+        }
+    }
+}
+
+void CssDeclarationScanner::finish()
+{
+    if (m_slash)
+        append('/');
+    m_slash = false;
+    m_state = State::Normal;
+    endStatement(';');
+}
+
+void CssDeclarationScanner::endStatement(char terminator)
+{
+    const std::string_view text = trimmed(std::string_view(m_buf.constData(), m_buf.size()));
+    const bool inDeclarations = m_declarationsOnly || !m_blocks.empty();
+    if (m_overflow || text.empty()) {
+        // dropped
+    } else if (!inDeclarations) {
+        if (startsWithNoCase(text, "@import") && m_handler.import) {
+            const std::string target = importTarget(text.substr(7));
+            m_handler.import(QByteArrayView(target.data(), static_cast<qsizetype>(target.size())));
+        }
+    } else if (const std::size_t colon = text.find(':'); colon != std::string_view::npos) {
+        const std::string property = lowered(trimmed(text.substr(0, colon)));
+        std::string_view value = trimmed(text.substr(colon + 1));
+        // "!important" (any case, with spaces after the "!") changes nothing here.
+        if (const std::size_t bang = value.rfind('!'); bang != std::string_view::npos) {
+            const std::string_view after = trimmed(value.substr(bang + 1));
+            if (after.size() == 9 && startsWithNoCase(after, "important"))
+                value = trimmed(value.substr(0, bang));
+        }
+        if (m_handler.declaration)
+            m_handler.declaration(QByteArrayView(property.data(), static_cast<qsizetype>(property.size())),
+                                  QByteArrayView(value.data(), static_cast<qsizetype>(value.size())),
+                                  !m_blocks.empty() && m_blocks.back());
+    }
+    m_buf.clear();
+    m_overflow = false;
+    if (terminator == '}' && !m_blocks.empty()) {
+        const bool fontFace = m_blocks.back();
+        m_blocks.pop_back();
+        if (fontFace && m_handler.fontFaceEnd)
+            m_handler.fontFaceEnd();
+    }
+}
+
+// ---- CssFontCheck ----
+
+// The reading of one page: an HTML tokenizer just deep enough to tell tags, comments, text and
+// the raw text of <style> and <script> apart, with the open elements and the list each one's
+// text belongs to.
+class CssFontCheck::Page
+{
+public:
+    Page(CssFontCheck& check, QString baseDir) : m_check(check), m_baseDir(std::move(baseDir)) {}
+
+    void feedLine(QByteArrayView line);
+    void finish();
+    const std::vector<QString>& sheets() const { return m_sheets; }
+
+private:
+    enum class State : unsigned char { Text, Tag, Comment, RawText };
+
+    void text(QByteArrayView line, qsizetype& i);
+    void tag(QByteArrayView line, qsizetype& i);
+    void comment(QByteArrayView line, qsizetype& i);
+    void rawText(QByteArrayView line, qsizetype& i);
+    void endTag();
+    void addCharacter(char32_t c);
+    int styleAttributeList(std::string_view css);
+
+    struct Element
+    {
+        std::string name;
+        int list; // the list whose text this element's text is, -1: none
+    };
+
+    CssFontCheck& m_check;
+    QString m_baseDir;
+    State m_state = State::Text;
+    std::string m_tag;
+    char m_tagQuote = 0;
+    char m_tagLast = 0; // the last character before, not a space
+    bool m_tagOverflow = false;
+    int m_dashes = 0;          // "-" just before, in a comment
+    std::string m_rawEnd;      // "</style" or "</script" ... while in raw text
+    bool m_rawIsStyle = false; // raw text that is CSS
+    std::unique_ptr<CssDeclarationScanner> m_style;
+    std::vector<Element> m_open;
+    std::vector<Attribute> m_attributes;
+    std::vector<QString> m_sheets;
+    int m_lastStyleList = -1; // set while a style attribute is scanned
+};
+
+void CssFontCheck::Page::addCharacter(char32_t c)
+{
+    if (!needsGlyph(c))
+        return;
+    m_check.m_pageText.add(c);
+    if (!m_open.empty() && m_open.back().list >= 0)
+        m_check.m_lists[static_cast<std::size_t>(m_open.back().list)].text.add(c);
+}
+
+void CssFontCheck::Page::feedLine(QByteArrayView line)
+{
+    qsizetype i = 0;
+    while (i < line.size()) {
+        switch (m_state) {
+        case State::Text:
+            text(line, i);
+            break;
+        case State::Tag:
+            tag(line, i);
+            break;
+        case State::Comment:
+            comment(line, i);
+            break;
+        case State::RawText:
+            rawText(line, i);
+            break;
+        }
+    }
+    // The line end.
+    if (m_state == State::Tag && !m_tagOverflow)
+        m_tag += '\n';
+    else if (m_state == State::RawText && m_style)
+        m_style->feed("\n");
+    else if (m_state == State::Comment)
+        m_dashes = 0;
+}
+
+void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
+{
+    const qsizetype n = line.size();
+    const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+    const int list = m_open.empty() ? -1 : m_open.back().list;
+    CharacterSet& page = m_check.m_pageText;
+    CharacterSet* own = list >= 0 ? &m_check.m_lists[static_cast<std::size_t>(list)].text : nullptr;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c == '<') {
+            if (i + 1 < n &&
+                (std::isalpha(p[i + 1]) || p[i + 1] == '/' || p[i + 1] == '!' || p[i + 1] == '?')) {
+                if (p[i + 1] == '!' && i + 3 < n && p[i + 2] == '-' && p[i + 3] == '-') {
+                    m_state = State::Comment;
+                    m_dashes = 0;
+                    i += 4;
+                    return;
+                }
+                m_state = State::Tag;
+                m_tag.clear();
+                m_tagQuote = 0;
+                m_tagLast = 0;
+                m_tagOverflow = false;
+                ++i;
+                return;
+            }
+        } else if (c == '&') {
+            qsizetype semi = i + 1;
+            while (semi < n && semi - i <= 12 && p[semi] != ';' && (std::isalnum(p[semi]) || p[semi] == '#'))
+                ++semi;
+            if (semi < n && p[semi] == ';') {
+                if (const char32_t e = entityCharacter(
+                        std::string_view(line.data() + i + 1, static_cast<std::size_t>(semi - i - 1)))) {
+                    addCharacter(e);
+                    i = semi + 1;
+                    continue;
+                }
+            }
+        }
+        if (c < 0x80) {
+            if (c > 0x20 && c != 0x7F) {
+                page.addAscii(c);
+                if (own)
+                    own->addAscii(c);
+            }
+            ++i;
+            continue;
+        }
+        // A UTF-8 sequence (the reader hands out valid UTF-8).
+        const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        char32_t code = len == 4 ? c & 0x07 : len == 3 ? c & 0x0F : c & 0x1F;
+        if (len == 1 || i + len > n) {
+            ++i;
+            continue;
+        }
+        for (int k = 1; k < len; ++k)
+            code = (code << 6) | (p[i + k] & 0x3F);
+        i += len;
+        addCharacter(code);
+    }
+}
+
+void CssFontCheck::Page::comment(QByteArrayView line, qsizetype& i)
+{
+    for (; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '>' && m_dashes >= 2) {
+            m_state = State::Text;
+            ++i;
+            return;
+        }
+        m_dashes = c == '-' ? m_dashes + 1 : 0;
+    }
+}
+
+void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
+{
+    const qsizetype n = line.size();
+    const qsizetype start = i;
+    for (; i < n; ++i) {
+        const char c = line[i];
+        if (m_tagQuote) {
+            if (c == m_tagQuote)
+                m_tagQuote = 0;
+        } else if (c == '>') {
+            break;
+        } else if (c == '"' || c == '\'') {
+            // A quote opens a value only after "=" (spaces may stand between).
+            if (m_tagLast == '=')
+                m_tagQuote = c;
+        }
+        if (!isSpace(c))
+            m_tagLast = c;
+    }
+    const qsizetype taken = i - start;
+    if (!m_tagOverflow) {
+        if (static_cast<qsizetype>(m_tag.size()) + taken > MaxCssChunkBytes)
+            m_tagOverflow = true;
+        else
+            m_tag.append(line.data() + start, static_cast<std::size_t>(taken));
+    }
+    if (i >= n)
+        return; // the tag goes on in the next line
+    ++i;        // the ">"
+    m_state = State::Text;
+    if (m_tagOverflow) {
+        // A tag too long to keep: its name is still known if it closes something.
+        return;
+    }
+    if (m_tag.empty() || m_tag[0] == '!' || m_tag[0] == '?')
+        return;
+    if (m_tag[0] == '/') {
+        endTag();
+        return;
+    }
+    const bool selfClosing = m_tag.back() == '/';
+    const std::string_view name = parseTag(m_tag, m_attributes);
+    if (closesItsSibling(name) && !m_open.empty() && m_open.back().name == name)
+        m_open.pop_back();
+
+    int list = m_open.empty() ? -1 : m_open.back().list;
+    std::string_view rel, href;
+    for (const Attribute& a : m_attributes) {
+        if (a.name == "style") {
+            if (const int own = styleAttributeList(decodeEntities(a.value)); own >= 0)
+                list = own;
+        } else if (a.name == "rel") {
+            rel = a.value;
+        } else if (a.name == "href") {
+            href = a.value;
+        }
+    }
+    if (name == "link") {
+        const std::string r = " " + lowered(rel) + " ";
+        if (r.find(" stylesheet ") != std::string::npos) {
+            const QString path = relativeSheetPath(decodeEntities(href), m_baseDir);
+            if (!path.isEmpty())
+                m_sheets.push_back(path);
+        }
+    }
+    if (name == "style" || name == "script" || name == "title" || name == "textarea" || name == "xmp" ||
+        name == "noscript" || name == "template") {
+        if (selfClosing)
+            return;
+        m_state = State::RawText;
+        m_rawEnd = "</" + std::string(name);
+        m_rawIsStyle = name == "style";
+        if (m_rawIsStyle) {
+            CssDeclarationScanner::Handler h;
+            h.declaration = [this](QByteArrayView p, QByteArrayView v, bool f) {
+                m_check.declaration(p, v, f, CssSource::StyleSheet);
+            };
+            h.fontFaceEnd = [this] { m_check.fontFaceEnd(); };
+            h.import = [this](QByteArrayView target) {
+                const QString path =
+                    relativeSheetPath(std::string_view(target.data(), target.size()), m_baseDir);
+                if (!path.isEmpty())
+                    m_sheets.push_back(path);
+            };
+            m_style = std::make_unique<CssDeclarationScanner>(std::move(h), false);
+        }
+        return;
+    }
+    if (selfClosing || isVoidElement(name))
+        return;
+    if (m_open.size() < 4096)
+        m_open.push_back({std::string(name), list});
+}
+
+void CssFontCheck::Page::endTag()
+{
+    std::size_t i = 1;
+    while (i < m_tag.size() && !isSpace(m_tag[i]) && m_tag[i] != '/') {
+        m_tag[i] = lowerAscii(m_tag[i]);
+        ++i;
+    }
+    const std::string_view name(m_tag.data() + 1, i - 1);
+    for (std::size_t k = m_open.size(); k-- > 0;)
+        if (m_open[k].name == name) {
+            m_open.resize(k);
+            return;
+        }
+}
+
+void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
+{
+    const qsizetype n = line.size();
+    const qsizetype start = i;
+    qsizetype end = -1;
+    for (qsizetype k = i; k < n; ++k) {
+        if (line[k] != '<' || k + 1 >= n || line[k + 1] != '/')
+            continue;
+        const qsizetype len = static_cast<qsizetype>(m_rawEnd.size());
+        bool match = k + len <= n;
+        for (qsizetype j = 2; match && j < len; ++j)
+            match = lowerAscii(line[k + j]) == m_rawEnd[static_cast<std::size_t>(j)];
+        if (match &&
+            (k + len == n || isSpace(line[k + len]) || line[k + len] == '>' || line[k + len] == '/')) {
+            end = k;
+            break;
+        }
+    }
+    const qsizetype stop = end < 0 ? n : end;
+    if (m_rawIsStyle && m_style)
+        m_style->feed(line.sliced(start, stop - start));
+    if (end < 0) {
+        i = n;
+        return;
+    }
+    if (m_style) {
+        m_style->finish();
+        m_style.reset();
+    }
+    // The end tag itself is read as a tag.
+    m_state = State::Tag;
+    m_tag.clear();
+    m_tagQuote = 0;
+    m_tagLast = 0;
+    m_tagOverflow = false;
+    i = end + 1;
+}
+
+void CssFontCheck::Page::finish()
+{
+    if (m_style) {
+        m_style->finish();
+        m_style.reset();
+    }
+}
+
+int CssFontCheck::declaration(QByteArrayView property, QByteArrayView value, bool inFontFace,
+                              CssSource source)
+{
+    if (inFontFace) {
+        if (property == "font-family") {
+            const std::vector<CssFamily> f = parseFontFamilyValue(QString::fromUtf8(value));
+            m_faceFamily = f.size() == 1 ? f.front().name : QString();
+        } else if (property == "src") {
+            m_faceSrc = QString::fromUtf8(value).simplified().left(512);
+        }
+        return -1;
+    }
+    std::vector<CssFamily> families;
+    if (property == "font-family")
+        families = parseFontFamilyValue(QString::fromUtf8(value));
+    else if (property == "font")
+        families = parseFontShorthand(QString::fromUtf8(value));
+    if (families.empty())
+        return -1;
+    return addList(std::move(families), value, source);
+}
+
+void CssFontCheck::fontFaceEnd()
+{
+    const CssWebFont face{m_faceFamily, m_faceSrc};
+    m_faceFamily.clear();
+    m_faceSrc.clear();
+    if (!face.family.isEmpty() && std::find(m_webFonts.begin(), m_webFonts.end(), face) == m_webFonts.end())
+        m_webFonts.push_back(face);
+}
+
+int CssFontCheck::Page::styleAttributeList(std::string_view css)
+{
+    m_lastStyleList = -1;
+    CssDeclarationScanner::Handler h;
+    h.declaration = [this](QByteArrayView p, QByteArrayView v, bool) {
+        // The last font-family or font of the attribute wins.
+        if (const int list = m_check.declaration(p, v, false, CssSource::StyleAttribute); list >= 0)
+            m_lastStyleList = list;
+    };
+    CssDeclarationScanner scanner(std::move(h), true);
+    scanner.feed(QByteArrayView(css.data(), static_cast<qsizetype>(css.size())));
+    scanner.finish();
+    return m_lastStyleList;
+}
+
+int CssFontCheck::addList(std::vector<CssFamily> families, QByteArrayView written, CssSource source)
+{
+    QString key;
+    for (const CssFamily& f : families)
+        key += (f.generic ? u"g:"_qs : u"n:"_qs) + f.name.toCaseFolded() + u'\x1f';
+    const auto it = std::find(m_keys.begin(), m_keys.end(), key);
+    if (it != m_keys.end()) {
+        const auto i = static_cast<std::size_t>(it - m_keys.begin());
+        m_lists[i].sources |= static_cast<unsigned char>(source);
+        return static_cast<int>(i);
+    }
+    if (static_cast<qsizetype>(m_lists.size()) >= MaxFamilyLists)
+        return -1;
+    CssFamilyList list;
+    list.written = QString::fromUtf8(written).simplified();
+    list.families = std::move(families);
+    list.sources = static_cast<unsigned char>(source);
+    m_lists.push_back(std::move(list));
+    m_keys.push_back(std::move(key));
+    return static_cast<int>(m_lists.size() - 1);
+}
+
+void CssFontCheck::scanText(QByteArrayView html, const QString& baseDir)
+{
+    Page page(*this, baseDir);
+    qsizetype start = 0;
+    while (start <= html.size()) {
+        qsizetype end = start;
+        while (end < html.size() && html[end] != '\n' && html[end] != '\r')
+            ++end;
+        page.feedLine(html.sliced(start, end - start));
+        if (end < html.size() && html[end] == '\r' && end + 1 < html.size() && html[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    page.finish();
+    CssFileResult ignored;
+    std::set<QString> seen;
+    int left = MaxStyleSheets;
+    for (const QString& sheet : page.sheets())
+        scanSheet(sheet, left, ignored, seen);
+}
+
+CssFileResult CssFontCheck::scanFile(const QString& path)
+{
+    CssFileResult result;
+    result.path = path;
+    HtmlLineReader reader;
+    if (!reader.open(path)) {
+        result.status = CssFileResult::Status::Failed;
+        result.error = reader.error();
+        return result;
+    }
+    auto page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath());
+    for (;;) {
+        QByteArrayView line;
+        const HtmlLineReader::Next next = reader.next(line);
+        if (next == HtmlLineReader::Next::End)
+            break;
+        if (next == HtmlLineReader::Next::Failed) {
+            result.status = CssFileResult::Status::Failed;
+            result.error = reader.error();
+            break;
+        }
+        if (next == HtmlLineReader::Next::Restarted) {
+            // Lists met so far were read from the same bytes; the tags are read again.
+            page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath());
+            continue;
+        }
+        page->feedLine(line);
+    }
+    page->finish();
+    result.encoding = reader.encoding();
+    std::set<QString> seen;
+    int left = MaxStyleSheets;
+    for (const QString& sheet : page->sheets())
+        scanSheet(sheet, left, result, seen);
+    return result;
+}
+
+void CssFontCheck::scanSheet(const QString& path, int& sheetsLeft, CssFileResult& result,
+                             std::set<QString>& seen)
+{
+    if (sheetsLeft <= 0 || !seen.insert(path).second)
+        return;
+    --sheetsLeft;
+    HtmlLineReader reader;
+    if (!reader.open(path)) {
+        result.unreadSheets += path + u": "_qs + reader.error();
+        return;
+    }
+    result.styleSheets += path;
+    std::vector<QString> imports;
+    const QString dir = QFileInfo(path).absolutePath();
+    CssDeclarationScanner::Handler h;
+    h.declaration = [this](QByteArrayView p, QByteArrayView v, bool f) {
+        declaration(p, v, f, CssSource::StyleSheet);
+    };
+    h.fontFaceEnd = [this] { fontFaceEnd(); };
+    h.import = [&](QByteArrayView target) {
+        const QString sheet =
+            relativeSheetPath(std::string_view(target.data(), static_cast<std::size_t>(target.size())), dir);
+        if (!sheet.isEmpty())
+            imports.push_back(sheet);
+    };
+    CssDeclarationScanner scanner(std::move(h), false);
+    for (;;) {
+        QByteArrayView line;
+        const HtmlLineReader::Next next = reader.next(line);
+        if (next == HtmlLineReader::Next::End)
+            break;
+        if (next == HtmlLineReader::Next::Failed) {
+            result.unreadSheets += path + u": "_qs + reader.error();
+            break;
+        }
+        if (next == HtmlLineReader::Next::Restarted) {
+            scanner = CssDeclarationScanner(CssDeclarationScanner::Handler{}, false);
+            continue; // lists are kept once each: what was found before is found again
+        }
+        scanner.feed(line);
+        scanner.feed("\n");
+    }
+    scanner.finish();
+    for (const QString& sheet : imports)
+        scanSheet(sheet, sheetsLeft, result, seen);
+}
+
+std::vector<CssFamilyList> CssFontCheck::lists() const
+{
+    std::vector<CssFamilyList> out = m_lists;
+    for (CssFamilyList& l : out)
+        if (l.sources & static_cast<unsigned char>(CssSource::StyleSheet))
+            l.text.unite(m_pageText);
+    return out;
+}
+
+void CssFontCheck::clear()
+{
+    m_lists.clear();
+    m_keys.clear();
+    m_webFonts.clear();
+    m_pageText = CharacterSet{};
+}
+
+} // namespace typecask
