@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cctype>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -214,18 +215,74 @@ std::vector<CssFamily> familyItems(const std::vector<Token>& tokens, std::size_t
 
 // ---- HTML ----
 
-bool isVoidElement(std::string_view name)
+// Short names compared without a call: a page has a tag every few bytes.
+bool is(std::string_view name, std::string_view word)
 {
-    static constexpr std::string_view names[] = {"area",  "base", "br",   "col",   "embed",  "hr",    "img",
-                                                 "input", "link", "meta", "param", "source", "track", "wbr"};
-    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+    if (name.size() != word.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (name[i] != word[i])
+            return false;
+    return true;
 }
 
-// Elements whose start tag closes an open one of the same name, as HTML parsers do.
-bool closesItsSibling(std::string_view name)
+enum class ElementKind : unsigned char {
+    Plain,
+    Void,          // never has content
+    ClosesSibling, // its start tag closes an open one of the same name, as HTML parsers do
+    RawText,       // content up to its end tag is not markup
+    Link
+};
+
+ElementKind elementKind(std::string_view name)
 {
-    static constexpr std::string_view names[] = {"p", "li", "dt", "dd", "option", "tr", "td", "th"};
-    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+    if (name.empty())
+        return ElementKind::Plain;
+    switch (name[0]) {
+    case 'a':
+        return is(name, "area") ? ElementKind::Void : ElementKind::Plain;
+    case 'b':
+        return is(name, "br") || is(name, "base") ? ElementKind::Void : ElementKind::Plain;
+    case 'c':
+        return is(name, "col") ? ElementKind::Void : ElementKind::Plain;
+    case 'd':
+        return is(name, "dt") || is(name, "dd") ? ElementKind::ClosesSibling : ElementKind::Plain;
+    case 'e':
+        return is(name, "embed") ? ElementKind::Void : ElementKind::Plain;
+    case 'h':
+        return is(name, "hr") ? ElementKind::Void : ElementKind::Plain;
+    case 'i':
+        return is(name, "img") || is(name, "input") ? ElementKind::Void : ElementKind::Plain;
+    case 'l':
+        return is(name, "li")     ? ElementKind::ClosesSibling
+               : is(name, "link") ? ElementKind::Link
+                                  : ElementKind::Plain;
+    case 'm':
+        return is(name, "meta") ? ElementKind::Void : ElementKind::Plain;
+    case 'n':
+        return is(name, "noscript") ? ElementKind::RawText : ElementKind::Plain;
+    case 'o':
+        return is(name, "option") ? ElementKind::ClosesSibling : ElementKind::Plain;
+    case 'p':
+        return is(name, "p")       ? ElementKind::ClosesSibling
+               : is(name, "param") ? ElementKind::Void
+                                   : ElementKind::Plain;
+    case 's':
+        return is(name, "style") || is(name, "script") ? ElementKind::RawText
+               : is(name, "source")                    ? ElementKind::Void
+                                                       : ElementKind::Plain;
+    case 't':
+        return is(name, "td") || is(name, "th") || is(name, "tr") ? ElementKind::ClosesSibling
+               : is(name, "track")                                ? ElementKind::Void
+               : is(name, "title") || is(name, "textarea") || is(name, "template") ? ElementKind::RawText
+                                                                                   : ElementKind::Plain;
+    case 'w':
+        return is(name, "wbr") ? ElementKind::Void : ElementKind::Plain;
+    case 'x':
+        return is(name, "xmp") ? ElementKind::RawText : ElementKind::Plain;
+    default:
+        return ElementKind::Plain;
+    }
 }
 
 void appendUtf8(std::string& out, char32_t c)
@@ -360,6 +417,27 @@ std::string_view parseTag(std::string& tag, std::vector<Attribute>& attributes)
         attributes.push_back(a);
     }
     return name;
+}
+
+// The lower-cased name of a start tag's text, lowered in place.
+std::string_view tagName(std::string& tag)
+{
+    std::size_t i = 0;
+    while (i < tag.size() && !isSpace(tag[i]) && tag[i] != '/') {
+        tag[i] = lowerAscii(tag[i]);
+        ++i;
+    }
+    return std::string_view(tag.data(), i);
+}
+
+// Whether the attributes of a tag may include a style attribute: most tags of a page have
+// none, and are not parsed further.
+bool mayHoldStyle(const std::string& tag, std::size_t from)
+{
+    for (std::size_t i = from; i + 5 <= tag.size(); ++i)
+        if ((tag[i] | 0x20) == 's' && startsWithNoCase(std::string_view(tag).substr(i, 5), "style"))
+            return true;
+    return false;
 }
 
 // The local path of a stylesheet link relative to the page, empty when it leaves the disk
@@ -526,6 +604,15 @@ bool needsGlyph(char32_t c)
 
 // ---- CssDeclarationScanner ----
 
+namespace {
+
+bool isCssSpecial(char c)
+{
+    return c == '/' || c == '\\' || c == '"' || c == '\'' || c == '{' || c == '}' || c == ';';
+}
+
+} // namespace
+
 CssDeclarationScanner::CssDeclarationScanner(Handler handler, bool declarationsOnly)
     : m_handler(std::move(handler)), m_declarationsOnly(declarationsOnly)
 {
@@ -533,15 +620,35 @@ CssDeclarationScanner::CssDeclarationScanner(Handler handler, bool declarationsO
 
 void CssDeclarationScanner::append(char c)
 {
-    if (m_buf.size() >= MaxCssChunkBytes)
+    if (static_cast<qsizetype>(m_buf.size()) >= MaxCssChunkBytes)
         m_overflow = true;
     else
-        m_buf.append(c);
+        m_buf += c;
+}
+
+void CssDeclarationScanner::append(const char* run, qsizetype size)
+{
+    if (static_cast<qsizetype>(m_buf.size()) + size > MaxCssChunkBytes)
+        m_overflow = true;
+    else
+        m_buf.append(run, static_cast<std::size_t>(size));
 }
 
 void CssDeclarationScanner::feed(QByteArrayView css)
 {
-    for (const char c : css) {
+    const qsizetype n = css.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        // A run of plain characters goes into the buffer at once.
+        if (m_state == State::Normal && !m_slash && !m_escape) {
+            const qsizetype from = i;
+            while (i < n && !isCssSpecial(css[i]))
+                ++i;
+            if (i > from)
+                append(css.data() + from, i - from);
+            if (i == n)
+                break;
+        }
+        const char c = css[i];
         switch (m_state) {
         case State::Comment:
             if (m_star && c == '/') {
@@ -591,7 +698,7 @@ void CssDeclarationScanner::feed(QByteArrayView css)
             m_state = State::String;
             break;
         case '{': {
-            const std::string_view prelude = trimmed(std::string_view(m_buf.constData(), m_buf.size()));
+            const std::string_view prelude = trimmed(std::string_view(m_buf));
             m_blocks.push_back(!m_overflow && startsWithNoCase(prelude, "@font-face"));
             m_buf.clear();
             m_overflow = false;
@@ -618,7 +725,7 @@ void CssDeclarationScanner::finish()
 
 void CssDeclarationScanner::endStatement(char terminator)
 {
-    const std::string_view text = trimmed(std::string_view(m_buf.constData(), m_buf.size()));
+    const std::string_view text = trimmed(std::string_view(m_buf));
     const bool inDeclarations = m_declarationsOnly || !m_blocks.empty();
     if (m_overflow || text.empty()) {
         // dropped
@@ -743,7 +850,21 @@ void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
     const int list = m_open.empty() ? -1 : m_open.back().list;
     CharacterSet& page = m_check.m_pageText;
     CharacterSet* own = list >= 0 ? &m_check.m_lists[static_cast<std::size_t>(list)].text : nullptr;
+    // Plain ASCII, most of a page, gathers in a register first.
+    std::uint64_t low = 0, high = 0;
+    const auto flush = [&] {
+        page.addAsciiBits(low, high);
+        if (own)
+            own->addAsciiBits(low, high);
+        low = high = 0;
+    };
     while (i < n) {
+        while (i < n && p[i] < 0x80 && p[i] != '<' && p[i] != '&') {
+            const unsigned char a = p[i++];
+            (a < 64 ? low : high) |= std::uint64_t{1} << (a & 63);
+        }
+        if (i >= n)
+            break;
         const unsigned char c = p[i];
         if (c == '<') {
             if (i + 1 < n &&
@@ -752,6 +873,7 @@ void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
                     m_state = State::Comment;
                     m_dashes = 0;
                     i += 4;
+                    flush();
                     return;
                 }
                 m_state = State::Tag;
@@ -760,6 +882,7 @@ void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
                 m_tagLast = 0;
                 m_tagOverflow = false;
                 ++i;
+                flush();
                 return;
             }
         } else if (c == '&') {
@@ -796,18 +919,32 @@ void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
         i += len;
         addCharacter(code);
     }
+    flush();
 }
 
 void CssFontCheck::Page::comment(QByteArrayView line, qsizetype& i)
 {
-    for (; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '>' && m_dashes >= 2) {
-            m_state = State::Text;
-            ++i;
+    const qsizetype n = line.size();
+    const char* d = line.data();
+    while (i < n) {
+        const void* gt = std::memchr(d + i, '>', static_cast<std::size_t>(n - i));
+        const qsizetype end = gt ? static_cast<const char*>(gt) - d : n;
+        // The dashes just before end, with those carried from before when they reach back.
+        qsizetype k = end;
+        while (k > i && d[k - 1] == '-')
+            --k;
+        const int dashes = static_cast<int>(end - k) + (k == i ? m_dashes : 0);
+        if (!gt) {
+            m_dashes = dashes;
+            i = n;
             return;
         }
-        m_dashes = c == '-' ? m_dashes + 1 : 0;
+        i = end + 1;
+        if (dashes >= 2) {
+            m_state = State::Text;
+            return;
+        }
+        m_dashes = 0;
     }
 }
 
@@ -815,20 +952,35 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
 {
     const qsizetype n = line.size();
     const qsizetype start = i;
-    for (; i < n; ++i) {
-        const char c = line[i];
+    const char* d = line.data();
+    while (i < n) {
         if (m_tagQuote) {
-            if (c == m_tagQuote)
-                m_tagQuote = 0;
-        } else if (c == '>') {
-            break;
-        } else if (c == '"' || c == '\'') {
-            // A quote opens a value only after "=" (spaces may stand between).
-            if (m_tagLast == '=')
-                m_tagQuote = c;
+            const void* q = std::memchr(d + i, m_tagQuote, static_cast<std::size_t>(n - i));
+            if (!q) {
+                i = n;
+                break;
+            }
+            i = static_cast<const char*>(q) - d + 1;
+            m_tagQuote = 0;
+            m_tagLast = '"';
+            continue;
         }
-        if (!isSpace(c))
-            m_tagLast = c;
+        const qsizetype from = i;
+        while (i < n && d[i] != '>' && d[i] != '"' && d[i] != '\'')
+            ++i;
+        // The last character before, not a space, for a quote that follows.
+        for (qsizetype k = i; k-- > from;)
+            if (!isSpace(d[k])) {
+                m_tagLast = d[k];
+                break;
+            }
+        if (i >= n || d[i] == '>')
+            break;
+        // A quote opens a value only after "=" (spaces may stand between).
+        if (m_tagLast == '=')
+            m_tagQuote = d[i];
+        m_tagLast = d[i];
+        ++i;
     }
     const qsizetype taken = i - start;
     if (!m_tagOverflow) {
@@ -852,8 +1004,13 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
         return;
     }
     const bool selfClosing = m_tag.back() == '/';
-    const std::string_view name = parseTag(m_tag, m_attributes);
-    if (closesItsSibling(name) && !m_open.empty() && m_open.back().name == name)
+    std::string_view name = tagName(m_tag);
+    const ElementKind kind = elementKind(name);
+    if (kind == ElementKind::Link || mayHoldStyle(m_tag, name.size()))
+        name = parseTag(m_tag, m_attributes);
+    else
+        m_attributes.clear();
+    if (kind == ElementKind::ClosesSibling && !m_open.empty() && is(m_open.back().name, name))
         m_open.pop_back();
 
     int list = m_open.empty() ? -1 : m_open.back().list;
@@ -868,7 +1025,7 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
             href = a.value;
         }
     }
-    if (name == "link") {
+    if (kind == ElementKind::Link) {
         const std::string r = " " + lowered(rel) + " ";
         if (r.find(" stylesheet ") != std::string::npos) {
             const QString path = relativeSheetPath(decodeEntities(href), m_baseDir);
@@ -876,13 +1033,12 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
                 m_sheets.push_back(path);
         }
     }
-    if (name == "style" || name == "script" || name == "title" || name == "textarea" || name == "xmp" ||
-        name == "noscript" || name == "template") {
+    if (kind == ElementKind::RawText) {
         if (selfClosing)
             return;
         m_state = State::RawText;
         m_rawEnd = "</" + std::string(name);
-        m_rawIsStyle = name == "style";
+        m_rawIsStyle = is(name, "style");
         if (m_rawIsStyle) {
             CssDeclarationScanner::Handler h;
             h.declaration = [this](QByteArrayView p, QByteArrayView v, bool f) {
@@ -899,7 +1055,7 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
         }
         return;
     }
-    if (selfClosing || isVoidElement(name))
+    if (selfClosing || kind == ElementKind::Void)
         return;
     if (m_open.size() < 4096)
         m_open.push_back({std::string(name), list});
@@ -914,7 +1070,7 @@ void CssFontCheck::Page::endTag()
     }
     const std::string_view name(m_tag.data() + 1, i - 1);
     for (std::size_t k = m_open.size(); k-- > 0;)
-        if (m_open[k].name == name) {
+        if (is(m_open[k].name, name)) {
             m_open.resize(k);
             return;
         }
@@ -926,7 +1082,11 @@ void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
     const qsizetype start = i;
     qsizetype end = -1;
     for (qsizetype k = i; k < n; ++k) {
-        if (line[k] != '<' || k + 1 >= n || line[k + 1] != '/')
+        const void* lt = std::memchr(line.data() + k, '<', static_cast<std::size_t>(n - k));
+        if (!lt)
+            break;
+        k = static_cast<const char*>(lt) - line.data();
+        if (k + 1 >= n || line[k + 1] != '/')
             continue;
         const qsizetype len = static_cast<qsizetype>(m_rawEnd.size());
         bool match = k + len <= n;
@@ -1017,11 +1177,10 @@ int CssFontCheck::addList(std::vector<CssFamily> families, QByteArrayView writte
     QString key;
     for (const CssFamily& f : families)
         key += (f.generic ? u"g:"_qs : u"n:"_qs) + f.name.toCaseFolded() + u'\x1f';
-    const auto it = std::find(m_keys.begin(), m_keys.end(), key);
-    if (it != m_keys.end()) {
-        const auto i = static_cast<std::size_t>(it - m_keys.begin());
+    if (const auto it = m_keys.constFind(key); it != m_keys.cend()) {
+        const auto i = static_cast<std::size_t>(*it);
         m_lists[i].sources |= static_cast<unsigned char>(source);
-        return static_cast<int>(i);
+        return *it;
     }
     if (static_cast<qsizetype>(m_lists.size()) >= MaxFamilyLists)
         return -1;
@@ -1030,7 +1189,7 @@ int CssFontCheck::addList(std::vector<CssFamily> families, QByteArrayView writte
     list.families = std::move(families);
     list.sources = static_cast<unsigned char>(source);
     m_lists.push_back(std::move(list));
-    m_keys.push_back(std::move(key));
+    m_keys.insert(key, static_cast<int>(m_lists.size() - 1));
     return static_cast<int>(m_lists.size() - 1);
 }
 

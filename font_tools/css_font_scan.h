@@ -8,12 +8,14 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace typecask {
@@ -49,6 +51,13 @@ class CharacterSet
 public:
     void add(char32_t c);
     void addAscii(unsigned char c) { m_ascii[c >> 6] |= std::uint64_t{1} << (c & 63); }
+    // ASCII characters as bits: low for 0-63, high for 64-127 (the controls and space are
+    // taken out here).
+    void addAsciiBits(std::uint64_t low, std::uint64_t high)
+    {
+        m_ascii[0] |= low & ~std::uint64_t{0x1FFFFFFFF};
+        m_ascii[1] |= high & ~(std::uint64_t{1} << 63);
+    }
     void unite(const CharacterSet& other);
     bool contains(char32_t c) const;
     bool isEmpty() const;
@@ -119,6 +128,7 @@ public:
 
 private:
     void append(char c);
+    void append(const char* run, qsizetype size);
     void endStatement(char terminator);
 
     Handler m_handler;
@@ -129,7 +139,7 @@ private:
     bool m_slash = false; // a "/" that may open a comment
     bool m_star = false;  // a "*" in a comment that may close it
     bool m_overflow = false;
-    QByteArray m_buf;
+    std::string m_buf;
     std::vector<bool> m_blocks; // open blocks: whether each is @font-face
 };
 
@@ -160,7 +170,7 @@ private:
     void fontFaceEnd();
 
     std::vector<CssFamilyList> m_lists;
-    std::vector<QString> m_keys; // m_lists[i]'s key
+    QHash<QString, int> m_keys; // a list's names, case folded -> its index
     std::vector<CssWebFont> m_webFonts;
     CharacterSet m_pageText;
     QString m_faceFamily, m_faceSrc; // of the @font-face block being read
