@@ -6,6 +6,9 @@
 // line, the number of distinct lists and the characters in use, never by the page's size.
 #pragma once
 
+#include "font_tools/character_set.h"
+#include "font_tools/css_syntax.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -20,60 +23,10 @@
 
 namespace typecask {
 
-// A declaration, selector or tag longer than this is dropped rather than kept in memory.
-constexpr qsizetype MaxCssChunkBytes = 64 * 1024;
 // Distinct family lists kept per check; a page with more names no further ones.
 constexpr qsizetype MaxFamilyLists = 2000;
 // Style sheets read per page (linked ones and their @imports).
 constexpr int MaxStyleSheets = 64;
-
-// serif, sans-serif, monospace and the other generic family keywords, in any letter case.
-bool isGenericFamily(QStringView name);
-
-struct CssFamily
-{
-    QString name;
-    bool generic = false; // an unquoted generic keyword; "serif" in quotes names a font
-    bool operator==(const CssFamily&) const = default;
-};
-
-// The families of a font-family value in order; empty when the value names none (a CSS-wide
-// keyword such as inherit, var(), or a value browsers drop as invalid).
-std::vector<CssFamily> parseFontFamilyValue(QStringView value);
-// The family part of a font shorthand value ("italic 700 12px/1.5 'A B', serif"); empty for a
-// system font keyword or a value without a size.
-std::vector<CssFamily> parseFontShorthand(QStringView value);
-
-// The distinct characters of a text, as a bit set: cheap enough to fill from every character of
-// a page, and bounded by the code space.
-class CharacterSet
-{
-public:
-    void add(char32_t c);
-    void addAscii(unsigned char c) { m_ascii[c >> 6] |= std::uint64_t{1} << (c & 63); }
-    // ASCII characters as bits: low for 0-63, high for 64-127 (the controls and space are
-    // taken out here).
-    void addAsciiBits(std::uint64_t low, std::uint64_t high)
-    {
-        m_ascii[0] |= low & ~std::uint64_t{0x1FFFFFFFF};
-        m_ascii[1] |= high & ~(std::uint64_t{1} << 63);
-    }
-    void unite(const CharacterSet& other);
-    bool contains(char32_t c) const;
-    bool isEmpty() const;
-    qsizetype size() const;
-    // Every character in ascending order.
-    std::vector<char32_t> toVector() const;
-
-private:
-    std::array<std::uint64_t, 2> m_ascii{};
-    std::vector<std::uint64_t> m_bmp; // U+0080..U+FFFF, allocated on first use
-    std::set<char32_t> m_astral;
-};
-
-// Whether a character needs a glyph at all: white space, controls and default-ignorable format
-// characters are drawn by no font.
-bool needsGlyph(char32_t c);
 
 enum class CssSource : unsigned char {
     StyleAttribute = 1, // text: the element that carries the attribute
@@ -104,43 +57,6 @@ struct CssFileResult
     QByteArray encoding;
     QStringList styleSheets;  // the linked sheets read, as paths
     QStringList unreadSheets; // linked sheets that could not be read, with the reason
-};
-
-// Finds declarations in CSS text given in pieces: rules with selectors, at-rules and nested
-// blocks, or (for a style attribute) declarations alone. Comments are skipped, strings and
-// escapes kept whole, so that a ";" or "}" in a quoted name ends nothing.
-class CssDeclarationScanner
-{
-public:
-    struct Handler
-    {
-        // A declaration: property in lower case, value as written without "!important".
-        std::function<void(QByteArrayView property, QByteArrayView value, bool inFontFace)> declaration;
-        // The URL of an @import, as written (url(...) or a string).
-        std::function<void(QByteArrayView target)> import;
-        // The end of an @font-face block.
-        std::function<void()> fontFaceEnd;
-    };
-    CssDeclarationScanner(Handler handler, bool declarationsOnly);
-    void feed(QByteArrayView css);
-    // The end of the text: a last declaration without ";" still counts.
-    void finish();
-
-private:
-    void append(char c);
-    void append(const char* run, qsizetype size);
-    void endStatement(char terminator);
-
-    Handler m_handler;
-    bool m_declarationsOnly;
-    enum class State : unsigned char { Normal, Comment, String } m_state = State::Normal;
-    char m_quote = 0;
-    bool m_escape = false;
-    bool m_slash = false; // a "/" that may open a comment
-    bool m_star = false;  // a "*" in a comment that may close it
-    bool m_overflow = false;
-    std::string m_buf;
-    std::vector<bool> m_blocks; // open blocks: whether each is @font-face
 };
 
 // The CSS check of any number of pages: the distinct family lists, the web fonts, and the text

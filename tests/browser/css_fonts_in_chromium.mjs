@@ -82,7 +82,12 @@ const nodes = [];
 try {
   const tab = await browser.newPage();
   for (const page of pages) {
-    await tab.goto(pathToFileURL(page).href, { waitUntil: 'load' });
+    try {
+      await tab.goto(pathToFileURL(page).href, { waitUntil: 'load', timeout: 30000 });
+    } catch (e) {
+      console.log(`not loaded: ${page}: ${e.message.split('\n')[0]}`);
+      continue;
+    }
     const cdp = await tab.context().newCDPSession(tab);
     await cdp.send('DOM.enable');
     await cdp.send('CSS.enable');
