@@ -16,7 +16,7 @@ const minPercent = Number(process.argv[2]);
 const pages = process.argv.slice(3);
 const cli = process.env.TYPECASK_CLI;
 const executablePath = process.env.TYPECASK_CHROMIUM || '/usr/bin/chromium';
-const maxNodesPerPage = Number(process.env.TYPECASK_MAX_NODES || 400);
+const maxNodesPerPage = Number(process.env.TYPECASK_MAX_NODES || 150);
 
 // Every name of each family of the font set both sides see, so that "IPAゴシック" and
 // "IPAGothic" count as one family.
@@ -101,20 +101,32 @@ try {
       if (n.contentDocument) walk(n.contentDocument, skip);
     };
     walk(root, false);
-    let taken = 0;
-    for (const t of texts) {
-      if (taken >= maxNodesPerPage) break;
-      let fonts;
-      try {
-        ({ fonts } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId: t.nodeId }));
-      } catch {
-        continue;
-      }
-      if (!fonts.length) continue; // not drawn (display: none ...)
-      const { computedStyle } = await cdp.send('CSS.getComputedStyleForNode', { nodeId: t.parentId });
-      const family = computedStyle.find((p) => p.name === 'font-family')?.value ?? '';
-      nodes.push({ page, text: t.nodeValue, family, fonts });
-      taken++;
+    // Requests go out in batches: one round trip per node would make the manuals take minutes.
+    const styleOf = new Map(); // parent node -> its computed font-family
+    const familyOf = (parentId) => {
+      if (!styleOf.has(parentId))
+        styleOf.set(
+          parentId,
+          cdp
+            .send('CSS.getComputedStyleForNode', { nodeId: parentId })
+            .then(({ computedStyle }) => computedStyle.find((p) => p.name === 'font-family')?.value ?? '')
+        );
+      return styleOf.get(parentId);
+    };
+    const chosen = texts.slice(0, maxNodesPerPage);
+    for (let i = 0; i < chosen.length; i += 100) {
+      const batch = await Promise.all(
+        chosen.slice(i, i + 100).map(async (t) => {
+          try {
+            const { fonts } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId: t.nodeId });
+            if (!fonts.length) return null; // not drawn (display: none ...)
+            return { page, text: t.nodeValue, family: await familyOf(t.parentId), fonts };
+          } catch {
+            return null;
+          }
+        })
+      );
+      for (const n of batch) if (n) nodes.push(n);
     }
     await cdp.detach();
   }
