@@ -13,7 +13,7 @@ struct FontconfigResolver::Cache
 {
     FcConfig* config = nullptr;
     QHash<QString, QString> installed;   // name as asked, case folded -> family or ""
-    QHash<QString, QString> substitutes; // generic -> family
+    QHash<QString, QString> substitutes; // a name -> the family fontconfig matches for it
     QHash<QString, FcCharSet*> charsets; // family -> its regular face's characters
 
     ~Cache()
@@ -51,6 +51,23 @@ QStringList families(FcPattern* p)
     return out;
 }
 
+// Families made to replace another with the same metrics, which browsers accept for it.
+bool metricCompatible(const QString& asked, const QString& found)
+{
+    static const QStringList groups[] = {
+        {u"Arial"_qs, u"Liberation Sans"_qs, u"Arimo"_qs},
+        {u"Times New Roman"_qs, u"Liberation Serif"_qs, u"Tinos"_qs},
+        {u"Courier New"_qs, u"Liberation Mono"_qs, u"Cousine"_qs},
+        {u"Cambria"_qs, u"Caladea"_qs},
+        {u"Calibri"_qs, u"Carlito"_qs},
+        {u"Symbol"_qs, u"Symbol Neu"_qs},
+    };
+    for (const QStringList& g : groups)
+        if (g.contains(asked, Qt::CaseInsensitive) && g.contains(found, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 } // namespace
 
 FontconfigResolver::FontconfigResolver() : m_cache(std::make_unique<Cache>())
@@ -67,47 +84,34 @@ QString FontconfigResolver::installedFamily(const QString& name)
         return *it;
     QString found;
     if (m_cache->config) {
-        // As browsers ask fontconfig: the name and what the configuration binds strongly to it
-        // (metric-compatible aliases), never its weak fallbacks.
+        // As browsers take fontconfig's answer: only a font of that very family, or one made
+        // metric-compatible to replace it, draws a named family; any other substitute fontconfig
+        // offers (Nimbus Sans for Helvetica) leaves the name to the next one in the list.
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
-        FcConfigSubstitute(m_cache->config, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        QStringList strong;
-        FcValue v;
-        FcValueBinding binding;
-        for (int i = 0; FcPatternGetWithBinding(pattern, FC_FAMILY, i, &v, &binding) == FcResultMatch; ++i)
-            if (binding != FcValueBindingWeak && v.type == FcTypeString)
-                strong += QString::fromUtf8(reinterpret_cast<const char*>(v.u.s));
-        FcPattern* strongPattern = FcPatternDuplicate(pattern);
-        FcPatternDel(strongPattern, FC_FAMILY);
-        for (const QString& s : std::as_const(strong))
-            FcPatternAddString(strongPattern, FC_FAMILY, fcText(s.toUtf8()));
-        FcResult result = FcResultNoMatch;
-        if (FcPattern* m = FcFontMatch(m_cache->config, strongPattern, &result)) {
+        if (FcPattern* m = m_cache->match(pattern)) {
             const QStringList names = families(m);
             for (const QString& n : names)
-                for (const QString& s : std::as_const(strong))
-                    if (found.isEmpty() && n.compare(s, Qt::CaseInsensitive) == 0)
-                        found = n.compare(name, Qt::CaseInsensitive) == 0 ? n : names.front();
+                if (found.isEmpty() && n.compare(name, Qt::CaseInsensitive) == 0)
+                    found = n;
+            if (found.isEmpty() && !names.isEmpty() && metricCompatible(name, names.front()))
+                found = names.front();
             FcPatternDestroy(m);
         }
-        FcPatternDestroy(strongPattern);
         FcPatternDestroy(pattern);
     }
     m_cache->installed.insert(key, found);
     return found;
 }
 
-QString FontconfigResolver::substitute(const QString& generic)
+QString FontconfigResolver::matchFamily(const QString& name)
 {
-    const QString key = generic.isEmpty() ? u"serif"_qs : generic.toLower();
-    if (const auto it = m_cache->substitutes.constFind(key); it != m_cache->substitutes.cend())
+    if (const auto it = m_cache->substitutes.constFind(name); it != m_cache->substitutes.cend())
         return *it;
     QString family;
     if (m_cache->config) {
         FcPattern* pattern = FcPatternCreate();
-        FcPatternAddString(pattern, FC_FAMILY, fcText(key.toUtf8()));
+        FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
         if (FcPattern* m = m_cache->match(pattern)) {
             const QStringList names = families(m);
             if (!names.isEmpty())
@@ -116,8 +120,30 @@ QString FontconfigResolver::substitute(const QString& generic)
         }
         FcPatternDestroy(pattern);
     }
-    m_cache->substitutes.insert(key, family);
+    m_cache->substitutes.insert(name, family);
     return family;
+}
+
+QString FontconfigResolver::substitute(const QString& generic)
+{
+    // Chromium on Linux: serif, sans-serif and monospace (and system-ui, as sans-serif) are
+    // fontconfig's substitutes; the page default, cursive and fantasy are named families
+    // (Times New Roman, Comic Sans MS, Impact) that fall back to fontconfig's "sans" when not
+    // installed.
+    const QString g = generic.toLower();
+    const auto named = [this](const QString& family) {
+        const QString f = installedFamily(family);
+        return f.isEmpty() ? matchFamily(u"sans"_qs) : f;
+    };
+    if (g.isEmpty())
+        return named(u"Times New Roman"_qs);
+    if (g == u"cursive")
+        return named(u"Comic Sans MS"_qs);
+    if (g == u"fantasy")
+        return named(u"Impact"_qs);
+    if (g == u"system-ui")
+        return matchFamily(u"sans-serif"_qs);
+    return matchFamily(g);
 }
 
 bool FontconfigResolver::covers(const QString& family, char32_t c)

@@ -28,7 +28,8 @@ public:
     virtual bool covers(const QString& family, char32_t c) = 0;
 };
 
-// fontconfig's answers, from the configuration FONTCONFIG_FILE (or the system's) names.
+// fontconfig's answers, from the configuration FONTCONFIG_FILE (or the system's) names, taken
+// the way Chromium on Linux takes them.
 class FontconfigResolver final : public FontResolver
 {
 public:
@@ -42,6 +43,9 @@ public:
     bool covers(const QString& family, char32_t c) override;
 
 private:
+    // The first family of the font fontconfig matches for name after its substitutions.
+    QString matchFamily(const QString& name);
+
     struct Cache;
     std::unique_ptr<Cache> m_cache;
 };
