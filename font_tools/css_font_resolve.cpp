@@ -318,7 +318,7 @@ std::vector<CssCheckRow> cssCheckRows(const std::vector<ListResolution>& lists,
         case FamilyState::Installed:
             return u"ｲﾝｽﾄｰﾙ済み"_qs;
         case FamilyState::Missing:
-            return u"ｲﾝｽﾄｰﾙされていない"_qs;
+            return u"未ｲﾝｽﾄｰﾙ"_qs;
         case FamilyState::Generic:
             return u"総称ﾌｧﾐﾘｰ"_qs;
         case FamilyState::WebFont:
@@ -331,7 +331,7 @@ std::vector<CssCheckRow> cssCheckRows(const std::vector<ListResolution>& lists,
         CssCheckRow row;
         row.fails = r.fails();
         const QString verdict = r.namesNothingUsable() ? u"使えるﾌｫﾝﾄなし"_qs
-                                : r.uncoveredCount > 0 ? u"表示できない文字あり"_qs
+                                : r.uncoveredCount > 0 ? u"欠字あり"_qs
                                                        : u"OK"_qs;
         QString uncovered;
         if (r.uncoveredCount > 0)

@@ -22,6 +22,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace typecask {
 
@@ -156,14 +157,23 @@ void Form14::showCssResults()
     for (const CssCheckRow& row :
          cssCheckRows(resolveFamilyLists(m_css.lists(), m_css.webFonts(), *m_resolver), m_css.webFonts())) {
         auto* item = new QTreeWidgetItem(CssList, row.columns);
+        for (int c = 0; c < row.columns.size(); ++c)
+            item->setToolTip(c, row.columns[c]); // the whole text of a cut column
         if (row.fails)
             item->setForeground(2, QColor(Qt::red));
         for (const QStringList& child : row.children)
             new QTreeWidgetItem(item, child);
     }
     CssList->expandAll();
-    for (int c = 0; c < CssList->columnCount(); ++c)
+    // The verdict and the uncovered characters stay in view: a long list as written is cut.
+    // (A tab not yet shown has no width of its own: the window's design width stands in.)
+    const int room = std::max(Tabs->width(), twipsToPixels(7200)) - 24;
+    const int widths[] = {room * 2 / 5, room / 4, room / 5};
+    for (int c = 0; c < CssList->columnCount(); ++c) {
         CssList->resizeColumnToContents(c);
+        if (c < 3)
+            CssList->setColumnWidth(c, std::min(CssList->columnWidth(c), widths[c]));
+    }
 }
 
 void Form14::showResults()

@@ -225,7 +225,7 @@ TEST_F(FontCheckWindow, TheCssTabShowsEachFamilyListAndKeepsTheNamesTabAsItWas)
     const QTreeWidgetItem* dejaVu = css->topLevelItem(0);
     EXPECT_EQ(dejaVu->text(0), u"\"DejaVu Sans\""_qs);
     EXPECT_EQ(dejaVu->text(1), u"DejaVu Sans"_qs);
-    EXPECT_EQ(dejaVu->text(2), u"表示できない文字あり"_qs);
+    EXPECT_EQ(dejaVu->text(2), u"欠字あり"_qs);
     EXPECT_EQ(dejaVu->text(3), u"3字: 日本語"_qs);
     const QTreeWidgetItem* ipa = css->topLevelItem(1);
     EXPECT_EQ(ipa->text(1), u"IPAゴシック"_qs);
