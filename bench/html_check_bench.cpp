@@ -1,9 +1,10 @@
-// The HTML font check and the font list pages: scanning in the process, typecask-cli check
-// against grep -c font as whole processes over a 100 MB page, and writing the pages of 30,000
-// families. Run with --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true
-// for medians of alternating runs.
+// The HTML font check and the font list pages: scanning in the process (the check and its CSS
+// form), typecask-cli check and check --css against grep -c font as whole processes over a 100 MB page, and
+// writing the pages of 30,000 families. Run with --benchmark_repetitions=9
+// --benchmark_enable_random_interleaving=true for medians of alternating runs.
 #include "core/font_catalog.h"
 #include "fakes/fake_font_source.h"
+#include "font_tools/css_font_scan.h"
 #include "font_tools/font_list_pages.h"
 #include "font_tools/html_font_scan.h"
 
@@ -75,6 +76,17 @@ void BM_ScanPage(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
 }
 
+void BM_ScanPageCss(benchmark::State& state)
+{
+    const QString path = repeatedPage(scratch(), "page16.html", 16 << 20);
+    for (auto _ : state) {
+        CssFontCheck check;
+        const CssFileResult r = check.scanFile(path);
+        benchmark::DoNotOptimize(r.status);
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
 // Runs a whole process to its end; exit codes up to maxExit count as success.
 void runProcess(benchmark::State& state, std::vector<std::string> argv, int maxExit)
 {
@@ -110,6 +122,13 @@ void BM_CheckProcess100MB(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
 }
 
+void BM_CheckCssProcess100MB(benchmark::State& state)
+{
+    const QString path = repeatedPage(scratch(), "page100.html", 100 << 20);
+    runProcess(state, {TYPECASK_CLI_PATH, "check", "--css", path.toStdString()}, 1);
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
 void BM_GrepCountFont100MB(benchmark::State& state)
 {
     const QString path = repeatedPage(scratch(), "page100.html", 100 << 20);
@@ -137,7 +156,9 @@ void BM_WriteFontList30000(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_ScanPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanPageCss)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckProcess100MB)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CheckCssProcess100MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_GrepCountFont100MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteFontList30000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

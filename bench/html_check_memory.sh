@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Peak memory of typecask-cli check: a 100 MB page of ordinary lines, and a 1 GB page that is
+# Peak memory of typecask-cli check and check --css: a 100 MB page of ordinary lines, and a 1 GB page that is
 # one single line (a real page with its line ends taken out), each with /usr/bin/time -v.
 # Usage: bash bench/html_check_memory.sh [BUILD_DIR]
 set -euo pipefail
@@ -21,8 +21,10 @@ fill('lines.html', page, 100 << 20)
 fill('one-line.html', page.replace(b'\r', b' ').replace(b'\n', b' '), 1 << 30)
 PY
 for f in lines.html one-line.html; do
-  /usr/bin/time -v "$cli" check "$dir/$f" >/dev/null 2>"$dir/time.txt" || true
-  printf '%-14s %6d MB  peak RSS %s kB, %s s\n' "$f" $(( $(stat -c %s "$dir/$f") >> 20 )) \
-    "$(awk -F': ' '/Maximum resident/ {print $2}' "$dir/time.txt")" \
-    "$(awk -F': ' '/Elapsed/ {print $2}' "$dir/time.txt")"
+  for mode in check check--css; do
+    /usr/bin/time -v "$cli" check ${mode#check} "$dir/$f" >/dev/null 2>"$dir/time.txt" || true
+    printf '%-14s %-10s %6d MB  peak RSS %s kB, %s s\n' "$f" "$mode" $(( $(stat -c %s "$dir/$f") >> 20 )) \
+      "$(awk -F': ' '/Maximum resident/ {print $2}' "$dir/time.txt")" \
+      "$(awk -F': ' '/Elapsed/ {print $2}' "$dir/time.txt")"
+  done
 done

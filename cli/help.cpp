@@ -100,12 +100,21 @@ QString commandHelp(const QString& command)
                "                   5 face=NAME, 6 font-family:NAME;\n"_qs +
                standardOptions();
     if (command == u"check")
-        return u"Usage: typecask-cli check FILE...\n"
+        return u"Usage: typecask-cli check [--css [--json]] FILE...\n"
                "Print the font names the HTML files ask for (FACE attributes and font-family\n"
                "declarations), one a line: \"installed<TAB>NAME\" lines first, then\n"
                "\"missing<TAB>NAME\" lines, each in the order first met. Exit status: 0 when no\n"
                "name is missing, 1 when one is, 2 when a FILE could not be read.\n"
                "\n"
+               "With --css, read the pages as browsers do (font-family and font in style\n"
+               "attributes, <style> blocks and linked relative style sheets, @font-face) and\n"
+               "print each distinct family list: the family this machine draws it with, each\n"
+               "name's state (installed, missing, generic, web-font) and the characters of its\n"
+               "text that family does not cover. Exit status 1 when a list names nothing\n"
+               "usable or leaves characters uncovered.\n"
+               "\n"
+               "      --css      the CSS check\n"
+               "      --json     with --css: the report as JSON (see the README)\n"
                "      --         every later argument is a FILE\n"_qs +
                standardOptions();
     if (command == u"fontlist")

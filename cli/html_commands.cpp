@@ -4,6 +4,8 @@
 #include "core/font_catalog.h"
 #include "core/font_filter.h"
 #include "core/fontconfig_source.h"
+#include "font_tools/css_font_resolve.h"
+#include "font_tools/css_font_scan.h"
 #include "font_tools/font_list_pages.h"
 #include "font_tools/html_font_scan.h"
 #include "storage/favorites_file.h"
@@ -47,15 +49,49 @@ std::optional<QString> htmlColour(const QString& s)
     return u'#' + s.toUpper();
 }
 
+// check --css: every family list the pages ask for, resolved on this machine.
+int checkCss(const QStringList& files, bool json, Streams io)
+{
+    CssFontCheck check;
+    std::vector<CssFileResult> results;
+    bool unread = false;
+    for (const QString& file : files) {
+        CssFileResult r = check.scanFile(file);
+        if (r.status == CssFileResult::Status::Failed) {
+            io.err << "typecask-cli check: " << file << ": " << r.error << '\n';
+            unread = true;
+        }
+        for (const QString& sheet : std::as_const(r.unreadSheets))
+            io.err << "typecask-cli check: " << file << ": style sheet " << sheet << '\n';
+        results.push_back(std::move(r));
+    }
+    FontconfigResolver resolver;
+    const std::vector<ListResolution> lists = resolveFamilyLists(check.lists(), check.webFonts(), resolver);
+    if (json)
+        io.out << QString::fromUtf8(cssCheckJson(results, lists, check.webFonts()));
+    else
+        io.out << cssCheckText(lists, check.webFonts());
+    if (unread)
+        return 2;
+    return std::any_of(lists.cbegin(), lists.cend(), [](const ListResolution& l) { return l.fails(); }) ? 1
+                                                                                                        : 0;
+}
+
 } // namespace
 
 int checkCommand(const QStringList& args, Streams io)
 {
     QStringList files;
     bool optionsEnded = false;
+    bool css = false;
+    bool json = false;
     for (const QString& a : args) {
         if (!optionsEnded && a == u"--")
             optionsEnded = true;
+        else if (!optionsEnded && a == u"--css")
+            css = true;
+        else if (!optionsEnded && a == u"--json")
+            json = true;
         else if (!optionsEnded && answerStandardOption(u"check"_qs, a, io))
             return 0;
         else if (!optionsEnded && a.startsWith(u"--"))
@@ -65,6 +101,10 @@ int checkCommand(const QStringList& args, Streams io)
     }
     if (files.isEmpty())
         return usage(io, "check", u"give at least one FILE"_qs);
+    if (json && !css)
+        return usage(io, "check", u"--json goes with --css"_qs);
+    if (css)
+        return checkCss(files, json, io);
 
     InstalledFonts fonts;
     HtmlFontCheck check(fonts.catalog);

@@ -3,6 +3,7 @@
 #include "core/font_filter.h"
 #include "core/font_list_model.h"
 #include "core/session.h"
+#include "font_tools/css_font_resolve.h"
 #include "main_window/font_list_view.h"
 #include "main_window/strip_icons.h"
 #include "main_window/window_registry.h"
@@ -10,13 +11,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <algorithm>
 
 namespace typecask {
 
@@ -73,18 +79,37 @@ Form14::Form14(Session& session, MainWindowLink& link, QWidget* parent)
     m_Command2 = new QPushButton(u"閉じる"_qs, this);
     m_Command2->setObjectName(u"Command2"_qs);
 
-    auto* grid = new QGridLayout(this);
+    // The two lists on the first tab as they always were; the CSS view on the second.
+    Tabs = new QTabWidget(this);
+    Tabs->setObjectName(u"Tabs"_qs);
+    auto* names = new QWidget;
+    auto* grid = new QGridLayout(names);
+    grid->setContentsMargins(4, 4, 4, 4);
     grid->addWidget(m_Label1, 0, 0);
     grid->addWidget(List1, 1, 0);
     grid->addWidget(m_Label2, 0, 1);
     grid->addWidget(Text1, 1, 1);
+    grid->setRowStretch(1, 1);
+    Tabs->addTab(names, u"ﾌｫﾝﾄ名"_qs);
+
+    CssList = new QTreeWidget;
+    CssList->setObjectName(u"CssList"_qs);
+    CssList->setToolTip(u"ｽﾀｲﾙｼｰﾄのﾌｫﾝﾄ指定ごとに、このﾏｼﾝで表示に使うﾌｫﾝﾄと表示できない文字です"_qs);
+    CssList->setFont(listFont());
+    CssList->setHeaderLabels({u"ﾌｫﾝﾄ指定"_qs, u"表示に使うﾌｫﾝﾄ"_qs, u"状態"_qs, u"表示できない文字"_qs});
+    CssList->setRootIsDecorated(true);
+    CssList->header()->setSectionResizeMode(QHeaderView::Interactive);
+    Tabs->addTab(CssList, u"CSS"_qs);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Tabs, 0, 0);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_Command1);
     buttons->addWidget(m_Command3);
     buttons->addStretch();
     buttons->addWidget(m_Command2);
-    grid->addLayout(buttons, 2, 0, 1, 2);
-    grid->setRowStretch(1, 1);
+    layout->addLayout(buttons, 1, 0);
+    layout->setRowStretch(0, 1);
     resize(twipsToPixels(7200), twipsToPixels(5400));
 
     connect(m_Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
@@ -108,14 +133,47 @@ Form14::Form14(Session& session, MainWindowLink& link, QWidget* parent)
     key(Qt::Key_F4, [this, &st] { m_link.setSampleText(st.SampleTextSymbol); });
 }
 
+Form14::~Form14() = default;
+
 HtmlReadResult Form14::open_html(const QString& path, const HtmlFontCheck::Progress& progress)
 {
     QCoreApplication::processEvents();
     const HtmlReadResult r = m_check.open_html(path, progress);
     // A file that failed part-way keeps the names read before the failure.
-    if (r.status != HtmlReadResult::Status::Ignored)
+    if (r.status != HtmlReadResult::Status::Ignored) {
         showResults();
+        if (r.status == HtmlReadResult::Status::Read)
+            m_css.scanFile(path);
+        showCssResults();
+    }
     return r;
+}
+
+void Form14::showCssResults()
+{
+    if (!m_resolver)
+        m_resolver = std::make_unique<FontconfigResolver>();
+    CssList->clear();
+    for (const CssCheckRow& row :
+         cssCheckRows(resolveFamilyLists(m_css.lists(), m_css.webFonts(), *m_resolver), m_css.webFonts())) {
+        auto* item = new QTreeWidgetItem(CssList, row.columns);
+        for (int c = 0; c < row.columns.size(); ++c)
+            item->setToolTip(c, row.columns[c]); // the whole text of a cut column
+        if (row.fails)
+            item->setForeground(2, QColor(Qt::red));
+        for (const QStringList& child : row.children)
+            new QTreeWidgetItem(item, child);
+    }
+    CssList->expandAll();
+    // The verdict and the uncovered characters stay in view: a long list as written is cut.
+    // (A tab not yet shown has no width of its own: the window's design width stands in.)
+    const int room = std::max(Tabs->width(), twipsToPixels(7200)) - 24;
+    const int widths[] = {room * 2 / 5, room / 4, room / 5};
+    for (int c = 0; c < CssList->columnCount(); ++c) {
+        CssList->resizeColumnToContents(c);
+        if (c < 3)
+            CssList->setColumnWidth(c, std::min(CssList->columnWidth(c), widths[c]));
+    }
 }
 
 void Form14::showResults()
@@ -139,8 +197,10 @@ void Form14::closeEvent(QCloseEvent* event)
 {
     // Closing unloads the window: the next file starts from empty lists.
     m_check.clear();
+    m_css.clear();
     m_model->clear();
     Text1->clear();
+    CssList->clear();
     setWindowTitle(Caption);
     event->accept();
 }

@@ -3,19 +3,24 @@
 // over every file until it is closed.
 #pragma once
 
+#include "font_tools/css_font_scan.h"
 #include "font_tools/html_font_scan.h"
 
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QToolButton;
+class QTreeWidget;
 
 namespace typecask {
 
 class FontListModel;
 class FontListView;
+class FontResolver;
 class MainWindowLink;
 class Session;
 
@@ -25,6 +30,7 @@ class Form14 final : public QWidget
     Q_DISABLE_COPY_MOVE(Form14)
 public:
     Form14(Session& session, MainWindowLink& link, QWidget* parent = nullptr);
+    ~Form14() override;
 
     // Reads one file into the lists and shows them (a path that is not HTML changes nothing).
     HtmlReadResult open_html(const QString& path, const HtmlFontCheck::Progress& progress = {});
@@ -33,6 +39,8 @@ public:
 
     FontListView* List1;   // installed fonts
     QPlainTextEdit* Text1; // fonts not installed, one a line
+    QTabWidget* Tabs;      // the names as written / the CSS family lists
+    QTreeWidget* CssList;  // per family list: resolved family, verdict, uncovered characters
 
 Q_SIGNALS:
     // Command1 (F1): the font sample list over the installed names.
@@ -47,6 +55,7 @@ protected:
 
 private:
     void showResults();
+    void showCssResults();
     void Command1_Click();
     void List1_Click();
     void List1_DblClick();
@@ -58,6 +67,8 @@ private:
     Session& m_session;
     MainWindowLink& m_link;
     HtmlFontCheck m_check;
+    CssFontCheck m_css;
+    std::unique_ptr<FontResolver> m_resolver; // made on first use
     FontListModel* m_model;
     QLabel* m_Label1;        // "installed fonts"
     QLabel* m_Label2;        // "fonts not installed"

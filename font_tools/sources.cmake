@@ -1,6 +1,10 @@
 # Files of this subsystem, added to typecask_core (GUI-free) or typecask_ui (windows).
 list(APPEND TYPECASK_CORE_SOURCES
     font_tools/character_map.cpp font_tools/character_map.h
+    font_tools/character_set.cpp font_tools/character_set.h
+    font_tools/css_font_resolve.cpp font_tools/css_font_resolve.h
+    font_tools/css_font_scan.cpp font_tools/css_font_scan.h
+    font_tools/css_syntax.cpp font_tools/css_syntax.h
     font_tools/font_details.cpp font_tools/font_details.h
     font_tools/font_list_pages.cpp font_tools/font_list_pages.h
     font_tools/font_search.cpp font_tools/font_search.h

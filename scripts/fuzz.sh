@@ -16,6 +16,7 @@ targets=(
   "fuzz_palette_file palette 8192"
   "fuzz_cp932 cp932 4096"
   "fuzz_html_scan html 20000"
+  "fuzz_css_scan html 20000"
 )
 names=()
 for t in "${targets[@]}"; do names+=("${t%% *}"); done

@@ -15,7 +15,9 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace typecask;
 
@@ -201,6 +203,43 @@ TEST_F(FontCheckWindow, ListButtonsOpenTheSampleListAndTheFavouritesEditor)
 
     findNamed<QPushButton>(&check(), u"Command2"_qs)->click();
     EXPECT_FALSE(check().isVisible());
+}
+
+TEST_F(FontCheckWindow, TheCssTabShowsEachFamilyListAndKeepsTheNamesTabAsItWas)
+{
+    drop({fixture("css/coverage.html")});
+    auto* tabs = findNamed<QTabWidget>(&check(), u"Tabs"_qs);
+    auto* css = findNamed<QTreeWidget>(&check(), u"CssList"_qs);
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->currentIndex(), 0); // the two lists first, as they always were
+    EXPECT_EQ(tabs->tabText(1), u"CSS"_qs);
+    EXPECT_TRUE(check().List1->isVisible());
+    // The names tab reads the page as it always did: quoted names come out as fragments.
+    EXPECT_TRUE(check().installedNames().isEmpty());
+    EXPECT_EQ(missingLines(), (QStringList{u"'IPAゴシック'"_qs, u"sans-serif"_qs}));
+
+    tabs->setCurrentIndex(1);
+    EXPECT_TRUE(css->isVisible());
+    EXPECT_EQ(css->headerItem()->text(1), u"表示に使うﾌｫﾝﾄ"_qs);
+    ASSERT_EQ(css->topLevelItemCount(), 2);
+    const QTreeWidgetItem* dejaVu = css->topLevelItem(0);
+    EXPECT_EQ(dejaVu->text(0), u"\"DejaVu Sans\""_qs);
+    EXPECT_EQ(dejaVu->text(1), u"DejaVu Sans"_qs);
+    EXPECT_EQ(dejaVu->text(2), u"欠字あり"_qs);
+    EXPECT_EQ(dejaVu->text(3), u"3字: 日本語"_qs);
+    const QTreeWidgetItem* ipa = css->topLevelItem(1);
+    EXPECT_EQ(ipa->text(1), u"IPAゴシック"_qs);
+    EXPECT_EQ(ipa->text(2), u"OK"_qs);
+    ASSERT_EQ(ipa->childCount(), 2);
+    EXPECT_EQ(ipa->child(1)->text(0), u"sans-serif"_qs);
+    EXPECT_EQ(ipa->child(1)->text(2), u"総称ﾌｧﾐﾘｰ"_qs);
+
+    // A second file adds its lists and web fonts; closing empties the view.
+    drop({fixture("css/modern.html")});
+    EXPECT_GT(css->topLevelItemCount(), 2);
+    EXPECT_FALSE(css->findItems(u"Brand Web"_qs, Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    check().close();
+    EXPECT_EQ(css->topLevelItemCount(), 0);
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 using namespace typecask;
@@ -49,6 +52,62 @@ TEST(HtmlCli, CheckNamesFilesItCannotReadAndChecksTheRest)
     // "--" lets a file name begin with "--".
     EXPECT_EQ(runCli({u"check"_qs, u"--"_qs, u"--x.html"_qs}).exitCode, 2);
     EXPECT_EQ(runCli({u"check"_qs, u"--help"_qs}).exitCode, 0);
+}
+
+TEST(HtmlCli, CssCheckResolvesEachListAndNamesTheCharactersThatFallBack)
+{
+    const QString page = fixture("css/coverage.html");
+    auto r = runCli({u"check"_qs, u"--css"_qs, page});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(r.out), u"FAIL\t\"DejaVu Sans\"\n"
+                                        "\tresolves to\tDejaVu Sans (installed)\n"
+                                        "\tinstalled\tDejaVu Sans\n"
+                                        "\tuncovered\t3 of 3\t日本語\n"
+                                        "ok\t'IPAゴシック', sans-serif\n"
+                                        "\tresolves to\tIPAゴシック (installed)\n"
+                                        "\tinstalled\tIPAゴシック\n"
+                                        "\tgeneric\tsans-serif\n"
+                                        "\tuncovered\t0 of 3\n"_qs);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+
+    r = runCli({u"check"_qs, u"--css"_qs, u"--json"_qs, page, fixture("css/modern.html")});
+    EXPECT_EQ(r.exitCode, 1);
+    const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(root[u"version"_qs].toInt(), 1);
+    const QJsonArray files = root[u"files"_qs].toArray();
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[1][u"styleSheets"_qs].toArray().size(), 2);
+    const QJsonArray lists = root[u"lists"_qs].toArray();
+    ASSERT_GE(lists.size(), 2);
+    const QJsonObject first = lists[0].toObject();
+    EXPECT_EQ(first[u"resolved"_qs].toString(), u"DejaVu Sans"_qs);
+    EXPECT_EQ(first[u"resolvedBy"_qs].toString(), u"installed"_qs);
+    // The same list in both pages: the text of both.
+    EXPECT_EQ(first[u"uncoveredCount"_qs].toInt(), 4);
+    EXPECT_EQ(first[u"uncovered"_qs].toArray(), (QJsonArray{u"と"_qs, u"日"_qs, u"本"_qs, u"語"_qs}));
+    EXPECT_FALSE(first[u"ok"_qs].toBool());
+    EXPECT_TRUE(lists[1][u"ok"_qs].toBool());
+    QStringList states;
+    for (const QJsonValue& l : lists)
+        for (const QJsonValue& f : l[u"families"_qs].toArray())
+            states += f[u"name"_qs].toString() + u'=' + f[u"state"_qs].toString();
+    for (const char16_t* s :
+         {u"Brand Web=web-font", u"Nowhere Sans=missing", u"fantasy=generic", u"DejaVu Serif=installed"})
+        EXPECT_TRUE(states.contains(QStringView(s).toString())) << states.join(u' ').toStdString();
+    EXPECT_EQ(root[u"webFonts"_qs].toArray().size(), 1);
+
+    // Only covered text under installed names passes.
+    QTemporaryDir dir;
+    QFile ok(dir.filePath(u"ok.html"_qs));
+    ASSERT_TRUE(ok.open(QIODevice::WriteOnly));
+    ok.write("<style>p { font-family: 'DejaVu Sans', serif }</style><p>Latin only</p>");
+    ok.close();
+    EXPECT_EQ(runCli({u"check"_qs, u"--css"_qs, ok.fileName()}).exitCode, 0);
+
+    EXPECT_EQ(runCli({u"check"_qs, u"--json"_qs, page}).exitCode, 2); // --json needs --css
+    r = runCli({u"check"_qs, u"--css"_qs, dir.filePath(u"gone.html"_qs), page});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.contains("DejaVu Sans"));
 }
 
 TEST(HtmlCli, FontlistWritesThePages)

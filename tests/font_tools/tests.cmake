@@ -15,3 +15,8 @@ typecask_add_test(test_character_map SOURCES font_tools/test_character_map.cpp)
 typecask_add_test(test_form12 UI XVFB SOURCES font_tools/test_form12.cpp main_window/started_window.h)
 typecask_add_test(test_form10 UI XVFB SOURCES font_tools/test_form10.cpp main_window/started_window.h)
 typecask_add_test(test_search_cli SOURCES font_tools/test_search_cli.cpp export/cli_runner.h)
+typecask_add_test(test_css_font_scan SOURCES font_tools/test_css_font_scan.cpp)
+# check --css against the fonts Debian's Chromium draws each text node with.
+add_test(NAME test_css_fonts_chromium COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/browser/css_fonts_in_chromium.sh)
+set_tests_properties(test_css_fonts_chromium PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77
+                                                        TIMEOUT 900)

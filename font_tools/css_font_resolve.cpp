@@ -1,0 +1,398 @@
+#include "font_tools/css_font_resolve.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <fontconfig/fontconfig.h>
+
+namespace typecask {
+
+// ---- fontconfig ----
+
+struct FontconfigResolver::Cache
+{
+    FcConfig* config = nullptr;
+    QHash<QString, QString> installed;   // name as asked, case folded -> family or ""
+    QHash<QString, QString> substitutes; // a name -> the family fontconfig matches for it
+    QHash<QString, FcCharSet*> charsets; // family -> its regular face's characters
+
+    ~Cache()
+    {
+        for (FcCharSet* c : std::as_const(charsets))
+            if (c)
+                FcCharSetDestroy(c);
+        if (config)
+            FcConfigDestroy(config);
+    }
+
+    // The font fontconfig matches for the families of a pattern, after its substitutions.
+    FcPattern* match(FcPattern* pattern)
+    {
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        return FcFontMatch(config, pattern, &result);
+    }
+};
+
+namespace {
+
+const FcChar8* fcText(const QByteArray& bytes)
+{
+    return reinterpret_cast<const FcChar8*>(bytes.constData());
+}
+
+QStringList families(FcPattern* p)
+{
+    QStringList out;
+    FcChar8* s = nullptr;
+    for (int i = 0; FcPatternGetString(p, FC_FAMILY, i, &s) == FcResultMatch; ++i)
+        out += QString::fromUtf8(reinterpret_cast<const char*>(s));
+    return out;
+}
+
+// Families made to replace another with the same metrics, which browsers accept for it.
+bool metricCompatible(const QString& asked, const QString& found)
+{
+    static const QStringList groups[] = {
+        {u"Arial"_qs, u"Liberation Sans"_qs, u"Arimo"_qs},
+        {u"Times New Roman"_qs, u"Liberation Serif"_qs, u"Tinos"_qs},
+        {u"Courier New"_qs, u"Liberation Mono"_qs, u"Cousine"_qs},
+        {u"Cambria"_qs, u"Caladea"_qs},
+        {u"Calibri"_qs, u"Carlito"_qs},
+        {u"Symbol"_qs, u"Symbol Neu"_qs},
+    };
+    for (const QStringList& g : groups)
+        if (g.contains(asked, Qt::CaseInsensitive) && g.contains(found, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+} // namespace
+
+FontconfigResolver::FontconfigResolver() : m_cache(std::make_unique<Cache>())
+{
+    m_cache->config = FcInitLoadConfigAndFonts();
+}
+
+FontconfigResolver::~FontconfigResolver() = default;
+
+QString FontconfigResolver::installedFamily(const QString& name)
+{
+    const QString key = name.toCaseFolded();
+    if (const auto it = m_cache->installed.constFind(key); it != m_cache->installed.cend())
+        return *it;
+    QString found;
+    if (m_cache->config) {
+        // As browsers take fontconfig's answer: only a font of that very family, or one made
+        // metric-compatible to replace it, draws a named family; any other substitute fontconfig
+        // offers (Nimbus Sans for Helvetica) leaves the name to the next one in the list.
+        FcPattern* pattern = FcPatternCreate();
+        FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
+        if (FcPattern* m = m_cache->match(pattern)) {
+            const QStringList names = families(m);
+            for (const QString& n : names)
+                if (found.isEmpty() && n.compare(name, Qt::CaseInsensitive) == 0)
+                    found = n;
+            if (found.isEmpty() && !names.isEmpty() && metricCompatible(name, names.front()))
+                found = names.front();
+            FcPatternDestroy(m);
+        }
+        FcPatternDestroy(pattern);
+    }
+    m_cache->installed.insert(key, found);
+    return found;
+}
+
+QString FontconfigResolver::matchFamily(const QString& name)
+{
+    if (const auto it = m_cache->substitutes.constFind(name); it != m_cache->substitutes.cend())
+        return *it;
+    QString family;
+    if (m_cache->config) {
+        FcPattern* pattern = FcPatternCreate();
+        FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
+        if (FcPattern* m = m_cache->match(pattern)) {
+            const QStringList names = families(m);
+            if (!names.isEmpty())
+                family = names.front();
+            FcPatternDestroy(m);
+        }
+        FcPatternDestroy(pattern);
+    }
+    m_cache->substitutes.insert(name, family);
+    return family;
+}
+
+QString FontconfigResolver::substitute(const QString& generic)
+{
+    // Chromium on Linux: serif, sans-serif and monospace (and system-ui, as sans-serif) are
+    // fontconfig's substitutes; the page default, cursive and fantasy are named families
+    // (Times New Roman, Comic Sans MS, Impact) that fall back to fontconfig's "sans" when not
+    // installed.
+    const QString g = generic.toLower();
+    const auto named = [this](const QString& family) {
+        const QString f = installedFamily(family);
+        return f.isEmpty() ? matchFamily(u"sans"_qs) : f;
+    };
+    if (g.isEmpty())
+        return named(u"Times New Roman"_qs);
+    if (g == u"cursive")
+        return named(u"Comic Sans MS"_qs);
+    if (g == u"fantasy")
+        return named(u"Impact"_qs);
+    if (g == u"system-ui")
+        return matchFamily(u"sans-serif"_qs);
+    return matchFamily(g);
+}
+
+bool FontconfigResolver::covers(const QString& family, char32_t c)
+{
+    auto it = m_cache->charsets.find(family);
+    if (it == m_cache->charsets.end()) {
+        FcCharSet* chars = nullptr;
+        if (m_cache->config) {
+            FcPattern* pattern = FcPatternCreate();
+            FcPatternAddString(pattern, FC_FAMILY, fcText(family.toUtf8()));
+            if (FcPattern* m = m_cache->match(pattern)) {
+                FcCharSet* found = nullptr;
+                if (FcPatternGetCharSet(m, FC_CHARSET, 0, &found) == FcResultMatch && found)
+                    chars = FcCharSetCopy(found);
+                FcPatternDestroy(m);
+            }
+            FcPatternDestroy(pattern);
+        }
+        it = m_cache->charsets.insert(family, chars);
+    }
+    return *it && FcCharSetHasChar(*it, static_cast<FcChar32>(c));
+}
+
+// ---- resolution ----
+
+QString familyStateWord(FamilyState state)
+{
+    switch (state) {
+    case FamilyState::Installed:
+        return u"installed"_qs;
+    case FamilyState::Missing:
+        return u"missing"_qs;
+    case FamilyState::Generic:
+        return u"generic"_qs;
+    case FamilyState::WebFont:
+        return u"web-font"_qs;
+    }
+    return {};
+}
+
+bool ListResolution::namesNothingUsable() const
+{
+    return std::none_of(states.begin(), states.end(),
+                        [](FamilyState s) { return s != FamilyState::Missing; });
+}
+
+bool ListResolution::fails() const
+{
+    return namesNothingUsable() || (uncoveredCount > 0 && !webFontFirst);
+}
+
+std::vector<ListResolution> resolveFamilyLists(const std::vector<CssFamilyList>& lists,
+                                               const std::vector<CssWebFont>& webFonts,
+                                               FontResolver& resolver)
+{
+    std::vector<ListResolution> out;
+    out.reserve(lists.size());
+    for (const CssFamilyList& list : lists) {
+        ListResolution r;
+        r.written = list.written;
+        r.families = list.families;
+        r.fromStyleAttribute = list.sources & static_cast<unsigned char>(CssSource::StyleAttribute);
+        r.fromStyleSheet = list.sources & static_cast<unsigned char>(CssSource::StyleSheet);
+        bool webFontSeen = false;
+        for (const CssFamily& f : list.families) {
+            FamilyState state = FamilyState::Missing;
+            QString drawn;
+            if (f.generic) {
+                state = FamilyState::Generic;
+                drawn = resolver.substitute(f.name);
+            } else if (std::any_of(webFonts.begin(), webFonts.end(), [&](const CssWebFont& w) {
+                           return w.family.compare(f.name, Qt::CaseInsensitive) == 0;
+                       })) {
+                // The page brings it: a browser draws with it once loaded, and with what
+                // follows in the list until then or when it cannot be loaded.
+                state = FamilyState::WebFont;
+            } else if (drawn = resolver.installedFamily(f.name); !drawn.isEmpty()) {
+                state = FamilyState::Installed;
+            }
+            r.states.push_back(state);
+            if (state == FamilyState::WebFont && r.resolved.isEmpty())
+                webFontSeen = true;
+            if (r.resolved.isEmpty() && !drawn.isEmpty()) {
+                r.resolved = drawn;
+                r.by = state == FamilyState::Generic ? ListResolution::By::Generic
+                                                     : ListResolution::By::Installed;
+                r.webFontFirst = webFontSeen;
+            }
+        }
+        if (r.resolved.isEmpty()) {
+            r.resolved = resolver.substitute({});
+            r.by = ListResolution::By::Default;
+            r.webFontFirst = webFontSeen;
+        }
+        const std::vector<char32_t> text = list.text.toVector();
+        r.characters = static_cast<qsizetype>(text.size());
+        for (char32_t c : text) {
+            if (resolver.covers(r.resolved, c))
+                continue;
+            if (r.uncoveredCount < MaxUncoveredKept)
+                r.uncovered.push_back(c);
+            ++r.uncoveredCount;
+        }
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+// ---- reports ----
+
+QString characterText(const std::vector<char32_t>& characters, qsizetype count)
+{
+    QString out;
+    qsizetype shown = 0;
+    for (char32_t c : characters) {
+        if (shown++ == count)
+            break;
+        const QString s = QString::fromUcs4(&c, 1);
+        const QChar::Category cat = QChar::category(c);
+        if (cat == QChar::Other_Control || cat == QChar::Other_Format || cat == QChar::Other_Surrogate ||
+            cat == QChar::Other_NotAssigned || cat == QChar::Other_PrivateUse || QChar::isSpace(c) ||
+            QChar::isMark(c))
+            out += u"U+"_qs + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+        else
+            out += s;
+    }
+    return out;
+}
+
+namespace {
+
+QString byWord(ListResolution::By by)
+{
+    switch (by) {
+    case ListResolution::By::Installed:
+        return u"installed"_qs;
+    case ListResolution::By::Generic:
+        return u"generic"_qs;
+    case ListResolution::By::Default:
+        return u"default"_qs;
+    }
+    return {};
+}
+
+} // namespace
+
+QString cssCheckText(const std::vector<ListResolution>& lists, const std::vector<CssWebFont>& webFonts)
+{
+    QString out;
+    for (const ListResolution& r : lists) {
+        out += (r.fails() ? u"FAIL\t"_qs : u"ok\t"_qs) + r.written + u'\n';
+        out += u"\tresolves to\t"_qs + r.resolved + u" ("_qs + byWord(r.by) + u")\n"_qs;
+        for (std::size_t i = 0; i < r.families.size(); ++i)
+            out += u'\t' + familyStateWord(r.states[i]) + u'\t' + r.families[i].name + u'\n';
+        out += u"\tuncovered\t"_qs + QString::number(r.uncoveredCount) + u" of "_qs +
+               QString::number(r.characters);
+        if (r.uncoveredCount > 0)
+            out += u'\t' + characterText(r.uncovered, UncoveredShown) +
+                   (r.uncoveredCount > UncoveredShown ? u"…"_qs : QString());
+        out += u'\n';
+    }
+    for (const CssWebFont& w : webFonts)
+        out += u"web-font\t"_qs + w.family + u'\t' + w.src + u'\n';
+    return out;
+}
+
+std::vector<CssCheckRow> cssCheckRows(const std::vector<ListResolution>& lists,
+                                      const std::vector<CssWebFont>& webFonts)
+{
+    const auto stateText = [](FamilyState s) {
+        switch (s) {
+        case FamilyState::Installed:
+            return u"ｲﾝｽﾄｰﾙ済み"_qs;
+        case FamilyState::Missing:
+            return u"未ｲﾝｽﾄｰﾙ"_qs;
+        case FamilyState::Generic:
+            return u"総称ﾌｧﾐﾘｰ"_qs;
+        case FamilyState::WebFont:
+            return u"Webﾌｫﾝﾄ"_qs;
+        }
+        return QString();
+    };
+    std::vector<CssCheckRow> rows;
+    for (const ListResolution& r : lists) {
+        CssCheckRow row;
+        row.fails = r.fails();
+        const QString verdict = r.namesNothingUsable() ? u"使えるﾌｫﾝﾄなし"_qs
+                                : r.uncoveredCount > 0 ? u"欠字あり"_qs
+                                                       : u"OK"_qs;
+        QString uncovered;
+        if (r.uncoveredCount > 0)
+            uncovered = QString::number(r.uncoveredCount) + u"字: "_qs +
+                        characterText(r.uncovered, UncoveredShown) +
+                        (r.uncoveredCount > UncoveredShown ? u"…"_qs : QString());
+        row.columns = {r.written, r.resolved, verdict, uncovered};
+        for (std::size_t i = 0; i < r.families.size(); ++i)
+            row.children.push_back({r.families[i].name, QString(), stateText(r.states[i]), QString()});
+        rows.push_back(std::move(row));
+    }
+    for (const CssWebFont& w : webFonts)
+        rows.push_back({{w.family, QString(), stateText(FamilyState::WebFont), w.src}, {}, false});
+    return rows;
+}
+
+QByteArray cssCheckJson(const std::vector<CssFileResult>& files, const std::vector<ListResolution>& lists,
+                        const std::vector<CssWebFont>& webFonts)
+{
+    QJsonArray fileArray;
+    for (const CssFileResult& f : files) {
+        QJsonObject o{{u"path"_qs, f.path},
+                      {u"read"_qs, f.status == CssFileResult::Status::Read},
+                      {u"encoding"_qs, QString::fromLatin1(f.encoding)},
+                      {u"styleSheets"_qs, QJsonArray::fromStringList(f.styleSheets)},
+                      {u"unreadStyleSheets"_qs, QJsonArray::fromStringList(f.unreadSheets)}};
+        if (!f.error.isEmpty())
+            o.insert(u"error"_qs, f.error);
+        fileArray.append(o);
+    }
+    QJsonArray listArray;
+    for (const ListResolution& r : lists) {
+        QJsonArray families;
+        for (std::size_t i = 0; i < r.families.size(); ++i)
+            families.append(
+                QJsonObject{{u"name"_qs, r.families[i].name}, {u"state"_qs, familyStateWord(r.states[i])}});
+        QJsonArray sources;
+        if (r.fromStyleAttribute)
+            sources.append(u"style-attribute"_qs);
+        if (r.fromStyleSheet)
+            sources.append(u"style-sheet"_qs);
+        QJsonArray uncovered;
+        for (char32_t c : r.uncovered)
+            uncovered.append(QString::fromUcs4(&c, 1));
+        listArray.append(QJsonObject{{u"written"_qs, r.written},
+                                     {u"families"_qs, families},
+                                     {u"sources"_qs, sources},
+                                     {u"resolved"_qs, r.resolved},
+                                     {u"resolvedBy"_qs, byWord(r.by)},
+                                     {u"webFontFirst"_qs, r.webFontFirst},
+                                     {u"characters"_qs, r.characters},
+                                     {u"uncoveredCount"_qs, r.uncoveredCount},
+                                     {u"uncovered"_qs, uncovered},
+                                     {u"ok"_qs, !r.fails()}});
+    }
+    QJsonArray faces;
+    for (const CssWebFont& w : webFonts)
+        faces.append(QJsonObject{{u"family"_qs, w.family}, {u"src"_qs, w.src}});
+    const QJsonObject root{
+        {u"version"_qs, 1}, {u"files"_qs, fileArray}, {u"lists"_qs, listArray}, {u"webFonts"_qs, faces}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+} // namespace typecask

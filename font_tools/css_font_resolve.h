@@ -1,0 +1,107 @@
+// What this machine would draw a page's family lists with: for each list the family it resolves
+// to (the first installed name, else the font substituted for its generic family or for the
+// default), the state of each name, and the characters of its text that family does not cover.
+// The font lookup sits behind FontResolver, so that the rules are tested without fontconfig.
+#pragma once
+
+#include "font_tools/css_font_scan.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace typecask {
+
+class FontResolver
+{
+public:
+    virtual ~FontResolver() = default;
+    // The family name an installed font answers to for name (any of its names, in any letter
+    // case), empty when no installed font does.
+    virtual QString installedFamily(const QString& name) = 0;
+    // The family drawn for a generic family ("sans-serif", ...), or for the default when
+    // generic is empty.
+    virtual QString substitute(const QString& generic) = 0;
+    // Whether the family (as returned above) has a glyph for c.
+    virtual bool covers(const QString& family, char32_t c) = 0;
+};
+
+// fontconfig's answers, from the configuration FONTCONFIG_FILE (or the system's) names, taken
+// the way Chromium on Linux takes them.
+class FontconfigResolver final : public FontResolver
+{
+public:
+    FontconfigResolver();
+    ~FontconfigResolver() override;
+    FontconfigResolver(const FontconfigResolver&) = delete;
+    FontconfigResolver& operator=(const FontconfigResolver&) = delete;
+
+    QString installedFamily(const QString& name) override;
+    QString substitute(const QString& generic) override;
+    bool covers(const QString& family, char32_t c) override;
+
+private:
+    // The first family of the font fontconfig matches for name after its substitutions.
+    QString matchFamily(const QString& name);
+
+    struct Cache;
+    std::unique_ptr<Cache> m_cache;
+};
+
+enum class FamilyState { Installed, Missing, Generic, WebFont };
+
+// The word used for a state in the command's output: installed, missing, generic, web-font.
+QString familyStateWord(FamilyState state);
+
+struct ListResolution
+{
+    QString written;
+    std::vector<CssFamily> families;
+    std::vector<FamilyState> states;
+    QString resolved; // the family this machine draws the list with
+    enum class By { Installed, Generic, Default } by = By::Default;
+    bool webFontFirst = false;       // a web font comes before the resolved family
+    qsizetype characters = 0;        // distinct characters of the text the list applies to
+    std::vector<char32_t> uncovered; // those the resolved family lacks, at most MaxUncoveredKept
+    qsizetype uncoveredCount = 0;
+    bool fromStyleAttribute = false;
+    bool fromStyleSheet = false;
+
+    // No installed name, generic or web font: the page gets the default font.
+    bool namesNothingUsable() const;
+    // What fails the check: nothing usable named, or text that falls back to other fonts
+    // (unless a web font is meant to draw it).
+    bool fails() const;
+};
+
+constexpr qsizetype MaxUncoveredKept = 64;
+// Characters shown as "the first few" in reports.
+constexpr qsizetype UncoveredShown = 10;
+
+std::vector<ListResolution> resolveFamilyLists(const std::vector<CssFamilyList>& lists,
+                                               const std::vector<CssWebFont>& webFonts,
+                                               FontResolver& resolver);
+
+// The report of typecask-cli check --css: one block per list, then the web fonts.
+QString cssCheckText(const std::vector<ListResolution>& lists, const std::vector<CssWebFont>& webFonts);
+// The same as JSON (the form documented in the README).
+QByteArray cssCheckJson(const std::vector<CssFileResult>& files, const std::vector<ListResolution>& lists,
+                        const std::vector<CssWebFont>& webFonts);
+// The per-list view of the check window: one row per list (the list, the family it is drawn
+// with, its verdict, the uncovered characters) with a child row per name, then one row per
+// web font. Captions in Japanese like the rest of the window.
+struct CssCheckRow
+{
+    QStringList columns;
+    std::vector<QStringList> children;
+    bool fails = false;
+};
+std::vector<CssCheckRow> cssCheckRows(const std::vector<ListResolution>& lists,
+                                      const std::vector<CssWebFont>& webFonts);
+
+// Characters as text, with U+XXXX for those that would not show.
+QString characterText(const std::vector<char32_t>& characters, qsizetype count);
+
+} // namespace typecask

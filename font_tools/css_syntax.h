@@ -1,0 +1,113 @@
+// CSS as far as the font check needs it: the families of font-family and font values as
+// browsers parse them, and the declarations of style sheets and style attributes found in text
+// given in pieces (comments skipped, strings and escapes kept whole).
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace typecask {
+
+// A declaration, selector or tag longer than this is dropped rather than kept in memory.
+constexpr qsizetype MaxCssChunkBytes = 64 * 1024;
+// serif, sans-serif, monospace and the other generic family keywords, in any letter case.
+bool isGenericFamily(QStringView name);
+
+struct CssFamily
+{
+    QString name;
+    bool generic = false; // an unquoted generic keyword; "serif" in quotes names a font
+    bool operator==(const CssFamily&) const = default;
+};
+
+// The families of a font-family value in order; empty when the value names none (a CSS-wide
+// keyword such as inherit, var(), or a value browsers drop as invalid).
+std::vector<CssFamily> parseFontFamilyValue(QStringView value);
+// The family part of a font shorthand value ("italic 700 12px/1.5 'A B', serif"); empty for a
+// system font keyword or a value without a size.
+std::vector<CssFamily> parseFontShorthand(QStringView value);
+
+// Finds declarations in CSS text given in pieces: rules with selectors, at-rules and nested
+// blocks, or (for a style attribute) declarations alone. Comments are skipped, strings and
+// escapes kept whole, so that a ";" or "}" in a quoted name ends nothing.
+class CssDeclarationScanner
+{
+public:
+    struct Handler
+    {
+        // A declaration: property in lower case, value as written without "!important".
+        std::function<void(QByteArrayView property, QByteArrayView value, bool inFontFace)> declaration;
+        // The URL of an @import, as written (url(...) or a string).
+        std::function<void(QByteArrayView target)> import;
+        // The end of an @font-face block.
+        std::function<void()> fontFaceEnd;
+    };
+    CssDeclarationScanner(Handler handler, bool declarationsOnly);
+    void feed(QByteArrayView css);
+    // The end of the text: a last declaration without ";" still counts.
+    void finish();
+
+private:
+    void append(char c);
+    void append(const char* run, qsizetype size);
+    void endStatement(char terminator);
+
+    Handler m_handler;
+    bool m_declarationsOnly;
+    enum class State : unsigned char { Normal, Comment, String } m_state = State::Normal;
+    char m_quote = 0;
+    bool m_escape = false;
+    bool m_slash = false; // a "/" that may open a comment
+    bool m_star = false;  // a "*" in a comment that may close it
+    bool m_overflow = false;
+    std::string m_buf;
+    std::vector<bool> m_blocks; // open blocks: whether each is @font-face
+};
+
+namespace ascii {
+
+inline char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+inline bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+inline std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && isSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+inline bool startsWithNoCase(std::string_view s, std::string_view prefix)
+{
+    if (s.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (lower(s[i]) != prefix[i])
+            return false;
+    return true;
+}
+
+inline std::string lowered(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = lower(c);
+    return out;
+}
+
+} // namespace ascii
+
+} // namespace typecask
