@@ -238,7 +238,12 @@ void SubWindow::readBackground()
         shot = grabWhenSettled(area);
     showAfterRead(hidden);
     m_reading = false;
-    if (!w || area.isEmpty())
+    if (!w)
+        return;
+    // The main window comes back last and would cover the window the user is working with.
+    w->raise();
+    w->activateWindow();
+    if (area.isEmpty())
         return;
     if (shot.isNull()) {
         m_messages.warning(u"背景を読み取れませんでした。この環境では画面を取り込めません。"_qs);

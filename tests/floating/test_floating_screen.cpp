@@ -163,6 +163,20 @@ TEST_F(FloatingScreen, StaysInFrontOnlyWhenAsked)
     EXPECT_TRUE(screenShows(w, covered));
 }
 
+TEST_F(FloatingScreen, AfterAReadTheWindowIsInFrontOfTheMainWindowAgain)
+{
+    // Over the main window's font list, where the main window draws nothing in the ink colour.
+    const QPoint over = form1->List1->mapToGlobal(QPoint(10, 10));
+    FloatingWindow* w = openAt(over);
+    const auto inFront = [](const QImage& s) { return countColour(s, Ink) > 100; };
+    ASSERT_TRUE(screenShows(w, inFront));
+
+    item(0)->trigger();
+    EXPECT_FALSE(state().SubWindowOnTop);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->windowHandle()->isExposed(); }, 3000));
+    EXPECT_TRUE(screenShows(w, inFront));
+}
+
 TEST_F(FloatingScreen, ToolWindowsThatWereShowingComeBackAndHiddenOnesStayHidden)
 {
     const auto backdrop = backdropWindow({40, 40, 560, 320});
