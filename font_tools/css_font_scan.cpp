@@ -416,15 +416,20 @@ void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
             ++i;
             continue;
         }
-        // A UTF-8 sequence (the reader hands out valid UTF-8).
-        const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        // A UTF-8 sequence. The file reader hands out valid UTF-8, but text given straight to
+        // scanText may not be: a broken sequence is one replacement character, as a browser shows it.
+        const int len = c >= 0xF8 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
         char32_t code = len == 4 ? c & 0x07 : len == 3 ? c & 0x0F : c & 0x1F;
-        if (len == 1 || i + len > n) {
+        bool whole = len > 1 && i + len <= n;
+        for (int k = 1; whole && k < len; ++k) {
+            whole = (p[i + k] & 0xC0) == 0x80;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        if (!whole || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
             ++i;
+            addCharacter(0xFFFD);
             continue;
         }
-        for (int k = 1; k < len; ++k)
-            code = (code << 6) | (p[i + k] & 0x3F);
         i += len;
         addCharacter(code);
     }

@@ -206,6 +206,15 @@ TEST(CssFontCheck, CharactersAreDistinctAndOnlyThoseThatNeedGlyphs)
     EXPECT_FALSE(text.contains(U' '));
 }
 
+TEST(CssFontCheck, BrokenUtf8GivenStraightIsOneReplacementCharacterEach)
+{
+    // Beyond U+10FFFF, a surrogate, a cut sequence and a stray continuation byte.
+    CssFontCheck check;
+    check.scanText("<p style='font-family:A'>\xF7\xBF\xBF\xBF\xED\xA0\x80\xE3\x81z\xBF"
+                   "a</p>");
+    EXPECT_EQ(check.lists().front().text.toVector(), (std::vector<char32_t>{U'a', U'z', U'\uFFFD'}));
+}
+
 TEST(CssFontCheck, AFileWithLinkedSheetsImportsAndWebFonts)
 {
     CssFontCheck check;
