@@ -26,7 +26,7 @@ void print(std::FILE* stream, const QString& text)
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(u":/typecask/icons/%1.png"_qs.arg(size), QSize(size, size));
     return icon;
 }

@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -14,31 +12,13 @@ namespace typecask {
 
 namespace {
 
-// The banner: the program's name over a soft gradient, drawn at the screen's pixel ratio.
-QPixmap banner(qreal ratio, const QFont& font)
+// The banner is a fixed picture (the program's name over a gradient) in two pixel ratios:
+// drawing it would make Qt find and load two more sizes of the UI font before anything shows.
+QPixmap banner(qreal ratio)
 {
-    const QSize size(320, 96);
-    QPixmap pm(size * ratio);
-    pm.setDevicePixelRatio(ratio);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, size.width(), size.height());
-    g.setColorAt(0, QColor(0x2B, 0x3A, 0x55));
-    g.setColorAt(1, QColor(0x5B, 0x7D, 0xB1));
-    p.fillRect(QRect(QPoint(0, 0), size), g);
-    // The window's own font: a second family would be one more font to find and load.
-    QFont title = font;
-    title.setPixelSize(40);
-    title.setBold(true);
-    p.setFont(title);
-    p.setPen(Qt::white);
-    p.drawText(QRect(20, 8, size.width() - 40, 60), Qt::AlignLeft | Qt::AlignVCenter, u"Typecask"_qs);
-    QFont sub = font;
-    sub.setPixelSize(14);
-    p.setFont(sub);
-    p.setPen(QColor(0xDD, 0xE6, 0xF5));
-    p.drawText(QRect(22, 62, size.width() - 40, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               u"フォントビューア  Ver ２．０１"_qs);
+    const bool sharp = ratio > 1.0;
+    QPixmap pm(sharp ? u":/typecask/banner@2x.png"_qs : u":/typecask/banner.png"_qs);
+    pm.setDevicePixelRatio(sharp ? 2.0 : 1.0);
     return pm;
 }
 
@@ -49,7 +29,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     setObjectName(u"Form6"_qs);
     m_Picture1 = new QLabel(this);
     m_Picture1->setObjectName(u"Picture1"_qs);
-    m_Picture1->setPixmap(banner(devicePixelRatioF(), font()));
+    m_Picture1->setPixmap(banner(devicePixelRatioF()));
     m_Label1 = new QLabel(this);
     m_Label1->setObjectName(u"Label1"_qs);
     m_Label1->setAlignment(Qt::AlignCenter);

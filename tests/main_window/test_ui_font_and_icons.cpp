@@ -1,10 +1,12 @@
-// The application font and the strips' painted icons.
+// The application font, the strips' painted icons and the progress window's banner.
+#include "main_window/form6.h"
 #include "main_window/strip_icons.h"
 #include "platform/ui_font.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
@@ -47,4 +49,19 @@ TEST(StripIcons, PaintedAtTheAskedPixelRatioWithADisabledLook)
         for (int x = 0; x < drawn.width(); ++x)
             ink += drawn.pixelColor(x, y).alpha() > 0;
     EXPECT_GT(ink, 10);
+}
+
+TEST(ProgressWindow, ShowsTheFixedBannerWithTheStatusBeneath)
+{
+    Form6 progress;
+    const auto* picture = progress.findChild<QLabel*>(u"Picture1"_qs);
+    const auto* status = progress.findChild<QLabel*>(u"Label1"_qs);
+    ASSERT_TRUE(picture && status);
+    const QPixmap banner = picture->pixmap();
+    ASSERT_FALSE(banner.isNull()); // the picture is in the resources
+    EXPECT_EQ(banner.deviceIndependentSize().toSize(), QSize(320, 96));
+    EXPECT_EQ(progress.width(), 320);
+    EXPECT_GE(progress.height(), 96 + status->sizeHint().height());
+    progress.setStatus(u"フォント読み込み中"_qs);
+    EXPECT_EQ(status->text(), u"フォント読み込み中"_qs);
 }
