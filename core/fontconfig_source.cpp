@@ -277,6 +277,11 @@ void FontconfigSource::load()
     FcConfigDestroy(config);
 }
 
+void FontconfigSource::prepare()
+{
+    load();
+}
+
 // The name indexes are only for looking families up; a plain listing never does.
 void FontconfigSource::index()
 {
@@ -502,33 +507,14 @@ QString matchedFamily(const QString& pattern)
     FcConfig* config = FcConfigReference(nullptr);
     FcConfigSubstitute(config, p, FcMatchPattern);
     FcDefaultSubstitute(p);
-    // The configuration's rules have put the families it prefers first: the first of them
-    // installed with the pattern's language is the match. Listing by family compares one name
-    // per face, where FcFontMatch scores every property of every face.
-    FcValue lang{};
-    const bool hasLang = FcPatternGet(p, FC_LANG, 0, &lang) == FcResultMatch;
-    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, static_cast<char*>(nullptr));
+    // One scoring pass over the faces. Listing the preferred families one by one looked cheaper,
+    // but each listing walks every face too, and the configuration may prefer dozens of families
+    // that are not installed before the first that is.
     QString family;
-    FcChar8* name = nullptr;
-    for (int n = 0; family.isEmpty() && FcPatternGetString(p, FC_FAMILY, n, &name) == FcResultMatch; ++n) {
-        FcPattern* wanted = FcPatternCreate();
-        FcPatternAddString(wanted, FC_FAMILY, name);
-        if (hasLang)
-            FcPatternAdd(wanted, FC_LANG, lang, FcTrue);
-        FcFontSet* set = FcFontList(config, wanted, objects);
-        if (set && set->nfont > 0)
-            family = fcString(set->fonts[0], FC_FAMILY);
-        if (set)
-            FcFontSetDestroy(set);
-        FcPatternDestroy(wanted);
-    }
-    FcObjectSetDestroy(objects);
-    if (family.isEmpty()) { // no preferred family installed: fontconfig's own choice
-        FcResult result = FcResultNoMatch;
-        if (FcPattern* match = FcFontMatch(config, p, &result)) {
-            family = fcString(match, FC_FAMILY);
-            FcPatternDestroy(match);
-        }
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(config, p, &result)) {
+        family = fcString(match, FC_FAMILY);
+        FcPatternDestroy(match);
     }
     FcPatternDestroy(p);
     FcConfigDestroy(config);
