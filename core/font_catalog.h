@@ -45,6 +45,9 @@ class FontSource
 {
 public:
     virtual ~FontSource() = default;
+    // Reads ahead what enumerate will report, so that it can run on another thread while the
+    // caller does other work; nothing else may touch the source until it has returned.
+    virtual void prepare() {}
     // Calls visit once per installed family, in the system's order, until it returns false.
     virtual void enumerate(const std::function<bool(const EnumeratedFont&)>& visit) = 0;
     // Details of the family reported under that face name (by enumerate), or none.

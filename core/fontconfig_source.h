@@ -41,6 +41,8 @@ public:
     // on the order of the faces.
     static std::vector<Family> familiesOf(_FcPattern* const* faces, int count);
 
+    void prepare() override;
+
 private:
     void load();
     void index();
