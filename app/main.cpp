@@ -53,7 +53,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(u"Typecask"_qs);
     QApplication::setApplicationVersion(typecask::programVersion());
     QApplication::setDesktopFileName(typecask::applicationId());
-    QApplication::setWindowIcon(programIcon());
     typecask::useJapaneseUiFont();
 
     // Qt has taken out the options it knows (-platform, -style, ...); what is left is ours.
@@ -68,5 +67,8 @@ int main(int argc, char** argv)
     typecask::Services services;
     auto main = typecask::StartUp(session, services, std::make_shared<typecask::FontconfigSource>(),
                                   commandLine.paths);
+    // Given once the main window is up: reading the icon files and handing every size to the
+    // X server for each window is no part of the first paint.
+    QApplication::setWindowIcon(programIcon());
     return app.exec();
 }

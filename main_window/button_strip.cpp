@@ -6,9 +6,28 @@
 
 #include <QComboBox>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QToolButton>
 
 namespace typecask {
+
+namespace {
+
+// The size list pops up as a scrolling list even where the style would pop it up as a menu
+// as tall as the screen; a style sheet would do the same but parses and polishes at start-up.
+class ListPopupStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+} // namespace
 
 Groove::Groove(QWidget* parent) : QWidget(parent)
 {
@@ -33,11 +52,13 @@ ButtonStrip::ButtonStrip(std::function<ClipboardContent()> currentSample,
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setToolTip(u"フォントの大きさ"_qs);
-    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // A scrolling list of about twenty sizes: styles that pop the list up as a menu would
-    // show all 65 the height of the screen.
+    // show all 65 the height of the screen. The sizes never change, so the box takes the
+    // widest one's width when first shown.
     Combo1->setMaxVisibleItems(20);
-    Combo1->setStyleSheet(u"QComboBox { combobox-popup: 0; }"_qs);
+    auto* listPopup = new ListPopupStyle;
+    listPopup->setParent(Combo1);
+    Combo1->setStyle(listPopup);
     for (int i = 8; i <= 72; ++i)
         Combo1->addItem(QString::number(i));
     layout()->addWidget(Combo1);
