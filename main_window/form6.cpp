@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QResource>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -12,13 +14,22 @@ namespace typecask {
 
 namespace {
 
-// The banner is a fixed picture (the program's name over a gradient) in two pixel ratios:
-// drawing it would make Qt find and load two more sizes of the UI font before anything shows.
+// The banner is a fixed picture (the program's name over a gradient) in two pixel ratios, kept
+// as bare RGB rows: drawing it would load two more sizes of the UI font, and decoding a PNG
+// would first look through every image-format plugin, all before anything shows.
 QPixmap banner(qreal ratio)
 {
-    const bool sharp = ratio > 1.0;
-    QPixmap pm(sharp ? u":/typecask/banner@2x.png"_qs : u":/typecask/banner.png"_qs);
-    pm.setDevicePixelRatio(sharp ? 2.0 : 1.0);
+    const int scale = ratio > 1.0 ? 2 : 1;
+    const QByteArray pixels =
+        QResource(scale == 2 ? u":/typecask/banner@2x.rgb"_qs : u":/typecask/banner.rgb"_qs)
+            .uncompressedData();
+    const int width = 320 * scale;
+    const int height = static_cast<int>(pixels.size() / (width * 3));
+    if (height == 0)
+        return {};
+    QPixmap pm = QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), width, height,
+                                           width * 3, QImage::Format_RGB888));
+    pm.setDevicePixelRatio(scale);
     return pm;
 }
 
