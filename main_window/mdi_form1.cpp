@@ -1,8 +1,11 @@
 #include "main_window/mdi_form1.h"
 
+#include "core/size_link.h"
+
 #include "core/font_list_model.h"
 #include "core/sample.h"
 #include "core/session.h"
+#include "core/size_link.h"
 #include "export/copy_commands.h"
 #include "main_window/button_strip.h"
 #include "main_window/export_bars.h"
@@ -68,10 +71,7 @@ void MDIForm1::createBars()
                                  },
                                  central);
     outer->addWidget(m_Picture1);
-    m_Picture3 = new HtmlBar(m_session, central);
-    outer->addWidget(m_Picture3);
-    m_Picture6 = new RtfBar(m_session, central);
-    outer->addWidget(m_Picture6);
+    // The HTML and RTF bars come below the button strip when first shown (htmlBar, rtfBar).
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
@@ -88,6 +88,37 @@ void MDIForm1::createBars()
         m_session.state, m_session.favorites, *m_services.clipboard, *m_services.messageBox,
         [this] { return m_Picture8->hasSelection(); }, this);
     showStrips(); // the strips follow their switches from the start
+}
+
+// Built on first show: a bar most sessions never open costs nothing at start-up.
+HtmlBar* MDIForm1::htmlBar()
+{
+    if (!m_Picture3) {
+        m_Picture3 = new HtmlBar(m_session, centralWidget());
+        m_Picture3->showPreviewSize(m_session.state.PreviewSize);
+        auto* outer = static_cast<QBoxLayout*>(centralWidget()->layout());
+        outer->insertWidget(outer->indexOf(m_Picture1) + 1, m_Picture3);
+        connect(m_Picture3, &HtmlBar::copyRequested, this, &MDIForm1::MakeTag);
+        connect(m_Picture3, &HtmlBar::gradientRequested, this, [this] { m_windows.openGradient(0); });
+        connect(m_Picture3, &HtmlBar::randomColoursRequested, this,
+                [this] { m_windows.openRandomColours(0); });
+    }
+    return m_Picture3;
+}
+
+RtfBar* MDIForm1::rtfBar()
+{
+    if (!m_Picture6) {
+        m_Picture6 = new RtfBar(m_session, centralWidget());
+        auto* outer = static_cast<QBoxLayout*>(centralWidget()->layout());
+        QWidget* above = m_Picture3 ? static_cast<QWidget*>(m_Picture3) : m_Picture1;
+        outer->insertWidget(outer->indexOf(above) + 1, m_Picture6);
+        connect(m_Picture6, &RtfBar::copyRequested, this, &MDIForm1::MakeRTF);
+        connect(m_Picture6, &RtfBar::gradientRequested, this, [this] { m_windows.openGradient(1); });
+        connect(m_Picture6, &RtfBar::randomColoursRequested, this,
+                [this] { m_windows.openRandomColours(1); });
+    }
+    return m_Picture6;
 }
 
 void MDIForm1::wireBars()
@@ -118,12 +149,6 @@ void MDIForm1::wireBars()
     connect(strip, &ButtonStrip::characterMapRequested, this, [this] { m_windows.openCharacterMap(); });
     connect(strip, &ButtonStrip::subWindowRequested, this, [this] { m_windows.openSubWindow(); });
     connect(m_Picture2, &SelectionBar::filterChanged, this, &MDIForm1::ListChenge);
-    connect(m_Picture3, &HtmlBar::copyRequested, this, &MDIForm1::MakeTag);
-    connect(m_Picture6, &RtfBar::copyRequested, this, &MDIForm1::MakeRTF);
-    connect(m_Picture3, &HtmlBar::gradientRequested, this, [this] { m_windows.openGradient(0); });
-    connect(m_Picture6, &RtfBar::gradientRequested, this, [this] { m_windows.openGradient(1); });
-    connect(m_Picture3, &HtmlBar::randomColoursRequested, this, [this] { m_windows.openRandomColours(0); });
-    connect(m_Picture6, &RtfBar::randomColoursRequested, this, [this] { m_windows.openRandomColours(1); });
 
     connect(m_form1, &Form1::previewCaptionChanged, this, &QWidget::setWindowTitle);
     connect(m_form1, &Form1::subWindowUpdateRequested, this,
@@ -209,8 +234,14 @@ void MDIForm1::MDIForm_Resize()
 
 void MDIForm1::showStrips()
 {
-    m_Picture3->setVisible(m_Picture1->Check5->isChecked());
-    m_Picture6->setVisible(m_Picture1->Check6->isChecked());
+    if (m_Picture1->Check5->isChecked())
+        htmlBar()->show();
+    else if (m_Picture3)
+        m_Picture3->hide();
+    if (m_Picture1->Check6->isChecked())
+        rtfBar()->show();
+    else if (m_Picture6)
+        m_Picture6->hide();
     m_Picture8->setVisible(m_Picture1->Check10->isChecked());
     MDIForm_Resize();
 }
@@ -226,7 +257,8 @@ void MDIForm1::Combo1_Click(int index)
 {
     AppState& st = m_session.state;
     st.PreviewSize = static_cast<std::int16_t>(index + 8);
-    m_Picture3->showPreviewSize(st.PreviewSize);
+    if (m_Picture3)
+        m_Picture3->showPreviewSize(st.PreviewSize);
     if (st.Loading)
         return;
     m_form1->ShowPreview(st.CurrentFontName);
@@ -323,6 +355,9 @@ void MDIForm1::MakeRTF()
 
 HtmlTagOptions MDIForm1::htmlTagOptions() const
 {
+    if (!m_Picture3) // the bar's boxes would show the sizes that go with the preview size
+        return HtmlTagOptionsFrom(m_session.html, fontTagSizeFor(m_session.state.PreviewSize),
+                                  pixelSizeFor(m_session.state.PreviewSize));
     return HtmlTagOptionsFrom(m_session.html, m_Picture3->Combo2->currentText(),
                               m_Picture3->Combo3->currentText());
 }

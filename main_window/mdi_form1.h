@@ -96,6 +96,8 @@ private:
     void pickColour(bool background);
     void showSelectionBar(bool visible);
     void showStrips();
+    HtmlBar* htmlBar();
+    RtfBar* rtfBar();
 
     // StackingHost
     void setMainWindowTopmost(bool onTop) override;

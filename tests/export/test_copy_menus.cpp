@@ -23,9 +23,17 @@ namespace {
 class CopyMenus : public uitest::StartedWindow
 {
 protected:
+    // The HTML and RTF bars, opened as a user opens them to reach their buttons.
+    void openBars()
+    {
+        child<QAbstractButton>(u"Check5"_qs)->click();
+        child<QAbstractButton>(u"Check6"_qs)->click();
+    }
+
     // The preview in a Japanese face, bold, red, centred, with a Japanese sample.
     void styledPreview()
     {
+        openBars();
         clickRow(list, rowOf(u"IPAゴシック"_qs));
         child<QAbstractButton>(u"Check1"_qs)->click();
         form1->Picture1->setForeColor(QColor(255, 0, 0));
@@ -59,6 +67,21 @@ protected:
         return clipboard->content;
     }
 };
+
+TEST_F(CopyMenus, MenuCopiesBeforeTheBarsWereEverShownUseTheirSizes)
+{
+    Q_EMIT child<QComboBox>(u"Combo1"_qs)->activated(0); // 8 points
+    form1->Picture1->setForeColor(QColor(255, 0, 0));
+    const std::optional<ClipboardContent> html = after([&] { action(u"HTMLcopy_Bar"_qs)->trigger(); });
+    const std::optional<ClipboardContent> rtf = after([&] { action(u"RTFcopy_BAR"_qs)->trigger(); });
+    ASSERT_EQ(main->findChild<QWidget*>(u"Picture3"_qs), nullptr); // built only when first shown
+    ASSERT_TRUE(html && rtf);
+    openBars();
+    EXPECT_EQ(child<QComboBox>(u"Combo2"_qs)->currentText(), u"1");
+    EXPECT_EQ(child<QComboBox>(u"Combo3"_qs)->currentText(), u"12");
+    EXPECT_EQ(html->text, expectedTag()); // what the boxes now show
+    EXPECT_EQ(rtf->rtf, expectedRtf(Alignment::Left));
+}
 
 TEST_F(CopyMenus, RtfAndHtmlCopiesFromEveryPlace)
 {

@@ -253,6 +253,7 @@ TEST_F(Browser, DeleteKeyRemovesTheSelectedFavouriteOnly)
 
 TEST_F(Browser, LoadingSuppressesRedrawsAndRefills)
 {
+    child<QAbstractButton>(u"Check5"_qs)->click(); // the HTML bar and its size boxes
     state().Loading = true;
     const int drawn = form1->previewCount();
     const QString caption = main->windowTitle();
@@ -279,13 +280,11 @@ TEST_F(Browser, LoadingSuppressesRedrawsAndRefills)
 TEST_F(Browser, StripsShowHideAndTheClientAreaFollows)
 {
     auto* picture2 = child(u"Picture2"_qs);
-    auto* picture3 = child(u"Picture3"_qs);
-    auto* picture6 = child(u"Picture6"_qs);
     auto* picture8 = child(u"Picture8"_qs);
     EXPECT_TRUE(child(u"Picture7"_qs)->isVisible());
     EXPECT_TRUE(picture2->isVisible());
-    EXPECT_FALSE(picture3->isVisible());
-    EXPECT_FALSE(picture6->isVisible());
+    EXPECT_EQ(main->findChild<QWidget*>(u"Picture3"_qs), nullptr); // the export bars are built
+    EXPECT_EQ(main->findChild<QWidget*>(u"Picture6"_qs), nullptr); // when first shown
     EXPECT_FALSE(picture8->isVisible());
 
     const QRect before = form1->geometry();
@@ -293,13 +292,23 @@ TEST_F(Browser, StripsShowHideAndTheClientAreaFollows)
     EXPECT_FALSE(picture2->isVisible());
     EXPECT_GT(form1->width(), before.width()); // at once, without an event loop turn
 
+    // The RTF bar first: the HTML bar still comes above it, below the button strip.
+    child<QAbstractButton>(u"Check6"_qs)->click();
+    auto* picture6 = child(u"Picture6"_qs);
+    ASSERT_TRUE(picture6 && picture6->isVisible());
     action(u"hyouzi_BAR0"_qs)->trigger();
     EXPECT_TRUE(child<QAbstractButton>(u"Check5"_qs)->isChecked());
-    EXPECT_TRUE(picture3->isVisible());
-    child<QAbstractButton>(u"Check6"_qs)->click();
-    EXPECT_TRUE(picture6->isVisible());
+    auto* picture3 = child(u"Picture3"_qs);
+    ASSERT_TRUE(picture3 && picture3->isVisible());
+    EXPECT_GE(picture3->y(), child(u"Picture1"_qs)->geometry().bottom());
+    EXPECT_GE(picture6->y(), picture3->geometry().bottom());
     EXPECT_LT(form1->height(), before.height());
     EXPECT_GE(form1->y(), picture6->geometry().bottom());
+    child<QAbstractButton>(u"Check5"_qs)->click();
+    EXPECT_FALSE(picture3->isVisible());
+    child<QAbstractButton>(u"Check5"_qs)->click();
+    EXPECT_EQ(child(u"Picture3"_qs), picture3); // shown again, not built again
+    EXPECT_TRUE(picture3->isVisible());
 
     const int wide = form1->width();
     action(u"hyouzi_BAR16"_qs)->trigger();
@@ -587,6 +596,7 @@ TEST_F(Browser, DeleteLeavesNothingSelectedInTheFavourites)
 
 TEST_F(Browser, HtmlSizeBoxesHaveTipsAndTheSizeListShowsTwentyRows)
 {
+    child<QAbstractButton>(u"Check5"_qs)->click();
     EXPECT_EQ(child(u"Combo2"_qs)->toolTip(), u"Fontタグの大きさ指定");
     EXPECT_EQ(child(u"Combo3"_qs)->toolTip(), u"スタイルシートで指定するフォントの大きさ（ピクセル）");
     auto* sizes = child<QComboBox>(u"Combo1"_qs);

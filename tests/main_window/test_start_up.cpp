@@ -7,6 +7,7 @@
 #include "main_window/mdi_form1.h"
 #include "main_window/start_up.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,6 +73,7 @@ TEST(StartUp, FirstStartThenQuitWritesBothFiles)
         EXPECT_EQ(w.form1()->fontModel()->names(), (QStringList{u"DejaVu Sans"_qs, u"IPAゴシック"_qs}));
         EXPECT_EQ(w.form1()->Text1->text(), u"AaBbCcDdEeXxYyZz12345");
         EXPECT_EQ(w.findChild<QComboBox*>(u"Combo1"_qs)->currentText(), u"32");
+        w.findChild<QAbstractButton*>(u"Check5"_qs)->click(); // the HTML bar, built now
         EXPECT_EQ(w.findChild<QComboBox*>(u"Combo2"_qs)->currentText(), u"7");
         EXPECT_EQ(w.findChild<QComboBox*>(u"Combo3"_qs)->currentText(), u"48");
 
@@ -107,6 +109,7 @@ TEST(StartUp, SecondStartReadsTheFilesBack)
     EXPECT_EQ(w.form1()->Text1->text(), u"W, \"quoted\"");
     EXPECT_EQ(w.height(), qRound(7000 * w.logicalDpiY() / 1440.0));
     EXPECT_FALSE(w.findChild<QWidget*>(u"Picture2"_qs)->isVisibleTo(&w));
+    w.findChild<QAbstractButton*>(u"Check5"_qs)->click();
     EXPECT_EQ(w.findChild<QComboBox*>(u"Combo2"_qs)->currentText(), u"3");
     EXPECT_TRUE(w.windowTitle().endsWith(u" -Typecask v201"_qs));
     w.close();
