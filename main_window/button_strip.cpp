@@ -14,7 +14,8 @@ namespace typecask {
 namespace {
 
 // The size list pops up as a scrolling list even where the style would pop it up as a menu
-// as tall as the screen; a style sheet would do the same but parses and polishes at start-up.
+// as tall as the screen. The style that says so is given at the first popup: a style sheet, or
+// a style set at construction, costs parsing and polishing at start-up.
 class ListPopupStyle : public QProxyStyle
 {
 public:
@@ -25,6 +26,24 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returned);
     }
+};
+
+class SizeList final : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override
+    {
+        if (!m_listPopup) {
+            m_listPopup = new ListPopupStyle;
+            m_listPopup->setParent(this);
+            setStyle(m_listPopup);
+        }
+        QComboBox::showPopup();
+    }
+
+private:
+    ListPopupStyle* m_listPopup = nullptr;
 };
 
 } // namespace
@@ -49,16 +68,13 @@ ButtonStrip::ButtonStrip(std::function<ClipboardContent()> currentSample,
     : QFrame(parent)
 {
     makeStrip(this, u"Picture1"_qs, QBoxLayout::LeftToRight);
-    Combo1 = new QComboBox(this);
+    Combo1 = new SizeList(this);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setToolTip(u"フォントの大きさ"_qs);
     // A scrolling list of about twenty sizes: styles that pop the list up as a menu would
     // show all 65 the height of the screen. The sizes never change, so the box takes the
     // widest one's width when first shown.
     Combo1->setMaxVisibleItems(20);
-    auto* listPopup = new ListPopupStyle;
-    listPopup->setParent(Combo1);
-    Combo1->setStyle(listPopup);
     for (int i = 8; i <= 72; ++i)
         Combo1->addItem(QString::number(i));
     layout()->addWidget(Combo1);
