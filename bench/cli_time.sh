@@ -14,9 +14,11 @@ declare -A times cpu
 for i in "${!commands[@]}"; do ${commands[$i]} >/dev/null; done # page cache
 for _ in $(seq "$runs"); do
   for i in "${!commands[@]}"; do
+    # Wall time without perf around it (perf's own start would count), CPU time in a second run.
     start=$(date +%s%N)
-    perf stat -x, -e task-clock -o /tmp/cli_time.$$ -- ${commands[$i]} >/dev/null
+    ${commands[$i]} >/dev/null
     end=$(date +%s%N)
+    perf stat -x, -e task-clock -o /tmp/cli_time.$$ -- ${commands[$i]} >/dev/null
     times[${names[$i]}]+="$(((end - start) / 100000)) " # tenths of a millisecond
     cpu[${names[$i]}]+="$(awk -F, '/task-clock/ {printf "%d", $1 * 10}' /tmp/cli_time.$$) "
   done

@@ -100,7 +100,7 @@ bool representsBetter(const ListedFace& a, const ListedFace& b)
 std::vector<std::size_t> representativeFaces(const std::vector<ListedFace>& faces)
 {
     std::vector<std::size_t> chosen;
-    QHash<QString, std::size_t> byFamily; // family -> slot in chosen
+    QHash<QByteArray, std::size_t> byFamily; // family -> slot in chosen
     for (std::size_t i = 0; i < faces.size(); ++i) {
         const ListedFace& f = faces[i];
         if (f.family.isEmpty())
@@ -146,16 +146,26 @@ bool fcBool(FcPattern* p, const char* object, bool fallback)
     return FcPatternGetBool(p, object, 0, &v) == FcResultMatch ? v != FcFalse : fallback;
 }
 
+// The pattern's own bytes, valid while the listing is.
+QByteArray fcRawBytes(FcPattern* p, const char* object)
+{
+    FcChar8* s = nullptr;
+    if (FcPatternGetString(p, object, 0, &s) != FcResultMatch || !s)
+        return {};
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(s),
+                                   qstrlen(reinterpret_cast<const char*>(s)));
+}
+
 ListedFace listedFace(FcPattern* p)
 {
     ListedFace f;
-    f.family = fcString(p, FC_FAMILY, 0);
-    f.format = fcBytes(p, FC_FONTFORMAT);
+    f.family = fcRawBytes(p, FC_FAMILY);
+    f.format = fcRawBytes(p, FC_FONTFORMAT);
     f.outline = fcBool(p, FC_OUTLINE, true);
     f.weight = fcInt(p, FC_WEIGHT, FC_WEIGHT_REGULAR);
     f.slant = fcInt(p, FC_SLANT, FC_SLANT_ROMAN);
     f.width = fcInt(p, FC_WIDTH, FC_WIDTH_NORMAL);
-    f.file = fcBytes(p, FC_FILE);
+    f.file = fcRawBytes(p, FC_FILE);
     f.index = fcInt(p, FC_INDEX, 0);
     return f;
 }
@@ -397,6 +407,84 @@ struct ReadStream
     }
 };
 
+// The details of an ordinary OpenType face read straight from its table directory and OS/2
+// table. Opening the face with FreeType parses far more than these few fields and was most of
+// a details listing's time. Anything out of the ordinary (no usable OS/2 table, bitmaps only,
+// variations, a file FreeType would read another way) is left to FreeType: none then.
+std::optional<FontDetails> sfntDetails(const QByteArray& file, int index, bool fixed)
+{
+    if (index < 0 || (index >> 16) != 0) // a named instance: FreeType varies its metrics
+        return std::nullopt;
+    const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const auto readAt = [fd](unsigned char* out, std::size_t count, std::uint32_t offset) {
+        return ::pread(fd, out, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
+    };
+    const auto u16 = [](const unsigned char* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); };
+    const auto u32 = [](const unsigned char* p) {
+        return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
+               static_cast<std::uint32_t>(p[2]) << 8 | p[3];
+    };
+    constexpr std::uint32_t Ttcf = 0x74746366, Otto = 0x4F54544F, True = 0x74727565;
+    std::optional<FontDetails> result;
+    unsigned char header[12];
+    std::uint32_t start = 0;
+    bool ok = readAt(header, 12, 0);
+    if (ok && u32(header) == Ttcf) {
+        unsigned char at[4];
+        ok = static_cast<std::uint32_t>(index) < u32(header + 8) && readAt(at, 4, 12 + 4 * index) &&
+             readAt(header, 12, start = u32(at));
+    } else {
+        ok = ok && index == 0;
+    }
+    const std::uint32_t version = ok ? u32(header) : 0;
+    const int tables = ok ? u16(header + 4) : 0;
+    std::vector<unsigned char> directory(static_cast<std::size_t>(tables) * 16);
+    if ((version == 0x00010000 || version == Otto || version == True) && tables > 0 && tables <= 512 &&
+        readAt(directory.data(), directory.size(), start + 12)) {
+        bool outline = false, bitmapsOrVariations = false;
+        std::uint32_t os2Offset = 0, os2Length = 0;
+        for (int i = 0; i < tables; ++i) {
+            const unsigned char* entry = directory.data() + 16 * i;
+            switch (u32(entry)) {
+            case 0x676C7966: // glyf
+            case 0x43464620: // CFF
+            case 0x43464632: // CFF2
+                outline = true;
+                break;
+            case 0x73626978: // sbix: FreeType treats the face as bitmaps
+            case 0x66766172: // fvar
+                bitmapsOrVariations = true;
+                break;
+            case 0x4F532F32: // OS/2
+                os2Offset = u32(entry + 8);
+                os2Length = u32(entry + 12);
+                break;
+            }
+        }
+        unsigned char os2[78];
+        if (outline && !bitmapsOrVariations && os2Length >= sizeof os2 &&
+            readAt(os2, sizeof os2, os2Offset) && u16(os2) != 0xFFFF) {
+            const int winHeight = u16(os2 + 74) + u16(os2 + 76);
+            if (winHeight > 0) {
+                TT_OS2 fields{};
+                fields.xAvgCharWidth = static_cast<FT_Short>(u16(os2 + 2));
+                fields.sFamilyClass = static_cast<FT_Short>(u16(os2 + 30));
+                std::copy_n(os2 + 32, 10, fields.panose);
+                FontDetails d;
+                d.pitchAndFamily = static_cast<std::uint8_t>(familyBits(&fields, fixed) | (fixed ? 1 : 2));
+                d.logicalHeight = 16;
+                d.logicalWidth = static_cast<int>(std::lround(fields.xAvgCharWidth * 16.0 / winHeight));
+                d.averageWidthUnits = fields.xAvgCharWidth;
+                result = d;
+            }
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
 FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
 {
     const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
@@ -433,6 +521,9 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
         return std::nullopt;
     const Family& fam = m_families[it.value()];
 
+    const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
+    if (std::optional<FontDetails> quick = sfntDetails(fam.file, fam.faceIndex, fixed))
+        return quick;
     if (!m_freetype && FT_Init_FreeType(&m_freetype) != 0) {
         m_freetype = nullptr;
         return std::nullopt;
@@ -442,7 +533,6 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
         return std::nullopt;
 
     FontDetails d;
-    const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     if (os2 && os2->version == 0xFFFF)
         os2 = nullptr; // FreeType's marker for a missing table

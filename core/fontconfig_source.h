@@ -81,7 +81,8 @@ int fontTypeForFormat(const QByteArray& fontFormat, bool outline);
 // What a family's record is chosen by, for one face of the listing.
 struct ListedFace
 {
-    QString family;    // first family name; empty faces belong to no family
+    // Bytes as fontconfig has them (a listing shares them rather than copies them per face).
+    QByteArray family; // first family name, UTF-8; empty faces belong to no family
     QByteArray format; // fontconfig fontformat
     bool outline = true;
     int weight = 80; // fontconfig's regular

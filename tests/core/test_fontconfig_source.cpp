@@ -167,7 +167,7 @@ TEST(RepresentativeFaces, OpenTypeThenRegularThenFile)
     auto face = [](const char* family, const char* format, int weight, int slant, const char* file,
                    bool outline = true) {
         ListedFace f;
-        f.family = QString::fromLatin1(family);
+        f.family = family;
         f.format = format;
         f.outline = outline;
         f.weight = weight;
@@ -188,13 +188,13 @@ TEST(RepresentativeFaces, OpenTypeThenRegularThenFile)
         face("", "TrueType", 80, 0, "nameless.ttf"),
     };
     auto chosenFiles = [](const std::vector<ListedFace>& faces) {
-        QHash<QString, QByteArray> files;
+        QHash<QByteArray, QByteArray> files;
         for (std::size_t i : representativeFaces(faces))
             files.insert(faces[i].family, faces[i].file);
         return files;
     };
-    const QHash<QString, QByteArray> expected{
-        {u"Sans"_qs, "otf/Sans-Regular.otf"}, {u"Old"_qs, "t1/Old-Regular.t1"}, {u"Twice"_qs, "a/Twice.ttf"}};
+    const QHash<QByteArray, QByteArray> expected{
+        {"Sans", "otf/Sans-Regular.otf"}, {"Old", "t1/Old-Regular.t1"}, {"Twice", "a/Twice.ttf"}};
     EXPECT_EQ(chosenFiles(listing), expected);
     std::vector<ListedFace> reversed(listing.rbegin(), listing.rend());
     EXPECT_EQ(chosenFiles(reversed), expected);
@@ -202,9 +202,9 @@ TEST(RepresentativeFaces, OpenTypeThenRegularThenFile)
     // One record per family, in the order the families first appear.
     const auto order = representativeFaces(reversed);
     ASSERT_EQ(order.size(), 3u);
-    EXPECT_EQ(reversed[order[0]].family, u"Twice");
-    EXPECT_EQ(reversed[order[1]].family, u"Old");
-    EXPECT_EQ(reversed[order[2]].family, u"Sans");
+    EXPECT_EQ(reversed[order[0]].family, "Twice");
+    EXPECT_EQ(reversed[order[1]].family, "Old");
+    EXPECT_EQ(reversed[order[2]].family, "Sans");
 }
 
 TEST(FontconfigSource, DefaultListIsJapaneseAndWesternTrueTypeSorted)
