@@ -522,8 +522,9 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
     const Family& fam = m_families[it.value()];
 
     const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
-    if (std::optional<FontDetails> quick = sfntDetails(fam.file, fam.faceIndex, fixed))
-        return quick;
+    if (m_readTables)
+        if (std::optional<FontDetails> quick = sfntDetails(fam.file, fam.faceIndex, fixed))
+            return quick;
     if (!m_freetype && FT_Init_FreeType(&m_freetype) != 0) {
         m_freetype = nullptr;
         return std::nullopt;

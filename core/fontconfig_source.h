@@ -42,12 +42,16 @@ public:
     static std::vector<Family> familiesOf(_FcPattern* const* faces, int count);
 
     void prepare() override;
+    // Whether ordinary OpenType faces' details come from their tables without FreeType (the
+    // default); off, every face is opened with FreeType. Tests compare the two.
+    void setReadTablesDirectly(bool on) { m_readTables = on; }
 
 private:
     void load();
     void index();
     bool m_loaded = false;
     bool m_indexed = false;
+    bool m_readTables = true;
     FT_LibraryRec_* m_freetype = nullptr; // made on the first details read
     std::vector<Family> m_families;
     QHash<QString, int> m_byFaceName;

@@ -207,6 +207,30 @@ TEST(RepresentativeFaces, OpenTypeThenRegularThenFile)
     EXPECT_EQ(reversed[order[2]].family, "Sans");
 }
 
+TEST(FontconfigSource, DetailsReadFromTheTablesEqualFreeTypes)
+{
+    FontconfigSource tables;
+    FontconfigSource freetype;
+    freetype.setReadTablesDirectly(false);
+    QStringList names;
+    tables.enumerate([&names](const EnumeratedFont& f) {
+        names.append(f.faceName);
+        return true;
+    });
+    ASSERT_GT(names.size(), 20);
+    for (const QString& name : names) {
+        const std::optional<FontDetails> a = tables.readDetails(name);
+        const std::optional<FontDetails> b = freetype.readDetails(name);
+        ASSERT_EQ(a.has_value(), b.has_value()) << name.toStdString();
+        if (!a)
+            continue;
+        EXPECT_EQ(a->pitchAndFamily, b->pitchAndFamily) << name.toStdString();
+        EXPECT_EQ(a->logicalHeight, b->logicalHeight) << name.toStdString();
+        EXPECT_EQ(a->logicalWidth, b->logicalWidth) << name.toStdString();
+        EXPECT_EQ(a->averageWidthUnits, b->averageWidthUnits) << name.toStdString();
+    }
+}
+
 TEST(FontconfigSource, DefaultListIsJapaneseAndWesternTrueTypeSorted)
 {
     const auto rows = details();
