@@ -65,7 +65,9 @@ int fontsCommand(const QStringList& args, Streams io)
         }
     }
 
-    auto source = std::make_shared<FontconfigSource>();
+    // The names are printed sorted; only the details keep the listing order.
+    auto source = std::make_shared<FontconfigSource>(details ? FontconfigSource::Order::Listing
+                                                             : FontconfigSource::Order::Unsorted);
     FontCatalog catalog;
     catalog.setSource(source);
     EnumerateFonts(catalog, *source);

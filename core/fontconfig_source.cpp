@@ -242,7 +242,7 @@ FontconfigSource::Family familyOf(FcPattern* p)
 
 } // namespace
 
-FontconfigSource::FontconfigSource() = default;
+FontconfigSource::FontconfigSource(Order order) : m_order(order) {}
 FontconfigSource::~FontconfigSource()
 {
     if (m_freetype)
@@ -273,6 +273,17 @@ void FontconfigSource::load()
     FcConfig* config = FcConfigReference(nullptr);
     if (!config)
         return;
+    if (m_order == Order::Unsorted) {
+        // FcFontList copies every face's values and hashes its charset, only to drop duplicates
+        // that file and index already rule out.
+        std::vector<FcPattern*> faces;
+        for (FcSetName which : {FcSetSystem, FcSetApplication})
+            if (FcFontSet* set = FcConfigGetFonts(config, which))
+                faces.insert(faces.end(), set->fonts, set->fonts + set->nfont);
+        m_families = familiesOf(faces.data(), static_cast<int>(faces.size()));
+        FcConfigDestroy(config);
+        return;
+    }
     FcPattern* pattern = FcPatternCreate();
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_FONTFORMAT, FC_LANG, FC_CHARSET,
                                             FC_SPACING, FC_SYMBOL, FC_OUTLINE, FC_WEIGHT, FC_SLANT, FC_WIDTH,
