@@ -240,6 +240,8 @@ struct MakersFromTheMainWindow : uitest::StartedWindow
 
 TEST_F(MakersFromTheMainWindow, BarsAndMenusOpenTheMakersInTheirModes)
 {
+    child<QToolButton>(u"Check5"_qs)->click(); // the HTML and RTF bars
+    child<QToolButton>(u"Check6"_qs)->click();
     form1->Picture1->setForeColor(Qt::red);
     child<QToolButton>(u"Check3"_qs)->click(); // always in front: the makers release it
     // The first opener of the run sets the start colour: HTML's black here.
@@ -269,6 +271,7 @@ TEST_F(MakersFromTheMainWindow, BarsAndMenusOpenTheMakersInTheirModes)
 
 TEST_F(MakersFromTheMainWindow, AnRtfFirstOpeningStartsFromThePreviewColour)
 {
+    child<QToolButton>(u"Check6"_qs)->click(); // the RTF bar
     form1->Picture1->setForeColor(QColor(0, 0x80, 0xFF));
     auto seen = onNextMaker(
         [](QWidget* w) { EXPECT_EQ(findNamed<QPushButton>(w, u"Command5"_qs)->text(), u"0080FF"); });
