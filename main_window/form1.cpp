@@ -93,6 +93,13 @@ void Form1::OokisaHenkou()
     resizeEvent(nullptr);
 }
 
+void Form1::showEvent(QShowEvent*)
+{
+    // The first show brings a resize, which draws; a later one may not.
+    if (m_previewPending)
+        ShowPreview(m_pendingFont);
+}
+
 void Form1::resizeEvent(QResizeEvent*)
 {
     Picture1->resize(width(), Picture1->height());
@@ -225,6 +232,14 @@ void Form1::ShowPreview(const QString& fontName)
     const AppState& s = m_state;
     if (fontName.isEmpty() || s.Loading)
         return;
+    if (!isVisible()) {
+        // Nobody can see it: drawn when shown. The caption still follows at once.
+        m_previewPending = true;
+        m_pendingFont = fontName;
+        Q_EMIT previewCaptionChanged(fontName + u" -Typecask v201"_qs);
+        return;
+    }
+    m_previewPending = false;
     ++m_previewCount;
     QFont font(fontName);
     font.setBold(s.PreviewBold);

@@ -53,6 +53,7 @@ Q_SIGNALS:
     void subWindowUpdateRequested(const QString& fontName);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -76,6 +77,8 @@ private:
     int m_previewHeight = 0;
     int m_columns = 1;
     int m_previewCount = 0;
+    bool m_previewPending = false; // asked for while hidden
+    QString m_pendingFont;
 };
 
 } // namespace typecask

@@ -659,3 +659,17 @@ TEST_F(Browser, CharactersAWesternFamilyLacksAreDrawnInTheJapaneseFamilyOfItsKin
     EXPECT_GT(mixed.right(), latin.right() + inJapanese.width() / 4);
     EXPECT_EQ(form1->lastLines().lines, QStringList{u"W"_qs});
 }
+
+TEST_F(Browser, APreviewAskedForWhileHiddenIsDrawnWhenShown)
+{
+    main->hide();
+    const int drawn = form1->previewCount();
+    form1->ShowPreview(u"DejaVu Serif"_qs);
+    EXPECT_EQ(form1->previewCount(), drawn);                                   // nobody could see it
+    EXPECT_TRUE(main->windowTitle().startsWith(u"DejaVu Serif -Typecask"_qs)); // the caption at once
+    main->show();
+    EXPECT_EQ(form1->previewCount(), drawn + 1);
+    main->hide();
+    main->show(); // nothing new asked for: not drawn again
+    EXPECT_EQ(form1->previewCount(), drawn + 1);
+}
