@@ -378,6 +378,19 @@ std::uint8_t familyBits(const TT_OS2* os2, bool fixedPitch)
     return fixedPitch ? 0x30 : 0x00;
 }
 
+// The logical font record's pitch-and-family byte: family bits, then fixed (1) or variable (2).
+std::uint8_t pitchAndFamily(const TT_OS2* os2, bool fixed)
+{
+    return static_cast<std::uint8_t>(familyBits(os2, fixed) | (fixed ? 1 : 2));
+}
+
+// Windows reports an enumerated outline family at a 16-pixel cell.
+constexpr int OutlineCellHeight = 16;
+int outlineCellWidth(double averageAdvance, double cellUnits)
+{
+    return cellUnits > 0 ? static_cast<int>(std::lround(averageAdvance * OutlineCellHeight / cellUnits)) : 0;
+}
+
 // A font file read through a small buffer: FreeType's own stream maps the whole file, and
 // unmapping it again costs more than the few tables a face's details need; without a buffer
 // FreeType would ask for each header field with a read of its own.
@@ -484,9 +497,9 @@ std::optional<FontDetails> sfntDetails(const QByteArray& file, int index, bool f
                 fields.sFamilyClass = static_cast<FT_Short>(u16(os2 + 30));
                 std::copy_n(os2 + 32, 10, fields.panose);
                 FontDetails d;
-                d.pitchAndFamily = static_cast<std::uint8_t>(familyBits(&fields, fixed) | (fixed ? 1 : 2));
-                d.logicalHeight = 16;
-                d.logicalWidth = static_cast<int>(std::lround(fields.xAvgCharWidth * 16.0 / winHeight));
+                d.pitchAndFamily = pitchAndFamily(&fields, fixed);
+                d.logicalHeight = OutlineCellHeight;
+                d.logicalWidth = outlineCellWidth(fields.xAvgCharWidth, winHeight);
                 d.averageWidthUnits = fields.xAvgCharWidth;
                 result = d;
             }
@@ -548,10 +561,9 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     if (os2 && os2->version == 0xFFFF)
         os2 = nullptr; // FreeType's marker for a missing table
-    d.pitchAndFamily = static_cast<std::uint8_t>(familyBits(os2, fixed) | (fixed ? 1 : 2));
+    d.pitchAndFamily = pitchAndFamily(os2, fixed);
 
     if (FT_IS_SCALABLE(face)) {
-        // Windows reports an enumerated outline family at a 16-pixel cell.
         double cell = 0;
         double avg = 0;
         if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
@@ -573,8 +585,8 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
             }
             avg = n ? sum / n : 0;
         }
-        d.logicalHeight = 16;
-        d.logicalWidth = cell > 0 ? static_cast<int>(std::lround(avg * 16.0 / cell)) : 0;
+        d.logicalHeight = OutlineCellHeight;
+        d.logicalWidth = outlineCellWidth(avg, cell);
     } else if (face->num_fixed_sizes > 0) {
         d.logicalHeight = face->available_sizes[0].height;
         d.logicalWidth = face->available_sizes[0].width;
