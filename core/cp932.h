@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <vector>
 
@@ -30,6 +31,7 @@ QByteArray encodeCodePointExact(char32_t cp);
 // Decodes bytes; an invalid sequence becomes U+FFFD.
 QString decode(const QByteArray& bytes);
 
-bool isValidUtf8(const QByteArray& bytes);
+// Whether bytes are UTF-8: no overlong forms, surrogates or values past U+10FFFF.
+bool isValidUtf8(QByteArrayView bytes);
 
 } // namespace typecask::cp932

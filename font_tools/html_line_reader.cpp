@@ -1,5 +1,7 @@
 #include "font_tools/html_line_reader.h"
 
+#include "core/cp932.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -49,55 +51,6 @@ QByteArray lowered(QByteArrayView text)
     QByteArray out(text.size(), Qt::Uninitialized);
     std::transform(text.begin(), text.end(), out.begin(), lowerAscii);
     return out;
-}
-
-// Whether bytes are UTF-8 (no overlong forms, surrogates or values past U+10FFFF), with a fast
-// path for runs of ASCII.
-bool isUtf8(QByteArrayView text)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        while (i + 8 <= n) {
-            std::uint64_t word;
-            std::memcpy(&word, p + i, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            i += 8;
-        }
-        while (i < n && p[i] < 0x80)
-            ++i;
-        if (i >= n)
-            break;
-        const unsigned char c = p[i];
-        int len = 0;
-        char32_t cp = 0;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + len > n)
-            return false;
-        for (int k = 1; k < len; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
-            cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
-    }
-    return true;
 }
 
 QString openFailure(int err)
@@ -495,7 +448,7 @@ HtmlLineReader::Next HtmlLineReader::next(QByteArrayView& line)
             line = QByteArrayView(m_buf.constData() + m_pos, stop - m_pos);
             m_afterCr = end >= 0 && m_buf[end] == '\r';
             m_pos = end >= 0 ? end + 1 : m_len;
-            if (m_mode == Mode::Utf8Guess && !isUtf8(line)) {
+            if (m_mode == Mode::Utf8Guess && !cp932::isValidUtf8(line)) {
                 // Not UTF-8 after all: the whole file is read again as code page 932.
                 if (::lseek(m_fd, 0, SEEK_SET) != 0 || !startTranscoding("CP932", 1)) {
                     m_error = openFailure(errno);
