@@ -1,15 +1,61 @@
 #include "floating/floating_window.h"
 
 #include "core/sample.h"
+#include "platform/own_bold.h"
 #include "platform/qt_units.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <QWindow>
 
 namespace typecask {
+
+namespace {
+
+// The sample's label. Bold text of a face without a bold weight is thickened past the size
+// where Qt stops doing it, as the preview does, so the two show the same sample.
+class SampleLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const qreal stroke = ownBoldStroke(font(), this);
+        if (stroke <= 0) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QString shown = text();
+        shown.replace(u'\n', QChar::LineSeparator);
+        QTextLayout layout(shown, font(), this);
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QPainter p(this);
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        qreal y = 0;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid() && y < height();
+             line = layout.createLine()) {
+            line.setLineWidth(width());
+            line.setPosition(QPointF(0, y));
+            QStringView part = QStringView(shown).mid(line.textStart(), line.textLength());
+            while (!part.isEmpty() && part.back() == QChar::LineSeparator)
+                part.chop(1);
+            drawSampleText(p, QPointF(line.x(), y + line.ascent()), part.toString(), stroke);
+            y += line.height();
+        }
+        layout.endLayout();
+    }
+};
+
+} // namespace
 
 CapturedPicture::CapturedPicture(QWidget* parent) : QWidget(parent)
 {
@@ -41,8 +87,9 @@ FloatingWindow::FloatingWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Picture1 = new CapturedPicture(this);
-    Label1 = new QLabel(this);
+    Label1 = new SampleLabel(this);
     Label1->setObjectName(u"Label1"_qs);
+    Label1->setTextFormat(Qt::PlainText); // a sample such as "<b>" is shown as typed
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
     Label1->setAutoFillBackground(false); // the picture shows through

@@ -354,3 +354,40 @@ TEST(SubWindowRead, HidesTheVisibleToolWindowsAndShowsThemAgainAfterTheFloatingW
     EXPECT_FALSE(check.isVisible());
     EXPECT_FALSE(sub.current()->Picture1->image().isNull());
 }
+
+namespace {
+
+// Pixels of the window darker than mid grey: the sample's ink on the white picture.
+int inkOf(QWidget* w)
+{
+    const QImage image = w->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += qGray(image.pixel(x, y)) < 128;
+    return n;
+}
+
+} // namespace
+
+TEST_F(Floating, LargeBoldIsThickenedLikeThePreviewAndMarkupShowsAsTyped)
+{
+    FloatingWindow* w = open();
+    w->setClientGeometry(QRect(0, 0, 600, 300));
+    clickRow(list, rowOf(u"IPAゴシック"_qs)); // one weight only: bold is made by thickening
+    auto* sizes = child<QComboBox>(u"Combo1"_qs);
+    Q_EMIT sizes->activated(sizes->findText(u"72"_qs));
+    ASSERT_EQ(w->Label1->font().pointSize(), 72);
+    form1->Text1->setText(u"亜lH"_qs);
+    const int regular = inkOf(w);
+    child<QAbstractButton>(u"Check1"_qs)->click();
+    ASSERT_TRUE(w->Label1->font().bold());
+    EXPECT_GT(inkOf(w), regular * 1.15) << "regular " << regular;
+
+    // The sample is text, never markup.
+    child<QAbstractButton>(u"Check1"_qs)->click();
+    form1->Text1->setText(u"<i>l</i>"_qs);
+    const int asTyped = inkOf(w);
+    form1->Text1->setText(u"l"_qs);
+    EXPECT_GT(asTyped, inkOf(w) * 3);
+}
