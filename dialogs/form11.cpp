@@ -6,7 +6,7 @@
 #include "core/sample.h"
 #include "core/session.h"
 #include "dialogs/favorites_editing.h"
-#include "main_window/window_registry.h"
+#include "main_window/main_window_link.h"
 #include "platform/services.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "dialogs/form17.h"
 
 #include "core/session.h"
-#include "main_window/window_registry.h"
+#include "main_window/main_window_link.h"
 
 #include <QCheckBox>
 #include <QComboBox>

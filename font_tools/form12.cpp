@@ -3,7 +3,7 @@
 #include "core/sample.h"
 #include "core/session.h"
 #include "font_tools/character_grid.h"
-#include "main_window/window_registry.h"
+#include "main_window/main_window_link.h"
 #include "platform/services.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "font_tools/css_font_resolve.h"
 #include "main_window/font_list_view.h"
 #include "main_window/strip_icons.h"
-#include "main_window/window_registry.h"
+#include "main_window/main_window_link.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>

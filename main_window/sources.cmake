@@ -21,4 +21,5 @@ list(APPEND TYPECASK_UI_SOURCES
     main_window/strip_icons.cpp main_window/strip_icons.h
     main_window/strip_widgets.cpp main_window/strip_widgets.h
     main_window/window_registry.cpp main_window/window_registry.h
+    main_window/main_window_link.h
 )
