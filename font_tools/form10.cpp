@@ -6,8 +6,8 @@
 #include "font_tools/font_search.h"
 #include "font_tools/search_panel.h"
 #include "main_window/font_list_view.h"
-#include "main_window/strip_icons.h"
 #include "main_window/main_window_link.h"
+#include "main_window/strip_icons.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "core/session.h"
 #include "font_tools/css_font_resolve.h"
 #include "main_window/font_list_view.h"
-#include "main_window/strip_icons.h"
 #include "main_window/main_window_link.h"
+#include "main_window/strip_icons.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>
