@@ -1,5 +1,6 @@
 #include "font_tools/html_font_scan.h"
 
+#include "core/cp932.h"
 #include "core/font_catalog.h"
 #include "font_tools/html_line_reader.h"
 
@@ -202,10 +203,16 @@ void HtmlFontCheck::AddFontNames(QByteArrayView value)
             break;
         start = comma + 1;
     }
-    for (QByteArrayView part : parts)
+    for (QByteArrayView part : parts) {
         for (char c : part)
             if (c == ';' || c == '&' || c == '<' || c == '>' || c == '"')
                 return; // markup or an entity, not a name
+        // A page declared UTF-8 may hold other bytes: each is read as U+FFFD, three bytes, and
+        // the name as read must fit too.
+        if (part.size() * 3 > MaxFontNameBytes && !cp932::isValidUtf8(part) &&
+            QString::fromUtf8(part).toUtf8().size() > MaxFontNameBytes)
+            return;
+    }
     for (QByteArrayView part : parts) {
         if (part.startsWith(' '))
             part = part.sliced(1);

@@ -102,6 +102,10 @@ TEST_F(FontCheck, NamesOfOneLine)
         // A name longer than any font name is dropped; one just as long is kept.
         {"p { font-family:" + kilo.toUtf8() + "a; }", {}, {}},
         {"p { font-family:" + kilo.toUtf8() + "; }", {}, {kilo}},
+        // In a page marked UTF-8, bytes that are not UTF-8 read as U+FFFD: the name as read
+        // counts. 342 such bytes make 1,026 bytes; 341 make 1,023.
+        {"\xEF\xBB\xBFp { font-family:" + QByteArray(342, '\xCF') + "; }", {}, {}},
+        {"\xEF\xBB\xBFp { font-family:" + QByteArray(341, '\xCF') + "; }", {}, {QString(341, QChar(0xFFFD))}},
     };
     for (const LineCase& c : cases) {
         HtmlFontCheck one(catalog);
