@@ -14,7 +14,7 @@ static void BM_EnumerateFonts(benchmark::State& state)
     auto src = fakes::manyFamilies(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         FontCatalog catalog;
-        EnumerateFonts(catalog, *src);
+        enumerateFonts(catalog, *src);
         benchmark::DoNotOptimize(catalog.totalCount());
     }
 }
@@ -25,7 +25,7 @@ static void BM_ListChengeIntoModel(benchmark::State& state)
 {
     auto src = fakes::manyFamilies(static_cast<int>(state.range(0)));
     FontCatalog catalog;
-    EnumerateFonts(catalog, *src);
+    enumerateFonts(catalog, *src);
     const SortedFontLists sorted(catalog);
     FontListModel model;
     FontFilter filter;
@@ -43,7 +43,7 @@ static void BM_SortOnce(benchmark::State& state)
 {
     auto src = fakes::manyFamilies(static_cast<int>(state.range(0)));
     FontCatalog catalog;
-    EnumerateFonts(catalog, *src);
+    enumerateFonts(catalog, *src);
     for (auto _ : state) {
         SortedFontLists sorted(catalog);
         benchmark::DoNotOptimize(&sorted);
@@ -60,7 +60,7 @@ static void BM_FontconfigCatalog(benchmark::State& state)
     for (auto _ : state) {
         auto source = std::make_shared<FontconfigSource>();
         FontCatalog catalog;
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
         families = catalog.totalCount();
     }
     state.counters["families"] = families;
@@ -73,7 +73,7 @@ static void BM_FontconfigDetails(benchmark::State& state)
     auto source = std::make_shared<FontconfigSource>();
     FontCatalog catalog;
     catalog.setSource(source);
-    EnumerateFonts(catalog, *source);
+    enumerateFonts(catalog, *source);
     for (auto _ : state) {
         int read = 0;
         for (const FontCatalog::Entry& e : catalog.entries())

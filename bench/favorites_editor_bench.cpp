@@ -55,7 +55,7 @@ FontCatalog& catalog()
 {
     static FontCatalog c = [] {
         FontCatalog built;
-        EnumerateFonts(built, *fakes::manyFamilies(CatalogSize));
+        enumerateFonts(built, *fakes::manyFamilies(CatalogSize));
         return built;
     }();
     return c;

@@ -34,7 +34,7 @@ struct MachineFonts
     MachineFonts()
     {
         catalog.setSource(source);
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
     }
 };
 
@@ -65,7 +65,7 @@ static void nameSearch(benchmark::State& state, const QString& text)
     const FontNameIndex index(m.catalog);
     qsizetype found = 0;
     for (auto _ : state) {
-        found = SearchFonts(m.catalog, index, {text, std::nullopt, std::nullopt}).size();
+        found = searchFonts(m.catalog, index, {text, std::nullopt, std::nullopt}).size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["found"] = static_cast<double>(found);
@@ -96,7 +96,7 @@ static void BM_DetailedSearchFirstRun(benchmark::State& state)
         const FontNameIndex index(fonts->catalog);
         families = fonts->catalog.totalCount();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(SearchFonts(fonts->catalog, index, everyFamilysDetails()).size());
+        benchmark::DoNotOptimize(searchFonts(fonts->catalog, index, everyFamilysDetails()).size());
         state.PauseTiming();
         fonts.reset();
         state.ResumeTiming();
@@ -110,9 +110,9 @@ static void BM_DetailedSearchSecondRun(benchmark::State& state)
 {
     const MachineFonts fonts;
     const FontNameIndex index(fonts.catalog);
-    SearchFonts(fonts.catalog, index, everyFamilysDetails());
+    searchFonts(fonts.catalog, index, everyFamilysDetails());
     for (auto _ : state)
-        benchmark::DoNotOptimize(SearchFonts(fonts.catalog, index, everyFamilysDetails()).size());
+        benchmark::DoNotOptimize(searchFonts(fonts.catalog, index, everyFamilysDetails()).size());
     state.counters["families"] = fonts.catalog.totalCount();
 }
 BENCHMARK(BM_DetailedSearchSecondRun)->Unit(benchmark::kMillisecond);

@@ -70,7 +70,7 @@ void BM_ScanPage(benchmark::State& state)
     const FontCatalog catalog = fakes::catalogOf(*source);
     for (auto _ : state) {
         HtmlFontCheck check(catalog);
-        const HtmlReadResult r = check.open_html(path);
+        const HtmlReadResult r = check.readFile(path);
         benchmark::DoNotOptimize(r.lines);
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
@@ -146,7 +146,7 @@ void BM_WriteFontList30000(benchmark::State& state)
     style.italic = true;
     QTemporaryDir dir;
     for (auto _ : state) {
-        const FontListWriteResult r = WriteFontListPages(dir.filePath(u"List"_qs), names, 100, style);
+        const FontListWriteResult r = writeFontListPages(dir.filePath(u"List"_qs), names, 100, style);
         if (!r.ok())
             state.SkipWithError("the pages could not be written");
         benchmark::DoNotOptimize(r.written.size());

@@ -28,7 +28,7 @@ struct Catalog
     Catalog()
     {
         catalog.setSource(source);
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
     }
 };
 
@@ -221,7 +221,7 @@ int rtfCommand(const QStringList& args, Streams io)
     if (const int rc = requireSample(r, s))
         return rc;
     Catalog c;
-    writeBytes(io.out, MakeRTF2(c.catalog, s.font, s.text, s.size, s.colour, s.italic, s.bold, alignment));
+    writeBytes(io.out, sampleRtf(c.catalog, s.font, s.text, s.size, s.colour, s.italic, s.bold, alignment));
     return 0;
 }
 
@@ -259,7 +259,7 @@ int htmlCommand(const QStringList& args, Streams io)
         return rc;
     options.fontTagSize = fontSize.value_or(fontTagSizeFor(s.size));
     options.pixelSize = px.value_or(pixelSizeFor(s.size));
-    io.out << MakeTag(s.font, s.text, s.colour, s.bold, s.italic, options);
+    io.out << sampleHtml(s.font, s.text, s.colour, s.bold, s.italic, options);
     return 0;
 }
 
@@ -276,7 +276,7 @@ int nameCommand(const QStringList& args, Streams io)
                 return 2;
             bool ok = false;
             form = v->toInt(&ok);
-            if (!ok || !FontNameForm(*form, QString()))
+            if (!ok || !fontNameForm(*form, QString()))
                 return r.fail(u"--form must be 0, 2, 3, 4, 5 or 6"_qs);
         } else if (answerStandardOption(u"name"_qs, a, io)) {
             return 0;
@@ -292,7 +292,7 @@ int nameCommand(const QStringList& args, Streams io)
         return r.fail(u"--form N is needed"_qs);
     if (!name)
         return r.fail(u"NAME is needed"_qs);
-    io.out << *FontNameForm(*form, *name);
+    io.out << *fontNameForm(*form, *name);
     return 0;
 }
 
@@ -305,7 +305,7 @@ int detailsCommand(const QStringList& args, Streams io)
         return r.fail(u"give one font NAME"_qs);
     Catalog c;
     // Nothing to measure with here: the size table is the window's alone.
-    const FontDetailsView view = ShowFontDetails(c.catalog, args.first(), SampleMeasure{});
+    const FontDetailsView view = fontDetailsView(c.catalog, args.first(), SampleMeasure{});
     const auto& l = view.labels;
     io.out << "name: " << l[DetailsFaceName] << '\n'
            << "charset: " << l[DetailsCharset] << '\n'
@@ -453,9 +453,9 @@ int gradientCommand(const QStringList& args, Streams io)
         return r.fail(u"TEXT needs at least 2 characters"_qs);
     if (m.rtf) {
         Catalog c;
-        writeBytes(io.out, MakeRTFG(c.catalog, colours, m.sample.text, m.style()));
+        writeBytes(io.out, gradientRtf(c.catalog, colours, m.sample.text, m.style()));
     } else {
-        io.out << GradientHtml(colours, m.sample.text, m.style(), m.html());
+        io.out << gradientHtml(colours, m.sample.text, m.style(), m.html());
     }
     return 0;
 }
@@ -491,9 +491,9 @@ int randomColoursCommand(const QStringList& args, Streams io)
     const CellCaptions captions = cellCaptions(m.sample.text);
     if (m.rtf) {
         Catalog c;
-        writeBytes(io.out, MakeRTFR(c.catalog, captions, *colours, m.style()));
+        writeBytes(io.out, randomColourRtf(c.catalog, captions, *colours, m.style()));
     } else {
-        io.out << RandomColourHtml(captions, *colours, m.style(), m.html());
+        io.out << randomColourHtml(captions, *colours, m.style(), m.html());
     }
     return 0;
 }

@@ -70,7 +70,7 @@ int fontsCommand(const QStringList& args, Streams io)
                                                              : FontconfigSource::Order::Unsorted);
     FontCatalog catalog;
     catalog.setSource(source);
-    EnumerateFonts(catalog, *source);
+    enumerateFonts(catalog, *source);
 
     if (details) {
         for (const FontCatalog::Entry& e : catalog.entries()) {

@@ -26,7 +26,7 @@ struct InstalledFonts
     InstalledFonts()
     {
         catalog.setSource(source);
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
     }
 };
 
@@ -110,7 +110,7 @@ int checkCommand(const QStringList& args, Streams io)
     HtmlFontCheck check(fonts.catalog);
     bool unread = false;
     for (const QString& file : files) {
-        const HtmlReadResult r = check.open_html(file);
+        const HtmlReadResult r = check.readFile(file);
         if (r.status == HtmlReadResult::Status::Read)
             continue;
         // The window passes such files by; here a file asked for and not checked is an error,
@@ -189,14 +189,14 @@ int fontlistCommand(const QStringList& args, Streams io)
 
     QStringList names;
     if (favourites) {
-        names = favoriteNames(LoadFavorites(programFolder()));
+        names = favoriteNames(loadFavorites(programFolder()));
         sortIgnoringCase(names);
     } else {
         InstalledFonts fonts;
         names = SortedFontLists(fonts.catalog).names(FontFilter{});
     }
     const qint64 fontsPerPage = *FontsPerPage(perPage, names.size());
-    const FontListWriteResult r = WriteFontListPages(out, names, fontsPerPage, style);
+    const FontListWriteResult r = writeFontListPages(out, names, fontsPerPage, style);
     for (const QString& page : r.written)
         io.out << page << '\n';
     if (!r.ok()) {

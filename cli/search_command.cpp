@@ -105,12 +105,12 @@ int searchCommand(const QStringList& args, Streams io)
     auto source = std::make_shared<FontconfigSource>();
     FontCatalog catalog;
     catalog.setSource(source);
-    EnumerateFonts(catalog, *source);
+    enumerateFonts(catalog, *source);
     const FontNameIndex index(catalog);
     // The words as the search box holds them, one half-width space apart.
     const SearchRequest request{words.join(u' '), detailed ? std::optional(conditions) : std::nullopt,
                                 narrowFrom};
-    for (const QString& name : SearchFonts(catalog, index, request))
+    for (const QString& name : searchFonts(catalog, index, request))
         io.out << name << '\n';
     return 0;
 }

@@ -28,12 +28,12 @@ QString joinCharacters(const std::vector<ColouredCharacter>& characters)
     return out;
 }
 
-QString ColouredHtml(const std::vector<ColouredCharacter>& characters, const Sample& sample,
+QString colouredHtml(const std::vector<ColouredCharacter>& characters, const Sample& sample,
                      const HtmlTagOptions& options)
 {
     std::array<QString, 22> s;
     for (int i = 0; i < 22; ++i)
-        s[static_cast<std::size_t>(i)] = LoadResString(i + 1);
+        s[static_cast<std::size_t>(i)] = stringTableEntry(i + 1);
     auto e = [&s](int entry) -> const QString& { return s[static_cast<std::size_t>(entry - 1)]; };
 
     QString weight;
@@ -56,7 +56,7 @@ QString ColouredHtml(const std::vector<ColouredCharacter>& characters, const Sam
             continue;
         }
         QString piece = c == u"<" ? u"&lt;"_qs : c == u">" ? u"&gt;"_qs : c == u"&" ? u"&amp;"_qs : c;
-        const QString hex = ColorToHex(ch.colour);
+        const QString hex = colourToHex(ch.colour);
         if (options.useStyleSheet) {
             QString span = e(12) + e(13) + e(3) + e(14) + hex;
             if (options.fontFamilyInStyleSheet)
@@ -79,23 +79,23 @@ QString ColouredHtml(const std::vector<ColouredCharacter>& characters, const Sam
     return body;
 }
 
-QByteArray ColouredRtf(const FontCatalog& catalog, const std::vector<ColouredCharacter>& characters,
+QByteArray colouredRtf(const FontCatalog& catalog, const std::vector<ColouredCharacter>& characters,
                        const Sample& sample)
 {
-    QString rtf = LoadResString(23);
+    QString rtf = stringTableEntry(23);
     rtf +=
-        u"{\\f2" + GetRtfFontInfo(catalog, sample.fontName) + u' ' + EscapeRtfText(sample.fontName) + u";}";
+        u"{\\f2" + rtfFontTableWords(catalog, sample.fontName) + u' ' + escapeRtfText(sample.fontName) + u";}";
     rtf += u"}\r\n";
 
     rtf += u"{\\colortbl\\red0\\green0\\blue0;";
     for (const ColouredCharacter& c : characters) {
         std::int32_t red = 0, green = 0, blue = 0;
-        SplitColor(c.colour, red, green, blue);
+        splitColour(c.colour, red, green, blue);
         rtf += u"\\red" + QString::number(red) + u"\\green" + QString::number(green) + u"\\blue" +
                QString::number(blue) + u';';
     }
     rtf += u'}';
-    rtf += LoadResString(24);
+    rtf += stringTableEntry(24);
     rtf += u"\r\n\\pard\\nowwrap\\nooverflow";
 
     QString words = u"\\plain\\f2\\fs" + QString::number(2 * static_cast<int>(sample.size));
@@ -110,12 +110,12 @@ QByteArray ColouredRtf(const FontCatalog& catalog, const std::vector<ColouredCha
     const QString text = joinCharacters(characters);
     // The same mends as the sample's RTF: the East Asian font named for text beyond ASCII, and
     // Unicode escapes unless the font is a Japanese one.
-    const QString eastAsian = RtfNeedsEastAsianFont(text) ? u"\\dbch\\f2"_qs : QString();
-    const bool unicodeEscapes = RtfUsesUnicodeEscapes(catalog, sample.fontName);
+    const QString eastAsian = rtfNeedsEastAsianFont(text) ? u"\\dbch\\f2"_qs : QString();
+    const bool unicodeEscapes = rtfUsesUnicodeEscapes(catalog, sample.fontName);
     int index = 1;
     for (const ColouredCharacter& c : characters)
         rtf += words + u"\\cf" + QString::number(index++) + eastAsian + u' ' +
-               EscapeRtfText(c.text, unicodeEscapes);
+               escapeRtfText(c.text, unicodeEscapes);
     rtf += u"\r\n}";
     return rtf.toLatin1();
 }

@@ -33,12 +33,12 @@ QString joinCharacters(const std::vector<ColouredCharacter>& characters);
 // escaped; the whole wrapped in a FONT tag with SIZE and FACE (then I and B) when the FONT-tag
 // option is on. No line end is added. The style comes from sample (its text and colour are
 // not used).
-QString ColouredHtml(const std::vector<ColouredCharacter>& characters, const Sample& sample,
+QString colouredHtml(const std::vector<ColouredCharacter>& characters, const Sample& sample,
                      const HtmlTagOptions& options);
 
 // The RTF copy: the sample's font at its size, styles and alignment, colour i + 1 of the
 // table for character i, the formatting words repeated before every character.
-QByteArray ColouredRtf(const FontCatalog& catalog, const std::vector<ColouredCharacter>& characters,
+QByteArray colouredRtf(const FontCatalog& catalog, const std::vector<ColouredCharacter>& characters,
                        const Sample& sample);
 
 } // namespace typecask

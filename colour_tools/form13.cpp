@@ -232,7 +232,7 @@ void Form13::Form_Load(const Sample& sample, const HtmlTagOptions& options)
     m_loaded = true;
     setBackground(SampleBoxBackground);
 
-    const PaletteFileContents file = LoadPaletteFile(m_session.programFolder);
+    const PaletteFileContents file = loadPaletteFile(m_session.programFolder);
     m_session.palettes = file.palettes;
     for (int i = 0; i < RandomCellCount; ++i)
         m_Label8[static_cast<std::size_t>(i)]->setForeColour(
@@ -273,7 +273,7 @@ void Form13::ColorChange(int r, int g, int b)
 
 QByteArray Form13::MakeRTFR() const
 {
-    return typecask::MakeRTFR(m_session.catalog, captions(), cellColours(), m_sample);
+    return typecask::randomColourRtf(m_session.catalog, captions(), cellColours(), m_sample);
 }
 
 CellColours Form13::cellColours() const
@@ -300,7 +300,7 @@ Channels Form13::channels() const
 void Form13::setChannels(std::int32_t colour)
 {
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(cellColour(colour), r, g, b);
+    splitColour(cellColour(colour), r, g, b);
     m_HScroll1[0]->setValue(r);
     m_HScroll1[1]->setValue(g);
     m_HScroll1[2]->setValue(b);
@@ -414,7 +414,7 @@ void Form13::Command2_Click()
     if (m_session.state.OutputMode == 1)
         m_clipboard.set({MakeRTFR(), cellText(captions())});
     else
-        m_clipboard.set({QByteArray(), RandomColourHtml(captions(), cellColours(), m_sample, m_options)});
+        m_clipboard.set({QByteArray(), randomColourHtml(captions(), cellColours(), m_sample, m_options)});
 }
 
 void Form13::done(int r)
@@ -432,7 +432,7 @@ void Form13::unload()
     file.palettes = m_session.palettes;
     for (ColourCell* cell : m_Label8)
         file.characterLines.append(formatPaletteValue(cell->foreColour()));
-    SavePaletteFile(m_session.programFolder, file); // failures are silent
+    savePaletteFile(m_session.programFolder, file); // failures are silent
 }
 
 } // namespace typecask

@@ -55,7 +55,7 @@ Form2::Form2(Session& session, Clipboard& clipboard, RandomSource& random, Colou
     createChannels();
     createButtons();
 
-    const PaletteFileContents file = LoadPaletteFile(m_session.programFolder);
+    const PaletteFileContents file = loadPaletteFile(m_session.programFolder);
     m_characterLines = file.characterLines;
     m_session.palettes = file.palettes;
     createBoxes();
@@ -252,7 +252,7 @@ void Form2::setChannels(const Channels& c)
 void Form2::SetScrollColor(std::int32_t colour)
 {
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(colour, r, g, b);
+    splitColour(colour, r, g, b);
     setChannels({r, g, b});
 }
 
@@ -372,7 +372,7 @@ void Form2::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    SavePaletteFile(m_session.programFolder, {m_characterLines, m_session.palettes}); // failures are silent
+    savePaletteFile(m_session.programFolder, {m_characterLines, m_session.palettes}); // failures are silent
 }
 
 } // namespace typecask

@@ -180,12 +180,12 @@ void Form3::layOutPreview()
 
 GradientTable Form3::makegrcolor() const
 {
-    return typecask::makegrcolor(m_session.gradient, codePointCount(m_Text1->text()));
+    return typecask::gradientTable(m_session.gradient, codePointCount(m_Text1->text()));
 }
 
 QByteArray Form3::MakeRTFG() const
 {
-    return typecask::MakeRTFG(m_session.catalog, m_session.gradient, m_Text1->text(), m_sample);
+    return typecask::gradientRtf(m_session.catalog, m_session.gradient, m_Text1->text(), m_sample);
 }
 
 void Form3::ColorChange()
@@ -225,7 +225,7 @@ void Form3::SetGradientEditMode(bool enable)
 
 void Form3::showColour(QPushButton* button, std::int32_t colour)
 {
-    button->setText(ColorToHex(colour));
+    button->setText(colourToHex(colour));
     QPixmap swatch(12, 12);
     swatch.fill(toQColor(colour));
     QPainter(&swatch).drawRect(0, 0, 11, 11);
@@ -309,12 +309,12 @@ void Form3::Command2_Click()
     if (m_session.state.OutputMode == 1)
         m_clipboard.set({MakeRTFG(), text});
     else
-        m_clipboard.set({QByteArray(), GradientHtml(m_session.gradient, text, m_sample, m_options)});
+        m_clipboard.set({QByteArray(), gradientHtml(m_session.gradient, text, m_sample, m_options)});
 }
 
 void Form3::Command4_Click()
 {
-    m_Text1->setText(ReplaceAll(m_Text1->text(), u" "_qs, u"\u3000"_qs));
+    m_Text1->setText(replaceAll(m_Text1->text(), u" "_qs, u"\u3000"_qs));
 }
 
 void Form3::pickColour(QPushButton* button, std::int32_t& colour)

@@ -27,7 +27,7 @@ int stepTowards(int from, int to, int step, int steps)
 std::array<int, 3> channelsOf(std::int32_t colour)
 {
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(colour, r, g, b);
+    splitColour(colour, r, g, b);
     return {r, g, b};
 }
 
@@ -39,7 +39,7 @@ std::int32_t GradientTable::colour(int i) const
     return Rgb(red[k], green[k], blue[k]);
 }
 
-GradientTable makegrcolor(const GradientColours& colours, int n)
+GradientTable gradientTable(const GradientColours& colours, int n)
 {
     GradientTable t;
     if (n < 0)
@@ -73,7 +73,7 @@ GradientTable makegrcolor(const GradientColours& colours, int n)
 std::vector<ColouredCharacter> gradientCharacters(const GradientColours& colours, const QString& text)
 {
     const QStringList characters = splitCharacters(text);
-    const GradientTable table = makegrcolor(colours, static_cast<int>(characters.size()));
+    const GradientTable table = gradientTable(colours, static_cast<int>(characters.size()));
     std::vector<ColouredCharacter> out;
     out.reserve(static_cast<std::size_t>(characters.size()));
     for (int i = 0; i < characters.size(); ++i)
@@ -81,16 +81,16 @@ std::vector<ColouredCharacter> gradientCharacters(const GradientColours& colours
     return out;
 }
 
-QString GradientHtml(const GradientColours& colours, const QString& text, const Sample& sample,
+QString gradientHtml(const GradientColours& colours, const QString& text, const Sample& sample,
                      const HtmlTagOptions& options)
 {
-    return ColouredHtml(gradientCharacters(colours, text), sample, options);
+    return colouredHtml(gradientCharacters(colours, text), sample, options);
 }
 
-QByteArray MakeRTFG(const FontCatalog& catalog, const GradientColours& colours, const QString& text,
+QByteArray gradientRtf(const FontCatalog& catalog, const GradientColours& colours, const QString& text,
                     const Sample& sample)
 {
-    return ColouredRtf(catalog, gradientCharacters(colours, text), sample);
+    return colouredRtf(catalog, gradientCharacters(colours, text), sample);
 }
 
 std::vector<GradientBarBox> gradientBarBoxes(const GradientColours& colours, int width)

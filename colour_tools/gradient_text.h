@@ -26,16 +26,16 @@ struct GradientTable
 // Even steps with Int (floor) arithmetic. Two colours: character 1 is the start, character
 // n the end. Three colours: the start first, the middle at character Int((n + 1) / 2), the end
 // last (two characters: start and end). One character: the start.
-GradientTable makegrcolor(const GradientColours& colours, int n);
+GradientTable gradientTable(const GradientColours& colours, int n);
 
 // The characters of text, each in its gradient colour.
 std::vector<ColouredCharacter> gradientCharacters(const GradientColours& colours, const QString& text);
 
 // What "コピー" puts on the clipboard in HTML mode: the text alone (no line end).
-QString GradientHtml(const GradientColours& colours, const QString& text, const Sample& sample,
+QString gradientHtml(const GradientColours& colours, const QString& text, const Sample& sample,
                      const HtmlTagOptions& options);
 // The gradient RTF (the RTF copy and the drag-out).
-QByteArray MakeRTFG(const FontCatalog& catalog, const GradientColours& colours, const QString& text,
+QByteArray gradientRtf(const FontCatalog& catalog, const GradientColours& colours, const QString& text,
                     const Sample& sample);
 
 // One band of the gradient bar: a box from (x, 1) to (x + 5, bottom).

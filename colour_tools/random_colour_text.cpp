@@ -66,16 +66,16 @@ std::vector<ColouredCharacter> cellCharacters(const CellCaptions& captions, cons
     return out;
 }
 
-QString RandomColourHtml(const CellCaptions& captions, const CellColours& colours, const Sample& sample,
+QString randomColourHtml(const CellCaptions& captions, const CellColours& colours, const Sample& sample,
                          const HtmlTagOptions& options)
 {
-    return ColouredHtml(cellCharacters(captions, colours), sample, options);
+    return colouredHtml(cellCharacters(captions, colours), sample, options);
 }
 
-QByteArray MakeRTFR(const FontCatalog& catalog, const CellCaptions& captions, const CellColours& colours,
+QByteArray randomColourRtf(const FontCatalog& catalog, const CellCaptions& captions, const CellColours& colours,
                     const Sample& sample)
 {
-    return ColouredRtf(catalog, cellCharacters(captions, colours), sample);
+    return colouredRtf(catalog, cellCharacters(captions, colours), sample);
 }
 
 QString cellText(const CellCaptions& captions)

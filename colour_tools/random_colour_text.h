@@ -50,10 +50,10 @@ struct ColourDrag
 std::vector<ColouredCharacter> cellCharacters(const CellCaptions& captions, const CellColours& colours);
 
 // What "コピー" puts on the clipboard in HTML mode (no line end).
-QString RandomColourHtml(const CellCaptions& captions, const CellColours& colours, const Sample& sample,
+QString randomColourHtml(const CellCaptions& captions, const CellColours& colours, const Sample& sample,
                          const HtmlTagOptions& options);
 // The RTF of the 16 cells: always 16 colour entries, \cf1 to \cf16.
-QByteArray MakeRTFR(const FontCatalog& catalog, const CellCaptions& captions, const CellColours& colours,
+QByteArray randomColourRtf(const FontCatalog& catalog, const CellCaptions& captions, const CellColours& colours,
                     const Sample& sample);
 // The plain text beside the RTF: the captions joined.
 QString cellText(const CellCaptions& captions);

@@ -4,7 +4,7 @@
 
 namespace typecask {
 
-void SplitColor(std::int32_t colour, std::int32_t& red, std::int32_t& green, std::int32_t& blue)
+void splitColour(std::int32_t colour, std::int32_t& red, std::int32_t& green, std::int32_t& blue)
 {
     if (colour == NoColour)
         return;
@@ -13,10 +13,10 @@ void SplitColor(std::int32_t colour, std::int32_t& red, std::int32_t& green, std
     blue = (colour - red - green * 256) / 65536;
 }
 
-QString ColorToHex(std::int32_t colour)
+QString colourToHex(std::int32_t colour)
 {
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(colour, r, g, b);
+    splitColour(colour, r, g, b);
     return twoHexDigits(r) + twoHexDigits(g) + twoHexDigits(b);
 }
 

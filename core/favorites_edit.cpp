@@ -5,7 +5,7 @@
 
 namespace typecask {
 
-int AddContextFavorite(AppState& state, FontListModel& favorites, MessageBox& messages)
+int addContextFavorite(AppState& state, FontListModel& favorites, MessageBox& messages)
 {
     if (favorites.count() > FavoritesLimit) {
         messages.warning(TooManyFavoritesMessage);

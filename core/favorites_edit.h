@@ -16,6 +16,6 @@ inline const QString TooManyFavoritesMessage =
 
 // Adds ContextFontName at its sorted place and empties it; over the limit, shows the
 // message and changes nothing. Returns the new row, or -1 when refused.
-int AddContextFavorite(AppState& state, FontListModel& favorites, MessageBox& messages);
+int addContextFavorite(AppState& state, FontListModel& favorites, MessageBox& messages);
 
 } // namespace typecask

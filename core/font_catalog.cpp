@@ -72,7 +72,7 @@ std::int32_t FontEnumProc(FontCatalog& catalog, const EnumeratedFont& font)
     return 1;
 }
 
-void EnumerateFonts(FontCatalog& catalog, FontSource& source)
+void enumerateFonts(FontCatalog& catalog, FontSource& source)
 {
     source.enumerate([&catalog](const EnumeratedFont& f) { return FontEnumProc(catalog, f) != 0; });
 }

@@ -111,7 +111,7 @@ private:
 };
 
 // Starts the enumeration over the whole source, filing each family through FontEnumProc.
-void EnumerateFonts(FontCatalog& catalog, FontSource& source);
+void enumerateFonts(FontCatalog& catalog, FontSource& source);
 
 // The enumeration callback: routes one family into its list; always continues.
 std::int32_t FontEnumProc(FontCatalog& catalog, const EnumeratedFont& font);

@@ -4,7 +4,7 @@
 
 namespace typecask {
 
-QString ReplaceAll(const QString& text, const QString& find, const QString& replacement)
+QString replaceAll(const QString& text, const QString& find, const QString& replacement)
 {
     if (find.isEmpty())
         return text;

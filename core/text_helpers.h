@@ -6,7 +6,7 @@
 namespace typecask {
 
 // Every non-overlapping occurrence of find (never empty) replaced, left to right.
-QString ReplaceAll(const QString& text, const QString& find, const QString& replacement);
+QString replaceAll(const QString& text, const QString& find, const QString& replacement);
 
 // Two upper-case hexadecimal digits ("0A"); more for values above 255.
 QString twoHexDigits(int value);

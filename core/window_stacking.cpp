@@ -2,20 +2,20 @@
 
 namespace typecask {
 
-void SetAlwaysOnTop(AppState& state, StackingHost& host, bool onTop)
+void setAlwaysOnTop(AppState& state, StackingHost& host, bool onTop)
 {
     state.AlwaysOnTop = onTop;
     host.setMainWindowTopmost(onTop);
-    host.setCheck3(onTop);
+    host.setAlwaysOnTopChecked(onTop);
     if (!onTop && state.SubWindowShown)
-        SetWindowTopmost(state, host, false);
+        setWindowTopmost(state, host, false);
 }
 
-void SetWindowTopmost(AppState& state, StackingHost& host, bool onTop)
+void setWindowTopmost(AppState& state, StackingHost& host, bool onTop)
 {
     state.SubWindowOnTop = onTop;
     if (!onTop && state.AlwaysOnTop)
-        SetAlwaysOnTop(state, host, false);
+        setAlwaysOnTop(state, host, false);
     host.setSubWindowTopmost(onTop);
 }
 
@@ -25,7 +25,7 @@ bool applyOnTopRule(AppState& state, StackingHost* host, OnTopRule rule)
         return false;
     if (!host)
         return true;
-    SetAlwaysOnTop(state, *host, false);
+    setAlwaysOnTop(state, *host, false);
     return false;
 }
 

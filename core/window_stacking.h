@@ -12,18 +12,18 @@ class StackingHost
 public:
     virtual ~StackingHost() = default;
     virtual void setMainWindowTopmost(bool onTop) = 0;
-    virtual void setCheck3(bool checked) = 0;
+    virtual void setAlwaysOnTopChecked(bool checked) = 0;
     // The open floating window (Form15 when SubWindowKind, else Form16).
     virtual void setSubWindowTopmost(bool onTop) = 0;
 };
 
-void SetAlwaysOnTop(AppState& state, StackingHost& host, bool onTop);
-void SetWindowTopmost(AppState& state, StackingHost& host, bool onTop);
+void setAlwaysOnTop(AppState& state, StackingHost& host, bool onTop);
+void setWindowTopmost(AppState& state, StackingHost& host, bool onTop);
 
 // What a window does to the always-in-front state as it loads.
 enum class OnTopRule {
     Keep,            // nothing
-    LeaveAlwaysOnTop // SetAlwaysOnTop(False): the main window must not hide this window
+    LeaveAlwaysOnTop // setAlwaysOnTop(False): the main window must not hide this window
 };
 
 // Applies rule for a window that is loading. Returns true when the window has to keep itself

@@ -46,7 +46,7 @@ void storeSettingsDialogValues(const SettingsDialogValues& values, Session& sess
 QString oneLineSampleText(const QString& text)
 {
     // CR LF as typed on Windows; a lone LF is how Qt's text boxes report a line break.
-    return ReplaceAll(ReplaceAll(text, u"\r\n"_qs, QString()), u"\n"_qs, QString());
+    return replaceAll(replaceAll(text, u"\r\n"_qs, QString()), u"\n"_qs, QString());
 }
 
 int listSampleSizeForChoice(int position)

@@ -4,33 +4,33 @@
 
 namespace typecask {
 
-ClipboardContent CurrentSampleContent(const FontCatalog& catalog, const Sample& sample)
+ClipboardContent currentSampleContent(const FontCatalog& catalog, const Sample& sample)
 {
-    return {MakeRTF2(catalog, sample.fontName, sample.text, sample.size, sample.textColour, sample.italic,
+    return {sampleRtf(catalog, sample.fontName, sample.text, sample.size, sample.textColour, sample.italic,
                      sample.bold, sample.alignment),
             sample.text};
 }
 
-ClipboardContent DefaultSettingsContent(const FontCatalog& catalog, const QString& boxFamily,
+ClipboardContent defaultSettingsContent(const FontCatalog& catalog, const QString& boxFamily,
                                         Alignment alignment)
 {
     const QString space = u" "_qs;
-    return {MakeRTF2(catalog, boxFamily, space, 9, 0, false, false, alignment), space};
+    return {sampleRtf(catalog, boxFamily, space, 9, 0, false, false, alignment), space};
 }
 
-void MakeRTF(Clipboard& clipboard, const FontCatalog& catalog, const Sample& sample)
+void copySampleRtf(Clipboard& clipboard, const FontCatalog& catalog, const Sample& sample)
 {
     // Clipboard::set replaces every format at once: the clear, RTF and text of one copy.
-    clipboard.set(CurrentSampleContent(catalog, sample));
+    clipboard.set(currentSampleContent(catalog, sample));
 }
 
-void MakeTag(Clipboard& clipboard, const Sample& sample, const HtmlTagOptions& options)
+void copySampleHtml(Clipboard& clipboard, const Sample& sample, const HtmlTagOptions& options)
 {
-    clipboard.set({QByteArray(), typecask::MakeTag(sample.fontName, sample.text, sample.textColour,
+    clipboard.set({QByteArray(), typecask::sampleHtml(sample.fontName, sample.text, sample.textColour,
                                                    sample.bold, sample.italic, options)});
 }
 
-void CopyFontName(AppState& state, Clipboard& clipboard, int index)
+void copyFontName(AppState& state, Clipboard& clipboard, int index)
 {
     // A name the copy takes from the preview is not kept: left in ContextFontName it would
     // be copied again after the preview has moved on to another family.

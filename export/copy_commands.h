@@ -13,21 +13,21 @@
 namespace typecask {
 
 // The sample as RTF, then its text.
-ClipboardContent CurrentSampleContent(const FontCatalog& catalog, const Sample& sample);
+ClipboardContent currentSampleContent(const FontCatalog& catalog, const Sample& sample);
 
 // The sample box's own family with one space at 9 points, black and upright; only the
 // alignment follows the main window.
-ClipboardContent DefaultSettingsContent(const FontCatalog& catalog, const QString& boxFamily,
+ClipboardContent defaultSettingsContent(const FontCatalog& catalog, const QString& boxFamily,
                                         Alignment alignment);
 
 // The sample as RTF and plain text on the clipboard.
-void MakeRTF(Clipboard& clipboard, const FontCatalog& catalog, const Sample& sample);
+void copySampleRtf(Clipboard& clipboard, const FontCatalog& catalog, const Sample& sample);
 
 // The sample as an HTML fragment.
-void MakeTag(Clipboard& clipboard, const Sample& sample, const HtmlTagOptions& options);
+void copySampleHtml(Clipboard& clipboard, const Sample& sample, const HtmlTagOptions& options);
 
 // The font-name form index (0, 2..6) of ContextFontName, or of the preview font when no
 // font menu has set one; ContextFontName is then left empty.
-void CopyFontName(AppState& state, Clipboard& clipboard, int index);
+void copyFontName(AppState& state, Clipboard& clipboard, int index);
 
 } // namespace typecask

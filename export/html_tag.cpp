@@ -7,22 +7,22 @@
 
 namespace typecask {
 
-HtmlTagOptions HtmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
+HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
                                   const QString& combo3Text)
 {
     return HtmlTagOptions{html.useFontTag, html.useStyleSheet, html.fontFamilyInStyleSheet, combo2Text,
                           combo3Text};
 }
 
-QString MakeTag(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
+QString sampleHtml(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
                 const HtmlTagOptions& options)
 {
     std::array<QString, 22> s;
     for (int i = 0; i < 22; ++i)
-        s[static_cast<std::size_t>(i)] = LoadResString(i + 1);
+        s[static_cast<std::size_t>(i)] = stringTableEntry(i + 1);
     auto e = [&s](int entry) -> const QString& { return s[static_cast<std::size_t>(entry - 1)]; };
 
-    const QString hex = ColorToHex(colour);
+    const QString hex = colourToHex(colour);
     QString weight;
     if (bold && italic)
         weight = e(18);
@@ -50,9 +50,9 @@ QString MakeTag(const QString& fontName, const QString& text, std::int32_t colou
     return body + u"\r\n";
 }
 
-std::optional<QString> FontNameForm(int index, const QString& name)
+std::optional<QString> fontNameForm(int index, const QString& name)
 {
-    const QString quote = LoadResString(3);
+    const QString quote = stringTableEntry(3);
     switch (index) {
     case 0:
         return name;
@@ -75,7 +75,7 @@ std::optional<ClipboardContent> fontNameCopy(AppState& state, int index)
 {
     if (state.ContextFontName.isEmpty())
         state.ContextFontName = state.CurrentFontName;
-    std::optional<QString> text = FontNameForm(index, state.ContextFontName);
+    std::optional<QString> text = fontNameForm(index, state.ContextFontName);
     if (!text)
         return std::nullopt;
     return ClipboardContent{QByteArray(), *text};

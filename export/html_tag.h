@@ -23,12 +23,12 @@ struct HtmlTagOptions
 };
 
 // The options from the bar's flags and the two combo texts.
-HtmlTagOptions HtmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
+HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
                                   const QString& combo3Text);
 
 // The clipboard text of the HTML copy: the fragment followed by CR LF. Neither the text nor
 // the font name is escaped; the text is the author's HTML.
-QString MakeTag(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
+QString sampleHtml(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
                 const HtmlTagOptions& options);
 
 // Items of the font-name copy menu, by index.
@@ -36,7 +36,7 @@ constexpr int FontNameFormCount = 7;
 
 // The text item index puts on the clipboard for the font name, or none for the separator
 // (1) and indexes outside 0..6.
-std::optional<QString> FontNameForm(int index, const QString& name);
+std::optional<QString> fontNameForm(int index, const QString& name);
 
 // The font-name copy: fills ContextFontName from CurrentFontName when it is empty (and
 // leaves it set), then gives what to put on the clipboard, or none.

@@ -57,7 +57,7 @@ std::int32_t RtfFontInfoProc(const EnumeratedFont& font, std::uint8_t pitchAndFa
     return 0;
 }
 
-QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName)
+QString rtfFontTableWords(const FontCatalog& catalog, const QString& fontName)
 {
     QString result;
     if (const FontCatalog::Entry* entry = catalog.find(fontName)) {
@@ -67,7 +67,7 @@ QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName)
     return result;
 }
 
-QString EscapeRtfText(const QString& text, bool unicodeEscapes)
+QString escapeRtfText(const QString& text, bool unicodeEscapes)
 {
     QString out;
     out.reserve(text.size() * 4);
@@ -119,7 +119,7 @@ QString EscapeRtfText(const QString& text, bool unicodeEscapes)
     return out;
 }
 
-bool RtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName)
+bool rtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName)
 {
     // Readers decode \'XX bytes in the code page of the font's \fcharset, so only a Japanese
     // font may carry the text as bare code page 932 bytes.
@@ -127,7 +127,7 @@ bool RtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName)
     return !entry || entry->font.charset != ShiftJisCharset;
 }
 
-bool RtfNeedsEastAsianFont(const QString& text)
+bool rtfNeedsEastAsianFont(const QString& text)
 {
     // \f sets only the Latin font for readers that keep a separate East Asian one
     // (LibreOffice); without \dbch\f2, Japanese text pastes in their default font. ASCII text
@@ -135,26 +135,26 @@ bool RtfNeedsEastAsianFont(const QString& text)
     return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; });
 }
 
-QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const QString& text,
+QByteArray sampleRtf(const FontCatalog& catalog, const QString& fontName, const QString& text,
                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment)
 {
-    const QString hex = ColorToHex(colour);
+    const QString hex = colourToHex(colour);
     const bool coloured = hex != u"000000";
 
-    QString rtf = LoadResString(23);
-    rtf += u"{\\f2" + GetRtfFontInfo(catalog, fontName) + u' ' + EscapeRtfText(fontName) + u";}";
+    QString rtf = stringTableEntry(23);
+    rtf += u"{\\f2" + rtfFontTableWords(catalog, fontName) + u' ' + escapeRtfText(fontName) + u";}";
     rtf += u"}\r\n";
 
     rtf += u"{\\colortbl\\red0\\green0\\blue0;";
     if (coloured) {
         std::int32_t red = 0, green = 0, blue = 0;
-        SplitColor(colour, red, green, blue);
+        splitColour(colour, red, green, blue);
         rtf += u"\\red" + QString::number(red) + u"\\green" + QString::number(green) + u"\\blue" +
                QString::number(blue) + u';';
     }
     rtf += u"}\r\n";
 
-    rtf += LoadResString(24);
+    rtf += stringTableEntry(24);
     rtf += u"\\pard\\nowwrap\\nooverflow";
     rtf += u"\\plain\\f2\\fs" + QString::number(2 * static_cast<int>(size));
     if (coloured)
@@ -167,10 +167,10 @@ QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const Q
         rtf += u"\\qc";
     else if (alignment == Alignment::Right)
         rtf += u"\\qr";
-    if (RtfNeedsEastAsianFont(text))
+    if (rtfNeedsEastAsianFont(text))
         rtf += u"\\dbch\\f2";
     rtf += u' ';
-    rtf += EscapeRtfText(text, RtfUsesUnicodeEscapes(catalog, fontName));
+    rtf += escapeRtfText(text, rtfUsesUnicodeEscapes(catalog, fontName));
     rtf += u"\r\n}";
     return rtf.toLatin1();
 }

@@ -17,25 +17,25 @@ std::int32_t RtfFontInfoProc(const EnumeratedFont& font, std::uint8_t pitchAndFa
 
 // Font-table control words of the named family (e.g. \froman\fcharset128), or "" when no
 // installed family has that name.
-QString GetRtfFontInfo(const FontCatalog& catalog, const QString& fontName);
+QString rtfFontTableWords(const FontCatalog& catalog, const QString& fontName);
 
 // Text in pure ASCII RTF: code page 932 bytes as \'XX, ASCII letters and digits as they are,
 // and a character code page 932 cannot hold (whose bytes would not read back as it) as
 // \uN\'3F. With unicodeEscapes, every other non-ASCII character carries \uN before its bytes
 // too, for readers that would decode the bytes in a font's own (non-Japanese) code page.
-QString EscapeRtfText(const QString& text, bool unicodeEscapes = false);
+QString escapeRtfText(const QString& text, bool unicodeEscapes = false);
 
-// Whether text set in fontName needs EscapeRtfText's Unicode escapes: true unless the font
+// Whether text set in fontName needs escapeRtfText's Unicode escapes: true unless the font
 // is an installed charset-128 (Japanese) family. The makers' RTF follows the same rule.
-bool RtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName);
+bool rtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName);
 
 // Whether the formatting words also name the font as the East Asian one (\dbch\f2): for any
 // text beyond ASCII.
-bool RtfNeedsEastAsianFont(const QString& text);
+bool rtfNeedsEastAsianFont(const QString& text);
 
 // The RTF document for the sample: fontName at size points in colour (0x00BBGGRR), with the
 // given styles and alignment.
-QByteArray MakeRTF2(const FontCatalog& catalog, const QString& fontName, const QString& text,
+QByteArray sampleRtf(const FontCatalog& catalog, const QString& fontName, const QString& text,
                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment);
 
 } // namespace typecask

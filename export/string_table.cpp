@@ -37,7 +37,7 @@ const std::array<const char16_t*, StringTableSize> Entries = {
 
 } // namespace
 
-QString LoadResString(int id)
+QString stringTableEntry(int id)
 {
     if (id < 1 || id > StringTableSize)
         return {};

@@ -9,6 +9,6 @@ namespace typecask {
 constexpr int StringTableSize = 24;
 
 // Entry id (1..24), character for character; empty for any other number.
-QString LoadResString(int id);
+QString stringTableEntry(int id);
 
 } // namespace typecask

@@ -115,7 +115,7 @@ void SubWindow::Form_Load(FloatingWindow* window)
     connect(window, &FloatingWindow::popupRequested, this, &SubWindow::popupcopybar_Click);
     connect(window, &FloatingWindow::unloaded, this, [this, window] { Form_Unload(window); });
     if (m_state.SubWindowOnTop)
-        SetWindowTopmost(m_state, m_stacking, true);
+        setWindowTopmost(m_state, m_stacking, true);
 }
 
 void SubWindow::Form_Unload(FloatingWindow* window)
@@ -212,7 +212,7 @@ void SubWindow::swapForm()
 void SubWindow::toggleOnTop()
 {
     if (m_current)
-        SetWindowTopmost(m_state, m_stacking, !m_state.SubWindowOnTop);
+        setWindowTopmost(m_state, m_stacking, !m_state.SubWindowOnTop);
 }
 
 void SubWindow::closeWindow()

@@ -52,7 +52,7 @@ public:
     void setTextColour(std::int32_t colour);
     // The preview got a new background: the picture is cleared to it.
     void setBackground(std::int32_t colour);
-    // The open window kept above all others or not (SetWindowTopmost's window part).
+    // The open window kept above all others or not (setWindowTopmost's window part).
     void setTopmost(bool onTop);
 
     // Opens popupcopybar at globalPos for the open window.

@@ -153,7 +153,7 @@ std::vector<bool> CharacterGrid::glyphsOf(const std::vector<CharacterCell>& cell
 void CharacterGrid::setPage(int base)
 {
     m_base = base;
-    std::vector<CharacterCell> cells = CharacterPage(base);
+    std::vector<CharacterCell> cells = characterPage(base);
     std::vector<bool> has = glyphsOf(cells);
     m_model->setCells(std::move(cells), std::move(has));
 }

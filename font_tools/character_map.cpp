@@ -19,7 +19,7 @@ bool isSingleCodePoint(const QString& s)
 
 } // namespace
 
-QStringList CharacterPageList()
+QStringList characterPageList()
 {
     QStringList pages{QString()};
     for (int lead = 0x80; lead <= 0xA0; ++lead)
@@ -31,7 +31,7 @@ QStringList CharacterPageList()
 
 int characterPageBase(int row)
 {
-    static const QStringList pages = CharacterPageList();
+    static const QStringList pages = characterPageList();
     if (row <= 0 || row >= pages.size())
         return 0;
     return pages[row].toInt(nullptr, 16) << 8;
@@ -53,7 +53,7 @@ CharacterCell characterCell(std::uint16_t code)
     return {code, valid ? decoded : QString(QChar(Replacement)), valid};
 }
 
-std::vector<CharacterCell> CharacterPage(int base)
+std::vector<CharacterCell> characterPage(int base)
 {
     std::vector<CharacterCell> cells;
     cells.reserve(CharacterPageSize);
@@ -92,7 +92,7 @@ QString appendedSampleText(const QString& text, const QString& character, int li
 
 ClipboardContent characterCopy(const FontCatalog& catalog, const Sample& sample, const QString& character)
 {
-    return {MakeRTF2(catalog, sample.fontName, character, sample.size, sample.textColour, false, false,
+    return {sampleRtf(catalog, sample.fontName, character, sample.size, sample.textColour, false, false,
                      sample.alignment),
             character};
 }

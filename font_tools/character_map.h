@@ -18,7 +18,7 @@ constexpr int CharacterPageSize = 224;
 constexpr int CharacterPageFirst = 0x20;
 
 // List2: the empty item (the single-byte page), then the lead bytes 80..A0 and E0..FF.
-QStringList CharacterPageList();
+QStringList characterPageList();
 
 // The page base of a List2 row (0 for the empty item and for no selection; else lead << 8).
 int characterPageBase(int row);
@@ -36,7 +36,7 @@ struct CharacterCell
 };
 
 // The 224 cells of the page with that base, in ascending code order.
-std::vector<CharacterCell> CharacterPage(int base);
+std::vector<CharacterCell> characterPage(int base);
 
 // One code's cell.
 CharacterCell characterCell(std::uint16_t code);

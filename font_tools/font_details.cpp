@@ -4,7 +4,7 @@
 
 namespace typecask {
 
-std::array<QString, FontDetailsLabelCount> FontDetailsDesignCaptions()
+std::array<QString, FontDetailsLabelCount> fontDetailsDesignCaptions()
 {
     return {
         u"???"_qs,                            // 0 face name
@@ -34,7 +34,7 @@ std::array<QString, FontDetailsLabelCount> FontDetailsDesignCaptions()
     };
 }
 
-QString CharsetName(int charset)
+QString charsetName(int charset)
 {
     switch (charset) {
     case 0:
@@ -74,7 +74,7 @@ QString CharsetName(int charset)
     }
 }
 
-QString FontTypeName(int fontType)
+QString fontTypeName(int fontType)
 {
     switch (fontType) {
     case RasterFontType:
@@ -88,7 +88,7 @@ QString FontTypeName(int fontType)
     }
 }
 
-std::optional<QString> FamilyDescription(std::uint8_t pitchAndFamily)
+std::optional<QString> familyDescription(std::uint8_t pitchAndFamily)
 {
     switch (pitchAndFamily & 0x7C) {
     case 0x00:
@@ -118,9 +118,9 @@ QString pixels(double v)
 
 } // namespace
 
-FontDetailsView ShowFontDetails(const FontCatalog& catalog, const QString& name, const SampleMeasure& sample)
+FontDetailsView fontDetailsView(const FontCatalog& catalog, const QString& name, const SampleMeasure& sample)
 {
-    FontDetailsView view{FontDetailsDesignCaptions(), QString()};
+    FontDetailsView view{fontDetailsDesignCaptions(), QString()};
     const FontCatalog::Entry* entry = catalog.find(name);
     if (!entry)
         return view;
@@ -131,7 +131,7 @@ FontDetailsView ShowFontDetails(const FontCatalog& catalog, const QString& name,
     view.faceName = font.faceName;
     l[DetailsSample] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\nabcdefghijklmnopqrstuvwxyz"_qs;
     l[DetailsFaceName] = font.faceName;
-    l[DetailsCharset] = CharsetName(font.charset);
+    l[DetailsCharset] = charsetName(font.charset);
     if (font.charset == ShiftJisCharset)
         l[DetailsSample] += u"\r\nあいうえおかきくけこ亜意宇江尾";
     l[DetailsHeight] = QString::number(details ? details->logicalHeight : 0);
@@ -139,8 +139,8 @@ FontDetailsView ShowFontDetails(const FontCatalog& catalog, const QString& name,
     // Only fonts with an OS/2 table report an average width in font units.
     l[DetailsAverageWidth] =
         details && details->averageWidthUnits ? QString::number(*details->averageWidthUnits) : QString();
-    l[DetailsFontType] = FontTypeName(font.fontType);
-    if (std::optional<QString> family = FamilyDescription(details ? details->pitchAndFamily : 0))
+    l[DetailsFontType] = fontTypeName(font.fontType);
+    if (std::optional<QString> family = familyDescription(details ? details->pitchAndFamily : 0))
         l[DetailsFamily] = *family;
 
     if (sample.measure) {

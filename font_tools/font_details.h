@@ -57,13 +57,13 @@ struct FontDetailsView
 };
 
 // The labels as the window is designed, before filling.
-std::array<QString, FontDetailsLabelCount> FontDetailsDesignCaptions();
+std::array<QString, FontDetailsLabelCount> fontDetailsDesignCaptions();
 
-QString CharsetName(int charset);
-QString FontTypeName(int fontType);
+QString charsetName(int charset);
+QString fontTypeName(int fontType);
 // The family description of a pitch-and-family byte, or none when the window keeps its
 // design caption.
-std::optional<QString> FamilyDescription(std::uint8_t pitchAndFamily);
+std::optional<QString> familyDescription(std::uint8_t pitchAndFamily);
 
 // The sample text's state the size table measures.
 struct SampleMeasure
@@ -76,6 +76,6 @@ struct SampleMeasure
 };
 
 // Fills the window for a family name.
-FontDetailsView ShowFontDetails(const FontCatalog& catalog, const QString& name, const SampleMeasure& sample);
+FontDetailsView fontDetailsView(const FontCatalog& catalog, const QString& name, const SampleMeasure& sample);
 
 } // namespace typecask

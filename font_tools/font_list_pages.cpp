@@ -64,7 +64,7 @@ std::optional<qint64> FontsPerPage(const QString& perPageText, qsizetype fontCou
     return v >= 1e15 ? static_cast<qint64>(1e15) : static_cast<qint64>(std::floor(v));
 }
 
-QString FontListPageCount(const QString& perPageText, qsizetype fontCount)
+QString fontListPageCount(const QString& perPageText, qsizetype fontCount)
 {
     if (perPageText == AllFontsPerPage)
         return QStringLiteral("1");
@@ -74,12 +74,12 @@ QString FontListPageCount(const QString& perPageText, qsizetype fontCount)
     return QString::number((fontCount + *perPage - 1) / *perPage);
 }
 
-QString FontListFileName(qsizetype page)
+QString fontListFileName(qsizetype page)
 {
     return u"FontList"_qs + QString::number(page) + u".Html"_qs;
 }
 
-QString FontListFolder(const QString& programFolder)
+QString fontListFolder(const QString& programFolder)
 {
     return programFolder + u"/List"_qs;
 }
@@ -109,7 +109,7 @@ QString escapeHtml(const QString& text)
     return out;
 }
 
-QByteArray MHTML(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
+QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
                  const FontListStyle& style)
 {
     const QByteArray sample = style.sample.toUtf8();
@@ -142,12 +142,12 @@ QByteArray MHTML(const QStringList& names, qsizetype page, qsizetype perPage, qs
     return out;
 }
 
-QString FontListProgress(qsizetype index, qsizetype fontCount)
+QString fontListProgress(qsizetype index, qsizetype fontCount)
 {
     return QString::number(fontCount > 0 ? index * 100 / fontCount : 0) + u'%';
 }
 
-FontListWriteResult WriteFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
+FontListWriteResult writeFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
                                        const FontListStyle& style,
                                        const std::function<void(qsizetype index)>& progress)
 {
@@ -162,8 +162,8 @@ FontListWriteResult WriteFontListPages(const QString& folder, const QStringList&
         if (progress)
             for (qsizetype i = (n - 1) * perPage; i < std::min(c, n * perPage); ++i)
                 progress(i);
-        const QString path = folder + u'/' + FontListFileName(n);
-        const QString err = writePage(path, MHTML(names, n, perPage, pages, style));
+        const QString path = folder + u'/' + fontListFileName(n);
+        const QString err = writePage(path, fontListPageHtml(names, n, perPage, pages, style));
         if (!err.isEmpty()) {
             result.error = u"「"_qs + path + u"」に書き込めませんでした（"_qs + err + u"）"_qs;
             return result;

@@ -21,7 +21,7 @@ inline const QString AllFontsPerPage = QStringLiteral("ALL");
 constexpr int MaxFontsPerPage = 32767;
 
 // The number of pages for a fonts-per-page text and a font count, or UnknownPageCount.
-QString FontListPageCount(const QString& perPageText, qsizetype fontCount);
+QString fontListPageCount(const QString& perPageText, qsizetype fontCount);
 
 // The fonts per page the text asks for: every font for "ALL", else the integer part of the
 // number typed; none when it is not a number or below 1. A number above MaxFontsPerPage is
@@ -40,20 +40,20 @@ struct FontListStyle
 };
 
 // "FontList" + page + ".Html".
-QString FontListFileName(qsizetype page);
+QString fontListFileName(qsizetype page);
 // The folder List below the program folder.
-QString FontListFolder(const QString& programFolder);
+QString fontListFolder(const QString& programFolder);
 
 // &, <, > and " as entities: font names become text and attribute values of the page.
 QString escapeHtml(const QString& text);
 
 // One page: the fonts of names from index (page - 1) * perPage, with links to every page.
-QByteArray MHTML(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
+QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
                  const FontListStyle& style);
 
 // The progress label while the font at index is written: its share of all fonts in whole
 // percent, never 100.
-QString FontListProgress(qsizetype index, qsizetype fontCount);
+QString fontListProgress(qsizetype index, qsizetype fontCount);
 
 struct FontListWriteResult
 {
@@ -64,7 +64,7 @@ struct FontListWriteResult
 
 // Writes every page into folder (created when missing). progress is called before each font
 // with its index. Stops at the first page that cannot be written.
-FontListWriteResult WriteFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
+FontListWriteResult writeFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
                                        const FontListStyle& style,
                                        const std::function<void(qsizetype index)>& progress = {});
 

@@ -125,7 +125,7 @@ QStringList searchWords(const QString& searchText)
     return words;
 }
 
-bool MatchFontName(const QString& searchText, const QString& fontName)
+bool matchFontName(const QString& searchText, const QString& fontName)
 {
     if (searchText.isEmpty())
         return true;
@@ -250,7 +250,7 @@ int searchProgressPercent(int i, int count)
     return static_cast<int>(std::nearbyint(static_cast<double>(i) / count * 100.0));
 }
 
-QStringList SearchFonts(const FontCatalog& catalog, const FontNameIndex& index, const SearchRequest& request,
+QStringList searchFonts(const FontCatalog& catalog, const FontNameIndex& index, const SearchRequest& request,
                         const SearchProgress& progress)
 {
     const bool everything = request.text.isEmpty();

@@ -28,7 +28,7 @@ QStringList searchWords(const QString& searchText);
 
 // Whether a font name satisfies the search text: every word occurs in it, ignoring letter case
 // and character width. An empty text matches every name.
-bool MatchFontName(const QString& searchText, const QString& fontName);
+bool matchFontName(const QString& searchText, const QString& fontName);
 
 // The catalog's names in the order a search tries them (Japanese, Western, symbol and other
 // TrueType, then the same for the other font types), each normalised once.
@@ -108,7 +108,7 @@ int searchProgressPercent(int i, int count);
 
 // The families found, in the results list's order (alphabetical, ignoring case). Detailed
 // conditions read each family's details from the catalog, once per family.
-QStringList SearchFonts(const FontCatalog& catalog, const FontNameIndex& index, const SearchRequest& request,
+QStringList searchFonts(const FontCatalog& catalog, const FontNameIndex& index, const SearchRequest& request,
                         const SearchProgress& progress = {});
 
 // The results list offers narrowing from this many results on.

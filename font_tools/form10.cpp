@@ -131,7 +131,7 @@ void Form10::Form_Load()
     }
     AppState& st = m_session.state;
     if (st.AlwaysOnTop)
-        SetAlwaysOnTop(st, m_link, true);
+        setAlwaysOnTop(st, m_link, true);
 }
 
 std::shared_ptr<const FontNameIndex> Form10::nameIndex()
@@ -168,7 +168,7 @@ void Form10::Command1_Click()
     QElapsedTimer sinceYield;
     sinceYield.start();
     int shown = -1;
-    const QStringList found = SearchFonts(m_session.catalog, *index, request, [&](int i, int count) {
+    const QStringList found = searchFonts(m_session.catalog, *index, request, [&](int i, int count) {
         if (sinceYield.elapsed() < YieldMilliseconds)
             return true;
         if (const int percent = searchProgressPercent(i, count); percent != shown) {

@@ -72,7 +72,7 @@ Form12::Form12(Session& session, Clipboard& clipboard, MainWindowLink& link,
     m_List2 = new QListWidget(m_client);
     m_List2->setObjectName(u"List2"_qs);
     m_List2->setFont(pageListFont());
-    m_List2->addItems(CharacterPageList());
+    m_List2->addItems(characterPageList());
     m_List2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Room for two digits beside the scroll bar.
     m_List2->setFixedWidth(m_List2->fontMetrics().horizontalAdvance(u"FF"_qs) + 16 +

@@ -138,7 +138,7 @@ Form14::~Form14() = default;
 HtmlReadResult Form14::open_html(const QString& path, const HtmlFontCheck::Progress& progress)
 {
     QCoreApplication::processEvents();
-    const HtmlReadResult r = m_check.open_html(path, progress);
+    const HtmlReadResult r = m_check.readFile(path, progress);
     // A file that failed part-way keeps the names read before the failure.
     if (r.status != HtmlReadResult::Status::Ignored) {
         showResults();

@@ -151,8 +151,8 @@ void Form4::Form_Load(const QStringList& fontList, const QStringList& favorites,
     Combo1->clear();
     Combo1->addItems({u"10"_qs, u"20"_qs, u"50"_qs, u"100"_qs, AllFontsPerPage});
     Combo1->setCurrentIndex(4);
-    m_Label2->setText(u'#' + ColorToHex(sample.textColour));
-    m_Label4->setText(u'#' + ColorToHex(sample.backColour));
+    m_Label2->setText(u'#' + colourToHex(sample.textColour));
+    m_Label4->setText(u'#' + colourToHex(sample.backColour));
     Text1->setText(sample.text);
     m_Label8->setText(programFolder);
     Combo2->setCurrentIndex(2);
@@ -175,7 +175,7 @@ void Form4::Option1_Click()
 
 void Form4::Combo1_Change()
 {
-    Label14->setText(FontListPageCount(Combo1->currentText(), m_model->count()));
+    Label14->setText(fontListPageCount(Combo1->currentText(), m_model->count()));
 }
 
 QStringList Form4::outputNames() const
@@ -202,11 +202,11 @@ void Form4::Command1_Click()
     style.bold = Check3->isChecked();
     style.boldItalic = Check4->isChecked();
 
-    const QString folder = FontListFolder(m_programFolder);
+    const QString folder = fontListFolder(m_programFolder);
     setEnabled(false);
     m_writing = true;
-    const FontListWriteResult r = WriteFontListPages(folder, names, perPage, style, [&](qsizetype i) {
-        Label9->setText(FontListProgress(i, names.size()));
+    const FontListWriteResult r = writeFontListPages(folder, names, perPage, style, [&](qsizetype i) {
+        Label9->setText(fontListProgress(i, names.size()));
         QCoreApplication::processEvents();
     });
     m_writing = false;
@@ -216,7 +216,7 @@ void Form4::Command1_Click()
         m_messages.warning(r.error);
         return;
     }
-    m_shell.open(m_openAfterwards ? folder + u'/' + FontListFileName(1) : folder);
+    m_shell.open(m_openAfterwards ? folder + u'/' + fontListFileName(1) : folder);
     accept();
 }
 

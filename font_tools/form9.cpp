@@ -86,7 +86,7 @@ Form9::Form9(QWidget* parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(designFont(9));
 
-    const std::array<QString, FontDetailsLabelCount> captions = FontDetailsDesignCaptions();
+    const std::array<QString, FontDetailsLabelCount> captions = fontDetailsDesignCaptions();
     for (int i = 0; i < FontDetailsLabelCount; ++i) {
         auto* l = new QLabel(captions[static_cast<std::size_t>(i)], this);
         l->setObjectName(u"Label1(%1)"_qs.arg(i));

@@ -64,7 +64,7 @@ bool isHtmlPath(const QString& path)
     return path.endsWith(u"htm", Qt::CaseInsensitive) || path.endsWith(u"html", Qt::CaseInsensitive);
 }
 
-qsizetype FindEqualsSign(QByteArrayView text, qsizetype start)
+qsizetype findEqualsSign(QByteArrayView text, qsizetype start)
 {
     qsizetype i = std::max<qsizetype>(start, 0);
     while (i < text.size() && text[i] == ' ')
@@ -72,7 +72,7 @@ qsizetype FindEqualsSign(QByteArrayView text, qsizetype start)
     return i < text.size() && text[i] == '=' ? i : -1;
 }
 
-void ScanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByteArrayView>& values)
+void scanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByteArrayView>& values)
 {
     const qsizetype n = line.size();
     const qsizetype k = key.size();
@@ -102,7 +102,7 @@ void ScanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByt
         }
         if (at < 0)
             break;
-        const qsizetype e = FindEqualsSign(line, at + k);
+        const qsizetype e = findEqualsSign(line, at + k);
         if (e < 0) {
             p = at + k;
             continue;
@@ -132,7 +132,7 @@ void ScanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByt
     }
 }
 
-void ScanFontFamily(QByteArrayView line, std::vector<QByteArrayView>& values)
+void scanFontFamily(QByteArrayView line, std::vector<QByteArrayView>& values)
 {
     static constexpr char Key[] = "font-family:";
     constexpr qsizetype KeyLength = sizeof Key - 1;
@@ -238,7 +238,7 @@ void HtmlFontCheck::fileName(QByteArrayView bytes)
     }
 }
 
-HtmlReadResult HtmlFontCheck::open_html(const QString& path, const Progress& progress)
+HtmlReadResult HtmlFontCheck::readFile(const QString& path, const Progress& progress)
 {
     HtmlReadResult result;
     if (!isHtmlPath(path))
@@ -278,8 +278,8 @@ HtmlReadResult HtmlFontCheck::open_html(const QString& path, const Progress& pro
             continue;
         }
         values.clear();
-        ScanFaceAttribute(line, "face", values);
-        ScanFontFamily(line, values);
+        scanFaceAttribute(line, "face", values);
+        scanFontFamily(line, values);
         for (QByteArrayView v : values)
             AddFontNames(v);
         if (progress && lineNumber % 100 == 0)

@@ -25,14 +25,14 @@ constexpr qsizetype MaxFontNameBytes = 1024;
 bool isHtmlPath(const QString& path);
 
 // The position of the first "=" at or after start when only spaces lie before it; -1 otherwise.
-qsizetype FindEqualsSign(QByteArrayView text, qsizetype start);
+qsizetype findEqualsSign(QByteArrayView text, qsizetype start);
 
 // The values of the attribute key (matched in any letter case, also at the end of a longer
 // name) in one line, appended to values in order.
-void ScanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByteArrayView>& values);
+void scanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByteArrayView>& values);
 
 // The values of "font-family:" declarations (exact letter case) in one line, appended to values.
-void ScanFontFamily(QByteArrayView line, std::vector<QByteArrayView>& values);
+void scanFontFamily(QByteArrayView line, std::vector<QByteArrayView>& values);
 
 struct HtmlReadResult
 {
@@ -53,7 +53,7 @@ public:
 
     // Reads one file and files every name it asks for. A path that is not an HTML path is
     // ignored; a file that cannot be opened or read is Failed, keeping what was read before.
-    HtmlReadResult open_html(const QString& path, const Progress& progress = {});
+    HtmlReadResult readFile(const QString& path, const Progress& progress = {});
 
     // Splits a value at commas into at most three names and files each one; a value with markup
     // or entity characters in those names is dropped.

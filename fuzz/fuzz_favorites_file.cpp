@@ -7,10 +7,10 @@ using namespace typecask;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::putFile(u"TypecaskBK.lst"_qs, data, size);
-    const QStringList lines = LoadFavorites(fuzz::folder());
+    const QStringList lines = loadFavorites(fuzz::folder());
     FUZZ_CHECK(lines.size() <= MaxFavoriteLinesRead);
     const QStringList names = favoriteNames(lines);
-    FUZZ_CHECK(SaveFavorites(fuzz::folder(), names));
-    FUZZ_CHECK(favoriteNames(LoadFavorites(fuzz::folder())) == names);
+    FUZZ_CHECK(saveFavorites(fuzz::folder(), names));
+    FUZZ_CHECK(favoriteNames(loadFavorites(fuzz::folder())) == names);
     return 0;
 }

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = fuzz::putFile(u"page.html"_qs, data, size);
     HtmlFontCheck check(catalog);
     qint64 lastProgress = -1;
-    const HtmlReadResult r = check.open_html(path, [&](qint64 line) {
+    const HtmlReadResult r = check.readFile(path, [&](qint64 line) {
         FUZZ_CHECK(line % 100 == 0);
         lastProgress = line;
     });
@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The scanners alone, on the raw bytes as one line: every value lies inside the line.
     const QByteArrayView line(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     std::vector<QByteArrayView> values;
-    ScanFaceAttribute(line, "face", values);
-    ScanFontFamily(line, values);
+    scanFaceAttribute(line, "face", values);
+    scanFontFamily(line, values);
     for (QByteArrayView v : values)
         FUZZ_CHECK(v.data() >= line.data() && v.data() + v.size() <= line.data() + line.size());
     return 0;

@@ -7,9 +7,9 @@ using namespace typecask;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::putFile(u"Typecask.ini"_qs, data, size);
-    const AppSettings first = applySettingsLines(LoadSettings(fuzz::folder()));
-    FUZZ_CHECK(SaveSettings(fuzz::folder(), first));
-    const AppSettings second = applySettingsLines(LoadSettings(fuzz::folder()));
+    const AppSettings first = applySettingsLines(loadSettings(fuzz::folder()));
+    FUZZ_CHECK(saveSettings(fuzz::folder(), first));
+    const AppSettings second = applySettingsLines(loadSettings(fuzz::folder()));
     FUZZ_CHECK(settingsFileLines(second) == settingsFileLines(first));
     FUZZ_CHECK(first.previewSize >= 8 && first.previewSize <= 72);
     FUZZ_CHECK(first.previewAreaSize >= 0 && first.previewAreaSize <= 2);

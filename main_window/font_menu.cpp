@@ -20,7 +20,7 @@ FontMenu::FontMenu(AppState& state, FontListModel& favorites, Clipboard& clipboa
     names->menuAction()->setObjectName(u"popupcopy_bar1"_qs);
     names->setObjectName(u"FontCoy_Bar"_qs);
     addFontNameForms(names, u"フォント名をコピー"_qs, u"FontCoy_Bar"_qs,
-                     [&state, &clipboard](int i) { CopyFontName(state, clipboard, i); });
+                     [&state, &clipboard](int i) { copyFontName(state, clipboard, i); });
     addSeparator();
     QAction* html = addAction(u"HTML形式でコピー"_qs);
     html->setObjectName(u"popupcopy_bar3"_qs);
@@ -33,7 +33,7 @@ FontMenu::FontMenu(AppState& state, FontListModel& favorites, Clipboard& clipboa
     connect(this, &QMenu::aboutToShow, this, &FontMenu::face_bar_Click);
     connect(m_popupcopy_bar6, &QAction::triggered, this, &FontMenu::removeFavoriteRequested);
     connect(m_popupcopy_bar5, &QAction::triggered, this,
-            [&state, &favorites, &messages] { AddContextFavorite(state, favorites, messages); });
+            [&state, &favorites, &messages] { addContextFavorite(state, favorites, messages); });
     connect(html, &QAction::triggered, this, &FontMenu::htmlCopyRequested);
     connect(rtf, &QAction::triggered, this, &FontMenu::rtfCopyRequested);
     connect(details, &QAction::triggered, this, &FontMenu::popupcopy_bar4_Click);

@@ -61,11 +61,11 @@ void MDIForm1::createBars()
     outer->setSpacing(0);
     m_Picture7 = new Groove(central);
     outer->addWidget(m_Picture7);
-    m_Picture1 = new ButtonStrip([this] { return CurrentSampleContent(m_session.catalog, currentSample()); },
+    m_Picture1 = new ButtonStrip([this] { return currentSampleContent(m_session.catalog, currentSample()); },
                                  [this] {
                                      // The family the box really draws in, not a desktop alias
                                      // ("Sans Serif") that no word processor knows.
-                                     return DefaultSettingsContent(m_session.catalog,
+                                     return defaultSettingsContent(m_session.catalog,
                                                                    QFontInfo(m_form1->Text1->font()).family(),
                                                                    m_session.alignment);
                                  },
@@ -141,7 +141,7 @@ void MDIForm1::wireBars()
                                                         : st.SampleTextSymbol);
     });
     connect(strip, &ButtonStrip::alwaysOnTopToggled, this,
-            [this, &st](bool on) { SetAlwaysOnTop(st, *this, on); });
+            [this, &st](bool on) { setAlwaysOnTop(st, *this, on); });
     connect(strip, &ButtonStrip::stripToggled, this, &MDIForm1::showStrips);
     connect(strip, &ButtonStrip::sampleListRequested, this,
             [this] { m_windows.openSampleList(fontListNames()); });
@@ -350,21 +350,21 @@ Sample MDIForm1::currentSample() const
 
 void MDIForm1::MakeRTF()
 {
-    typecask::MakeRTF(*m_services.clipboard, m_session.catalog, currentSample());
+    typecask::copySampleRtf(*m_services.clipboard, m_session.catalog, currentSample());
 }
 
 HtmlTagOptions MDIForm1::htmlTagOptions() const
 {
     if (!m_Picture3) // the bar's boxes would show the sizes that go with the preview size
-        return HtmlTagOptionsFrom(m_session.html, fontTagSizeFor(m_session.state.PreviewSize),
+        return htmlTagOptionsFrom(m_session.html, fontTagSizeFor(m_session.state.PreviewSize),
                                   pixelSizeFor(m_session.state.PreviewSize));
-    return HtmlTagOptionsFrom(m_session.html, m_Picture3->Combo2->currentText(),
+    return htmlTagOptionsFrom(m_session.html, m_Picture3->Combo2->currentText(),
                               m_Picture3->Combo3->currentText());
 }
 
 void MDIForm1::MakeTag()
 {
-    typecask::MakeTag(*m_services.clipboard, currentSample(), htmlTagOptions());
+    typecask::copySampleHtml(*m_services.clipboard, currentSample(), htmlTagOptions());
 }
 
 void MDIForm1::showFontDetails(const QString& name)
@@ -439,8 +439,8 @@ void MDIForm1::MDIForm_Unload()
     m_form1->fontModel()->clear();
     m_session.catalog.clear();
     const QString failed =
-        failedSavesMessage({SaveSettings(m_session.programFolder, settings),
-                            SaveFavorites(m_session.programFolder, m_session.favorites.names())});
+        failedSavesMessage({saveSettings(m_session.programFolder, settings),
+                            saveFavorites(m_session.programFolder, m_session.favorites.names())});
     // Edits that could not be kept are not lost without a word.
     if (!failed.isEmpty())
         m_services.messageBox->warning(failed);
@@ -454,7 +454,7 @@ void MDIForm1::setMainWindowTopmost(bool onTop)
     show(); // changing the flag hides the window
 }
 
-void MDIForm1::setCheck3(bool checked)
+void MDIForm1::setAlwaysOnTopChecked(bool checked)
 {
     m_Picture1->Check3->setChecked(checked);
 }

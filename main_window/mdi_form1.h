@@ -101,7 +101,7 @@ private:
 
     // StackingHost
     void setMainWindowTopmost(bool onTop) override;
-    void setCheck3(bool checked) override;
+    void setAlwaysOnTopChecked(bool checked) override;
     void setSubWindowTopmost(bool onTop) override;
 
     Session& m_session;

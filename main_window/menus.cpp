@@ -30,7 +30,7 @@ void MDIForm1::createMenus()
     QMenu* copy = submenu(edit, u"コピー(&C)"_qs, u"Copy_Bar"_qs);
     QMenu* faces = submenu(copy, u"フォント名をコピー(&C)"_qs, u"FaceCopy_bar"_qs);
     addFontNameForms(faces, u"フォント名をコピー(&C)"_qs, u"FaceCopy_bar0"_qs,
-                     [this](int i) { CopyFontName(m_session.state, *m_services.clipboard, i); });
+                     [this](int i) { copyFontName(m_session.state, *m_services.clipboard, i); });
     copy->addSeparator();
     connect(item(copy, u"HTML形式でコピー(&H)"_qs, u"HTMLcopy_Bar"_qs), &QAction::triggered, this,
             &MDIForm1::MakeTag);

@@ -38,7 +38,7 @@ QString sampleListLabel(int index, const QString& name)
 
 QString sampleListText(const QString& sampleText)
 {
-    return ReplaceAll(sampleText, u"\r\n"_qs, QString());
+    return replaceAll(sampleText, u"\r\n"_qs, QString());
 }
 
 QString SampleListNames::at(int index) const

@@ -35,16 +35,16 @@ std::unique_ptr<MDIForm1> StartUp(Session& session, Services& services, std::sha
     progress->setStatus(u"フォント読み込み中"_qs);
     session.catalog.setSource(fonts);
     reading.get();
-    EnumerateFonts(session.catalog, *fonts);
+    enumerateFonts(session.catalog, *fonts);
 
     progress->setStatus(u"設定ファイル読み込み中"_qs);
     QCoreApplication::processEvents();
     removeStaleSaveFiles(session.programFolder); // what a killed save left behind
-    const SettingsLines settings = LoadSettings(session.programFolder);
+    const SettingsLines settings = loadSettings(session.programFolder);
 
     progress->setStatus(u"お気に入り読み込み中"_qs);
     QCoreApplication::processEvents();
-    const QStringList favorites = LoadFavorites(session.programFolder);
+    const QStringList favorites = loadFavorites(session.programFolder);
 
     progress->setStatus(u"ロード中"_qs);
     QCoreApplication::processEvents();

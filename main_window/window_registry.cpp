@@ -207,7 +207,7 @@ void WindowRegistry::showModeless(QWidget& window, OnTopRule rule)
 void WindowRegistry::showFontDetails(const QString& name, const Sample& sample)
 {
     Form9& form = form9();
-    form.fill(ShowFontDetails(
+    form.fill(fontDetailsView(
         m_session.catalog, name,
         SampleMeasure{sample.text, sample.size, sample.bold, sample.italic, measureFontDetailsText}));
     showModal(form, OnTopRule::LeaveAlwaysOnTop);

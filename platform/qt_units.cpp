@@ -41,7 +41,7 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height)
 QColor toQColor(std::int32_t colour)
 {
     std::int32_t r = 0, g = 0, b = 0; // -1 (no colour) shows black
-    SplitColor(colour, r, g, b);
+    splitColour(colour, r, g, b);
     return QColor(r, g, b);
 }
 

@@ -6,7 +6,7 @@
 
 namespace typecask {
 
-QStringList LoadFavorites(const QString& folder)
+QStringList loadFavorites(const QString& folder)
 {
     return readTextLines(programFile(folder, FavoritesFileName), {MaxFavoriteLinesRead, FavoriteLineMaxBytes})
         .value_or(QStringList{});
@@ -21,7 +21,7 @@ QStringList favoriteNames(const QStringList& lines)
     return names;
 }
 
-SaveResult SaveFavorites(const QString& folder, const QStringList& names)
+SaveResult saveFavorites(const QString& folder, const QStringList& names)
 {
     return writeTextLines(programFile(folder, FavoritesFileName),
                           names.isEmpty() ? QStringList{QString()} : names);

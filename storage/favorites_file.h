@@ -13,11 +13,11 @@ constexpr int MaxFavoriteLinesRead = 32001;
 constexpr qsizetype FavoriteLineMaxBytes = 1024;
 
 // The file's lines, at most 32001 of them, empty ones included; none for a missing file.
-QStringList LoadFavorites(const QString& folder);
+QStringList loadFavorites(const QString& folder);
 // The names to list: the non-empty lines in file order.
 QStringList favoriteNames(const QStringList& lines);
 // Writes the names (one empty line for none); when that fails the old file is kept and the
 // result says why.
-SaveResult SaveFavorites(const QString& folder, const QStringList& names);
+SaveResult saveFavorites(const QString& folder, const QStringList& names);
 
 } // namespace typecask

@@ -41,7 +41,7 @@ std::int32_t characterColourFromLine(const QString& line)
     return parsePaletteValue(line).value_or(0);
 }
 
-PaletteFileContents LoadPaletteFile(const QString& programFolder)
+PaletteFileContents loadPaletteFile(const QString& programFolder)
 {
     PaletteFileContents contents;
     const QStringList lines =
@@ -59,7 +59,7 @@ PaletteFileContents LoadPaletteFile(const QString& programFolder)
     return contents;
 }
 
-SaveResult SavePaletteFile(const QString& programFolder, const PaletteFileContents& contents)
+SaveResult savePaletteFile(const QString& programFolder, const PaletteFileContents& contents)
 {
     QStringList lines;
     lines.reserve(PaletteFileLineCount);

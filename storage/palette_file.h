@@ -42,8 +42,8 @@ std::int32_t characterColourFromLine(const QString& line);
 
 // Missing or unreadable file: 16 empty lines and every cell white. A short file fills what it
 // has; a palette line that is not a number leaves its cell white.
-PaletteFileContents LoadPaletteFile(const QString& programFolder);
+PaletteFileContents loadPaletteFile(const QString& programFolder);
 // Writes all 84 lines; when the file cannot be written the old one is intact and the result says why.
-SaveResult SavePaletteFile(const QString& programFolder, const PaletteFileContents& contents);
+SaveResult savePaletteFile(const QString& programFolder, const PaletteFileContents& contents);
 
 } // namespace typecask

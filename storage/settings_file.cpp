@@ -50,7 +50,7 @@ std::optional<long long> parseNumberLine(const QString& line)
     return static_cast<long long>(std::nearbyint(d)); // the default rounding mode: ties to even
 }
 
-SettingsLines LoadSettings(const QString& folder)
+SettingsLines loadSettings(const QString& folder)
 {
     SettingsLines lines;
     const auto read =
@@ -109,7 +109,7 @@ QStringList settingsFileLines(const AppSettings& s)
     return l;
 }
 
-SaveResult SaveSettings(const QString& folder, const AppSettings& settings)
+SaveResult saveSettings(const QString& folder, const AppSettings& settings)
 {
     return writeTextLines(programFile(folder, SettingsFileName), settingsFileLines(settings));
 }

@@ -36,13 +36,13 @@ struct AppSettings
 // the end of a short file are absent (std::nullopt) and fall back to their defaults.
 using SettingsLines = std::array<std::optional<QString>, SettingsLineCount>;
 
-SettingsLines LoadSettings(const QString& folder);
+SettingsLines loadSettings(const QString& folder);
 // Converts the lines by each line's rule (exact "True", the character "1", clamps).
 AppSettings applySettingsLines(const SettingsLines& lines);
 // The sixteen lines as written.
 QStringList settingsFileLines(const AppSettings& settings);
 // Writes the file; when it cannot be written the old file is kept and the result says why.
-SaveResult SaveSettings(const QString& folder, const AppSettings& settings);
+SaveResult saveSettings(const QString& folder, const AppSettings& settings);
 
 // " 32 ", "-5 ": the number form of the file.
 QString numberLine(int value);

@@ -9,7 +9,7 @@ namespace {
 Channels split(std::int32_t c)
 {
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(c, r, g, b);
+    splitColour(c, r, g, b);
     return {r, g, b};
 }
 } // namespace

@@ -24,7 +24,7 @@ constexpr std::int32_t Blue = Rgb(0, 0, 255);
 Rgb3 split(std::int32_t c)
 {
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(c, r, g, b);
+    splitColour(c, r, g, b);
     return {r, g, b};
 }
 
@@ -71,8 +71,8 @@ HtmlTagOptions htmlOptions(bool fontTag, bool styleSheet, bool fontFamily = fals
 
 QByteArray rtfDocument(const QByteArray& fontEntry, const QByteArray& colours, const QByteArray& body)
 {
-    return LoadResString(23).toLatin1() + fontEntry + "}\r\n{\\colortbl\\red0\\green0\\blue0;" + colours +
-           "}" + LoadResString(24).toLatin1() + "\r\n\\pard\\nowwrap\\nooverflow" + body + "\r\n}";
+    return stringTableEntry(23).toLatin1() + fontEntry + "}\r\n{\\colortbl\\red0\\green0\\blue0;" + colours +
+           "}" + stringTableEntry(24).toLatin1() + "\r\n\\pard\\nowwrap\\nooverflow" + body + "\r\n}";
 }
 
 // A generator reseeded from a clock that has ticked since the last reseed, or, with a coarse
@@ -94,7 +94,7 @@ private:
 
 TEST(Makegrcolor, RedToBlueOverFiveCharactersTakesEvenSteps)
 {
-    const GradientTable t = makegrcolor(twoColours(Red, Blue), 5);
+    const GradientTable t = gradientTable(twoColours(Red, Blue), 5);
     ASSERT_EQ(t.red.size(), 7u); // characters 1..5 and the spare entries 0 and 6
     EXPECT_EQ(t.red, (std::vector<int>{0, 255, 192, 128, 64, 0, 0}));
     EXPECT_EQ(t.blue, (std::vector<int>{0, 0, 64, 128, 192, 255, 0}));
@@ -124,7 +124,7 @@ TEST(Makegrcolor, ShortTextsStartAtTheStartAndEndAtTheEnd)
         {threeColours(Red, Green, Blue), 5, {Red, Rgb(128, 128, 0), Green, teal, Blue}},
     };
     for (const Case& c : cases) {
-        const GradientTable t = makegrcolor(c.colours, c.n);
+        const GradientTable t = gradientTable(c.colours, c.n);
         std::vector<std::int32_t> got;
         for (int i = 1; i <= c.n; ++i)
             got.push_back(t.colour(i));
@@ -138,7 +138,7 @@ TEST(Makegrcolor, LongTextsReachTheEndExactlyAndStayInRange)
     for (int n : {2, 7, 50, 200}) {
         for (const GradientColours& c : {twoColours(Rgb(0, 10, 255), Rgb(1, 200, 3)),
                                          threeColours(Rgb(1, 2, 3), Rgb(250, 0, 77), Rgb(9, 255, 0))}) {
-            const std::vector<Rgb3> colours = characterColours(makegrcolor(c, n));
+            const std::vector<Rgb3> colours = characterColours(gradientTable(c, n));
             EXPECT_EQ(colours.front(), split(c.start)) << n;
             EXPECT_EQ(colours.back(), split(c.end)) << n;
             if (c.useMiddle && n >= 3) {
@@ -205,18 +205,18 @@ TEST(GradientHtml, CharactersSpacesAndEscapes)
 {
     const GradientColours rb = twoColours(Red, Blue);
     // A half-width space is "&nbsp;" outside any tag, though it takes a colour step.
-    EXPECT_EQ(GradientHtml(rb, u"a b"_qs, style(u"F"_qs), htmlOptions(true, false)),
+    EXPECT_EQ(gradientHtml(rb, u"a b"_qs, style(u"F"_qs), htmlOptions(true, false)),
               u"<FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\">a</FONT>&nbsp;<FONT "
               u"COLOR=\"#0000FF\">b</FONT></FONT>");
     // A full-width space stays bare between the characters.
-    EXPECT_EQ(GradientHtml(rb, u"a\u3000b"_qs, style(u"F"_qs), htmlOptions(true, false)),
+    EXPECT_EQ(gradientHtml(rb, u"a\u3000b"_qs, style(u"F"_qs), htmlOptions(true, false)),
               u"<FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\">a</FONT>\u3000<FONT "
               u"COLOR=\"#0000FF\">b</FONT></FONT>");
-    EXPECT_EQ(GradientHtml(rb, u"&x"_qs, style(u"F"_qs), htmlOptions(true, false)),
+    EXPECT_EQ(gradientHtml(rb, u"&x"_qs, style(u"F"_qs), htmlOptions(true, false)),
               u"<FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\">&amp;</FONT><FONT "
               u"COLOR=\"#0000FF\">x</FONT></FONT>");
     // Both options off: the escaped text alone, bold and italic included.
-    EXPECT_EQ(GradientHtml(rb, u"<a&b >"_qs, style(u"F"_qs, 12, true, true), htmlOptions(false, false)),
+    EXPECT_EQ(gradientHtml(rb, u"<a&b >"_qs, style(u"F"_qs, 12, true, true), htmlOptions(false, false)),
               u"&lt;a&amp;b&nbsp;&gt;");
 }
 
@@ -224,47 +224,47 @@ TEST(GradientHtml, StyleSheetSpansAndOuterTags)
 {
     const GradientColours rb = twoColours(Red, Blue);
     EXPECT_EQ(
-        GradientHtml(rb, u"ab"_qs, style(u"IPA明朝"_qs, 12, true, true), htmlOptions(false, true, true)),
+        gradientHtml(rb, u"ab"_qs, style(u"IPA明朝"_qs, 12, true, true), htmlOptions(false, true, true)),
         u"<span style=\"color:#FF0000;font-family:IPA明朝;font-size:18px;font-weght:bolditalic\">a</span>"
         u"<span style=\"color:#0000FF;font-family:IPA明朝;font-size:18px;font-weght:bolditalic\">b</span>");
     // The FONT tag wraps the span; bold is outermost.
-    EXPECT_EQ(GradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, true, true), htmlOptions(true, true)),
+    EXPECT_EQ(gradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, true, true), htmlOptions(true, true)),
               u"<B><I><FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\"><span "
               u"style=\"color:#FF0000;font-size:18px;font-weght:bolditalic\">a</span></FONT><FONT "
               u"COLOR=\"#0000FF\"><span "
               u"style=\"color:#0000FF;font-size:18px;font-weght:bolditalic\">b</span></FONT></FONT></I></B>");
-    EXPECT_EQ(GradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, false, true), htmlOptions(false, true)),
+    EXPECT_EQ(gradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, false, true), htmlOptions(false, true)),
               u"<span style=\"color:#FF0000;font-size:18px;font-weght:italic\">a</span>"
               u"<span style=\"color:#0000FF;font-size:18px;font-weght:italic\">b</span>");
 }
 
-TEST(MakeRTFG, OneColourEntryAndFormattingWordsPerCharacter)
+TEST(GradientRtf, OneColourEntryAndFormattingWordsPerCharacter)
 {
     const FontCatalog none; // the font is not installed: no family keyword
     EXPECT_EQ(
-        MakeRTFG(none, twoColours(Red, Blue), u"a b"_qs, style(u"X Y"_qs, 9, true, true, Alignment::Center)),
+        gradientRtf(none, twoColours(Red, Blue), u"a b"_qs, style(u"X Y"_qs, 9, true, true, Alignment::Center)),
         rtfDocument(
             R"({\f2 X\'20Y;})", R"(\red255\green0\blue0;\red128\green0\blue128;\red0\green0\blue255;)",
             R"(\plain\f2\fs18\i\b\qc\cf1 a\plain\f2\fs18\i\b\qc\cf2 \'20\plain\f2\fs18\i\b\qc\cf3 b)"));
 }
 
-TEST(MakeRTFG, JapaneseTextNamesTheEastAsianFontAndEscapesByTheFontsCharset)
+TEST(GradientRtf, JapaneseTextNamesTheEastAsianFontAndEscapesByTheFontsCharset)
 {
     auto source = std::make_shared<fakes::FakeFontSource>();
     source->add(u"ＭＳ 明朝"_qs, 128, TrueTypeFontType).add(u"Arial"_qs, 0, TrueTypeFontType);
     FontCatalog catalog;
     catalog.setSource(source);
-    EnumerateFonts(catalog, *source);
+    enumerateFonts(catalog, *source);
     const GradientColours rb = twoColours(Red, Blue);
     // A Japanese font reads the code page 932 bytes as they are.
     EXPECT_TRUE(
-        MakeRTFG(catalog, rb, u"あa"_qs, style(u"ＭＳ 明朝"_qs))
+        gradientRtf(catalog, rb, u"あa"_qs, style(u"ＭＳ 明朝"_qs))
             .endsWith(
                 R"(\pard\nowwrap\nooverflow\plain\f2\fs24\cf1\dbch\f2 \'82\'A0\plain\f2\fs24\cf2\dbch\f2 a)"
                 "\r\n}"));
     // Any other font gets the Unicode escape first; a character outside code page 932 is kept too.
     EXPECT_TRUE(
-        MakeRTFG(catalog, rb, u"あ😀"_qs, style(u"Arial"_qs))
+        gradientRtf(catalog, rb, u"あ😀"_qs, style(u"Arial"_qs))
             .endsWith(
                 R"(\plain\f2\fs24\cf1\dbch\f2 {\uc2\u12354\'82\'A0}\plain\f2\fs24\cf2\dbch\f2 \u-10179\'3F\u-8704\'3F)"
                 "\r\n}"));
@@ -285,7 +285,7 @@ TEST(RandomColourText, CellsTakeTheFirstSixteenCharacters)
     EXPECT_EQ(cellColour(0xFFFFFF), 0xFFFFFF);
 }
 
-TEST(MakeRTFR, SixteenColourEntriesAndCharacters)
+TEST(RandomColourRtf, SixteenColourEntriesAndCharacters)
 {
     CellCaptions captions;
     captions[0] = u"A"_qs;
@@ -299,10 +299,10 @@ TEST(MakeRTFR, SixteenColourEntriesAndCharacters)
     for (int i = 3; i <= 16; ++i)
         body += R"(\plain\f2\fs24\cf)" + QByteArray::number(i) + ' ';
     const FontCatalog none;
-    EXPECT_EQ(MakeRTFR(none, captions, colours, style(u"X"_qs)), rtfDocument(R"({\f2 X;})", table, body));
+    EXPECT_EQ(randomColourRtf(none, captions, colours, style(u"X"_qs)), rtfDocument(R"({\f2 X;})", table, body));
     // A damaged colour never reaches the document as a negative component.
     colours[1] = -5;
-    EXPECT_TRUE(MakeRTFR(none, captions, colours, style(u"X"_qs))
+    EXPECT_TRUE(randomColourRtf(none, captions, colours, style(u"X"_qs))
                     .contains(R"(\red255\green0\blue0;\red0\green0\blue0;)"));
 }
 
@@ -314,14 +314,14 @@ TEST(RandomColourHtml, CellsInTheirColoursInsideOneFontTag)
     CellColours colours{};
     colours[0] = Red;
     colours[1] = Blue;
-    EXPECT_EQ(RandomColourHtml(captions, colours, style(u"F"_qs), htmlOptions(true, false)),
+    EXPECT_EQ(randomColourHtml(captions, colours, style(u"F"_qs), htmlOptions(true, false)),
               u"<FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\">A</FONT><FONT "
               u"COLOR=\"#0000FF\">b</FONT></FONT>");
     captions[0] = u"a"_qs;
     captions[1] = u"&"_qs;
     captions[2] = u"b"_qs;
     captions[3] = u" "_qs;
-    EXPECT_EQ(RandomColourHtml(captions, colours, style(u"F"_qs, 12, true), htmlOptions(false, false)),
+    EXPECT_EQ(randomColourHtml(captions, colours, style(u"F"_qs, 12, true), htmlOptions(false, false)),
               u"a&amp;b&nbsp;");
 }
 

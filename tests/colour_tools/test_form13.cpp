@@ -96,7 +96,7 @@ TEST_F(RandomMaker, LoadFillsTheCellsFromTheSampleAndTheFile)
         file.characterLines << formatPaletteValue(i == 2 ? Blue : i == 3 ? -7 : Red);
     file.characterLines[5] = QString(); // an empty line is black
     file.palettes.at(0, 4) = Rgb(1, 2, 3);
-    ASSERT_TRUE(SavePaletteFile(dir.path(), file));
+    ASSERT_TRUE(savePaletteFile(dir.path(), file));
     sample.text = u"abcdefghijklmnopqrst"_qs;
     sample.size = 48;
     load();
@@ -172,7 +172,7 @@ TEST_F(RandomMaker, ColourFieldAndRandomButtonSetTheCurrentColour)
     QTest::mouseRelease(field, Qt::LeftButton, {}, at);
     EXPECT_EQ(current(), colourFieldPixel(2, 1));
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(colourFieldPixel(2, 1), r, g, b);
+    splitColour(colourFieldPixel(2, 1), r, g, b);
     EXPECT_EQ(scrolls(), (Channels{r, g, b}));
     EXPECT_NE(child<ColourPicture>(u"Picture5"_qs)->image(), before); // the strip follows the field
 

@@ -198,7 +198,7 @@ TEST_F(Picker, OnlyTheColourFieldRedrawsTheStrip)
     QWidget* field = child<QWidget>(&form, u"Picture2"_qs);
     const QPoint at(56, 10);
     std::int32_t r = 0, g = 0, b = 0;
-    SplitColor(colourFieldPixel(at.x(), at.y()), r, g, b);
+    splitColour(colourFieldPixel(at.x(), at.y()), r, g, b);
     QTest::mouseRelease(field, Qt::LeftButton, {}, at); // the release alone picks, but does not redraw
     EXPECT_EQ(scrolls(&form), (Channels{r, g, b}));
     EXPECT_EQ(strip(&form), blueStrip);
@@ -301,12 +301,12 @@ TEST_F(Picker, FirstCloseWritesAWhiteFileAndKeepsForeignLinesThroughManyUses)
     EXPECT_EQ(fileBytes(), expected);
 
     // The random colour maker's colours and hand-made hidden cells are left alone.
-    PaletteFileContents made = LoadPaletteFile(dir.path());
+    PaletteFileContents made = loadPaletteFile(dir.path());
     for (int i = 0; i < 16; ++i)
         made.characterLines[i] = formatPaletteValue(i * 4096);
     for (int p = 0; p < PaletteCount; ++p)
         made.palettes.at(p, 16) = 100 + p;
-    ASSERT_TRUE(SavePaletteFile(dir.path(), made));
+    ASSERT_TRUE(savePaletteFile(dir.path(), made));
     const QByteArray handMade = fileBytes();
     for (int use = 0; use < 3; ++use)
         pick(PickMode::TextColour, 0, White, [use](Form2& f) {
@@ -384,7 +384,7 @@ namespace {
 struct TopmostMain final : QWidget, StackingHost
 {
     void setMainWindowTopmost(bool on) override { topmost = on; }
-    void setCheck3(bool) override {}
+    void setAlwaysOnTopChecked(bool) override {}
     void setSubWindowTopmost(bool) override {}
     bool topmost = true;
 };

@@ -78,8 +78,8 @@ struct Gradient : ::testing::Test
     ::testing::AssertionResult barNear(int x, std::int32_t colour)
     {
         std::int32_t r = 0, g = 0, b = 0, er = 0, eg = 0, eb = 0;
-        SplitColor(barPixel(x), r, g, b);
-        SplitColor(colour, er, eg, eb);
+        splitColour(barPixel(x), r, g, b);
+        splitColour(colour, er, eg, eb);
         if (std::abs(r - er) <= 4 && std::abs(g - eg) <= 4 && std::abs(b - eb) <= 4)
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "at " << x << ": " << r << ',' << g << ',' << b;
@@ -202,7 +202,7 @@ TEST_F(Gradient, CopyPutsTheOutputModesTextAndNeedsTwoCharacters)
     load(0);
     child<QPushButton>(u"Command2"_qs)->click();
     EXPECT_TRUE(clipboard.content.rtf.isEmpty());
-    EXPECT_EQ(clipboard.content.text, GradientHtml(session.gradient, u"a b"_qs, sample, options));
+    EXPECT_EQ(clipboard.content.text, gradientHtml(session.gradient, u"a b"_qs, sample, options));
     EXPECT_TRUE(clipboard.content.text.contains(u"&nbsp;"));
 
     child<QPushButton>(u"Command4"_qs)->click(); // "全角に変換"
@@ -210,7 +210,7 @@ TEST_F(Gradient, CopyPutsTheOutputModesTextAndNeedsTwoCharacters)
 
     load(1);
     child<QPushButton>(u"Command2"_qs)->click();
-    EXPECT_EQ(clipboard.content.rtf, MakeRTFG(session.catalog, session.gradient, u"a b"_qs, sample));
+    EXPECT_EQ(clipboard.content.rtf, gradientRtf(session.catalog, session.gradient, u"a b"_qs, sample));
     EXPECT_EQ(clipboard.content.text, u"a b");
     EXPECT_EQ(findNamed<DragArea>(&form, u"Picture4"_qs)->content().rtf, clipboard.content.rtf);
 

@@ -13,7 +13,7 @@ TEST(AddContextFavorite, AddsInSortedPlaceUpToTheLimit)
     fakes::FakeMessageBox messages;
     favorites.setNames({u"alpha"_qs, u"Gamma"_qs});
     state.ContextFontName = u"Beta"_qs;
-    EXPECT_EQ(AddContextFavorite(state, favorites, messages), 1);
+    EXPECT_EQ(addContextFavorite(state, favorites, messages), 1);
     EXPECT_EQ(favorites.names(), (QStringList{u"alpha"_qs, u"Beta"_qs, u"Gamma"_qs}));
     EXPECT_TRUE(state.ContextFontName.isEmpty());
 
@@ -23,9 +23,9 @@ TEST(AddContextFavorite, AddsInSortedPlaceUpToTheLimit)
         many.append(u"f%1"_qs.arg(i, 5, 10, QChar(u'0')));
     favorites.setNames(many);
     state.ContextFontName = u"g"_qs;
-    EXPECT_EQ(AddContextFavorite(state, favorites, messages), FavoritesLimit);
+    EXPECT_EQ(addContextFavorite(state, favorites, messages), FavoritesLimit);
     state.ContextFontName = u"h"_qs;
-    EXPECT_EQ(AddContextFavorite(state, favorites, messages), -1);
+    EXPECT_EQ(addContextFavorite(state, favorites, messages), -1);
     EXPECT_EQ(favorites.count(), FavoritesLimit + 1);
     EXPECT_EQ(state.ContextFontName, u"h");
     EXPECT_EQ(messages.messages, QStringList{TooManyFavoritesMessage});

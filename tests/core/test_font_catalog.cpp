@@ -73,7 +73,7 @@ TEST(FontCatalog, DetailsAreReadOnceAndFoundByOtherNames)
     src->add(u"NoDetails"_qs, 0, 4);
     FontCatalog c;
     c.setSource(src);
-    EnumerateFonts(c, *src);
+    enumerateFonts(c, *src);
     ASSERT_NE(c.details(u"IPAゴシック"_qs), nullptr);
     EXPECT_EQ(c.details(u"ipagothic"_qs)->pitchAndFamily, 0x31);
     EXPECT_EQ(c.details(u"IPAGothic"_qs)->averageWidthUnits, 1024);

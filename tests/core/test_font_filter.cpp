@@ -38,7 +38,7 @@ TEST(FontFilter, PresortedListsEqualSortingTheFilteredNames)
     auto src = fakes::manyFamilies(3000);
     src->add(u"same"_qs, 0, 4).add(u"SAME"_qs, 128, 0).add(u"Same"_qs, 0, 4);
     FontCatalog c;
-    EnumerateFonts(c, *src);
+    enumerateFonts(c, *src);
     const SortedFontLists sorted(c);
     for (int mask = 0; mask < 64; ++mask) {
         FontFilter f;

@@ -4,15 +4,15 @@
 
 using namespace typecask;
 
-TEST(TextHelpers, ReplaceAll)
+TEST(TextHelpers, replaceAll)
 {
-    EXPECT_EQ(ReplaceAll(u"a b  c"_qs, u" "_qs, QString()), u"abc");
-    EXPECT_EQ(ReplaceAll(u"abc"_qs, u" "_qs, QString()), u"abc");
-    EXPECT_EQ(ReplaceAll(u"x\r\ny\r\n"_qs, u"\r\n"_qs, QString()), u"xy");
+    EXPECT_EQ(replaceAll(u"a b  c"_qs, u" "_qs, QString()), u"abc");
+    EXPECT_EQ(replaceAll(u"abc"_qs, u" "_qs, QString()), u"abc");
+    EXPECT_EQ(replaceAll(u"x\r\ny\r\n"_qs, u"\r\n"_qs, QString()), u"xy");
     // Left to right, no overlap, case-sensitive.
-    EXPECT_EQ(ReplaceAll(u"aaa"_qs, u"aa"_qs, u"b"_qs), u"ba");
-    EXPECT_EQ(ReplaceAll(u"AaA"_qs, u"a"_qs, u"-"_qs), u"A-A");
-    EXPECT_EQ(ReplaceAll(QString(), u" "_qs, u"x"_qs), QString());
+    EXPECT_EQ(replaceAll(u"aaa"_qs, u"aa"_qs, u"b"_qs), u"ba");
+    EXPECT_EQ(replaceAll(u"AaA"_qs, u"a"_qs, u"-"_qs), u"A-A");
+    EXPECT_EQ(replaceAll(QString(), u" "_qs, u"x"_qs), QString());
 }
 
 TEST(CodePoints, CountAndCutKeepPairsWhole)

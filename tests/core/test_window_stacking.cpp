@@ -9,7 +9,7 @@ struct RecordingHost : StackingHost
 {
     int mainTop = -1, check3 = -1, subTop = -1;
     void setMainWindowTopmost(bool v) override { mainTop = v; }
-    void setCheck3(bool v) override { check3 = v; }
+    void setAlwaysOnTopChecked(bool v) override { check3 = v; }
     void setSubWindowTopmost(bool v) override { subTop = v; }
 };
 } // namespace
@@ -19,14 +19,14 @@ TEST(WindowStacking, DroppingEitherDropsBoth)
     AppState st;
     RecordingHost host;
     st.SubWindowShown = true;
-    SetAlwaysOnTop(st, host, true);
-    SetWindowTopmost(st, host, true);
+    setAlwaysOnTop(st, host, true);
+    setWindowTopmost(st, host, true);
     EXPECT_TRUE(st.AlwaysOnTop);
     EXPECT_TRUE(st.SubWindowOnTop);
     EXPECT_EQ(host.check3, 1);
 
     // The floating window's drop takes the main window's with it and clears Check3.
-    SetWindowTopmost(st, host, false);
+    setWindowTopmost(st, host, false);
     EXPECT_FALSE(st.SubWindowOnTop);
     EXPECT_FALSE(st.AlwaysOnTop);
     EXPECT_EQ(host.check3, 0);
@@ -34,9 +34,9 @@ TEST(WindowStacking, DroppingEitherDropsBoth)
     EXPECT_EQ(host.subTop, 0);
 
     // Setting one does not set the other.
-    SetAlwaysOnTop(st, host, true);
+    setAlwaysOnTop(st, host, true);
     EXPECT_FALSE(st.SubWindowOnTop);
-    SetAlwaysOnTop(st, host, false);
+    setAlwaysOnTop(st, host, false);
     EXPECT_EQ(host.subTop, 0);
     EXPECT_FALSE(st.SubWindowOnTop);
 }
@@ -48,7 +48,7 @@ TEST(WindowStacking, LoadRuleReleasesTheMainWindowOrKeepsTheNewWindowInFront)
     EXPECT_FALSE(applyOnTopRule(st, &host, OnTopRule::LeaveAlwaysOnTop));
     EXPECT_EQ(host.mainTop, -1); // not in front: nothing to do
 
-    SetAlwaysOnTop(st, host, true);
+    setAlwaysOnTop(st, host, true);
     EXPECT_FALSE(applyOnTopRule(st, &host, OnTopRule::Keep));
     EXPECT_TRUE(st.AlwaysOnTop);
     EXPECT_FALSE(applyOnTopRule(st, &host, OnTopRule::LeaveAlwaysOnTop));

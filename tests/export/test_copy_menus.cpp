@@ -44,15 +44,15 @@ protected:
     QByteArray expectedRtf(Alignment alignment = Alignment::Center) const
     {
         const AppState& s = session->state;
-        return MakeRTF2(session->catalog, s.CurrentFontName, form1->Text1->text(), s.PreviewSize, 255,
+        return sampleRtf(session->catalog, s.CurrentFontName, form1->Text1->text(), s.PreviewSize, 255,
                         s.PreviewItalic, s.PreviewBold, alignment);
     }
 
     QString expectedTag() const
     {
         const AppState& s = session->state;
-        return MakeTag(s.CurrentFontName, form1->Text1->text(), 255, s.PreviewBold, s.PreviewItalic,
-                       HtmlTagOptionsFrom(session->html, child<QComboBox>(u"Combo2"_qs)->currentText(),
+        return sampleHtml(s.CurrentFontName, form1->Text1->text(), 255, s.PreviewBold, s.PreviewItalic,
+                       htmlTagOptionsFrom(session->html, child<QComboBox>(u"Combo2"_qs)->currentText(),
                                           child<QComboBox>(u"Combo3"_qs)->currentText()));
     }
 
@@ -135,7 +135,7 @@ TEST_F(CopyMenus, FontNameFormsFromBothMenus)
             const std::optional<ClipboardContent> c =
                 after([&] { action(u"%1(%2)"_qs.arg(QLatin1String(menu)).arg(i))->trigger(); });
             ASSERT_TRUE(c) << menu << i;
-            EXPECT_EQ(c->text, FontNameForm(i, u"DejaVu Serif"_qs).value()) << menu << i;
+            EXPECT_EQ(c->text, fontNameForm(i, u"DejaVu Serif"_qs).value()) << menu << i;
             EXPECT_TRUE(c->rtf.isEmpty());
         }
     }
@@ -160,7 +160,7 @@ TEST_F(CopyMenus, DismissedPopupLeavesItsNameForTheEditMenu)
 
     const std::optional<ClipboardContent> c = after([&] { action(u"FaceCopy_bar0(3)"_qs)->trigger(); });
     ASSERT_TRUE(c);
-    EXPECT_EQ(c->text, FontNameForm(3, u"IPAゴシック"_qs).value());
+    EXPECT_EQ(c->text, fontNameForm(3, u"IPAゴシック"_qs).value());
     // The sample copies still follow the preview.
     action(u"RTFcopy_BAR"_qs)->trigger();
     EXPECT_TRUE(clipboard->content.rtf.contains("\\fcharset0"));
@@ -190,7 +190,7 @@ TEST_F(CopyMenus, DragAreasOfferTheSampleAndTheDefaultSettings)
     EXPECT_EQ(plain.text, u" ");
     const QString boxFamily = QFontInfo(form1->Text1->font()).family();
     EXPECT_EQ(plain.rtf,
-              MakeRTF2(session->catalog, boxFamily, u" "_qs, 9, 0, false, false, Alignment::Right));
+              sampleRtf(session->catalog, boxFamily, u" "_qs, 9, 0, false, false, Alignment::Right));
     EXPECT_TRUE(plain.rtf.contains("\\plain\\f2\\fs18\\qr "));
     EXPECT_TRUE(plain.rtf.contains("{\\colortbl\\red0\\green0\\blue0;}"));
 

@@ -19,9 +19,9 @@ TEST(ExportCli, RtfUsesTheInstalledFamily)
     auto r = runCli({u"rtf"_qs, u"--font"_qs, u"IPAゴシック"_qs, u"あ"_qs});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QByteArray colours = R"({\colortbl\red0\green0\blue0;})";
-    EXPECT_EQ(r.out, LoadResString(23).toLatin1() +
+    EXPECT_EQ(r.out, stringTableEntry(23).toLatin1() +
                          R"({\f2\fmodern\fcharset128 IPA\'83\'53\'83\'56\'83\'62\'83\'4E;}})" + "\r\n" +
-                         colours + "\r\n" + LoadResString(24).toLatin1() +
+                         colours + "\r\n" + stringTableEntry(24).toLatin1() +
                          R"(\pard\nowwrap\nooverflow\plain\f2\fs64\dbch\f2 \'82\'A0)" + "\r\n}");
 
     r = runCli({u"rtf"_qs, u"--font"_qs, u"DejaVu Sans"_qs, u"--size"_qs, u"9"_qs, u"--color"_qs,

@@ -15,7 +15,7 @@ HtmlTagOptions options(bool fontTag, bool styleSheet, bool fontFamily, const cha
 
 } // namespace
 
-TEST(MakeTag, Cases)
+TEST(SampleHtml, Cases)
 {
     const std::int32_t red = Rgb(255, 0, 0);
     const struct
@@ -60,15 +60,15 @@ TEST(MakeTag, Cases)
         {"empty text", u"", 0, false, false, options(false, false, false), u"\r\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MakeTag(u"ＭＳ 明朝"_qs, QString::fromUtf16(c.text), c.colour, c.bold, c.italic, c.options),
+        EXPECT_EQ(sampleHtml(u"ＭＳ 明朝"_qs, QString::fromUtf16(c.text), c.colour, c.bold, c.italic, c.options),
                   QString::fromUtf16(c.expected))
             << c.what;
 }
 
-TEST(MakeTag, OptionsFromTheBar)
+TEST(SampleHtml, OptionsFromTheBar)
 {
     HtmlOptions bar;
-    HtmlTagOptions o = HtmlTagOptionsFrom(bar, u"5"_qs, u"30"_qs);
+    HtmlTagOptions o = htmlTagOptionsFrom(bar, u"5"_qs, u"30"_qs);
     EXPECT_TRUE(o.useFontTag);
     EXPECT_FALSE(o.useStyleSheet);
     EXPECT_FALSE(o.fontFamilyInStyleSheet);
@@ -77,7 +77,7 @@ TEST(MakeTag, OptionsFromTheBar)
     bar.useFontTag = false;
     bar.useStyleSheet = true;
     bar.fontFamilyInStyleSheet = true;
-    o = HtmlTagOptionsFrom(bar, {}, {});
+    o = htmlTagOptionsFrom(bar, {}, {});
     EXPECT_FALSE(o.useFontTag);
     EXPECT_TRUE(o.useStyleSheet);
     EXPECT_TRUE(o.fontFamilyInStyleSheet);
@@ -86,14 +86,14 @@ TEST(MakeTag, OptionsFromTheBar)
 TEST(FontNameForm, EveryItem)
 {
     const QString name = u"ＭＳ 明朝"_qs;
-    EXPECT_EQ(FontNameForm(0, name), name);
-    EXPECT_EQ(FontNameForm(2, name), u" FACE=\"ＭＳ 明朝\""_qs);
-    EXPECT_EQ(FontNameForm(3, name), u" FACE=ＭＳ 明朝"_qs);
-    EXPECT_EQ(FontNameForm(4, name), u" face=\"ＭＳ 明朝\""_qs);
-    EXPECT_EQ(FontNameForm(5, name), u" face=ＭＳ 明朝"_qs);
-    EXPECT_EQ(FontNameForm(6, name), u" font-family:ＭＳ 明朝;"_qs);
+    EXPECT_EQ(fontNameForm(0, name), name);
+    EXPECT_EQ(fontNameForm(2, name), u" FACE=\"ＭＳ 明朝\""_qs);
+    EXPECT_EQ(fontNameForm(3, name), u" FACE=ＭＳ 明朝"_qs);
+    EXPECT_EQ(fontNameForm(4, name), u" face=\"ＭＳ 明朝\""_qs);
+    EXPECT_EQ(fontNameForm(5, name), u" face=ＭＳ 明朝"_qs);
+    EXPECT_EQ(fontNameForm(6, name), u" font-family:ＭＳ 明朝;"_qs);
     for (int separatorOrOutside : {1, -1, 7})
-        EXPECT_FALSE(FontNameForm(separatorOrOutside, name).has_value()) << separatorOrOutside;
+        EXPECT_FALSE(fontNameForm(separatorOrOutside, name).has_value()) << separatorOrOutside;
 }
 
 TEST(FontNameCopy, UsesThePopupsNameAndKeepsIt)

@@ -175,7 +175,7 @@ struct Case
 
 QString hexOf(std::int32_t colour)
 {
-    return u'#' + ColorToHex(colour).toLower();
+    return u'#' + colourToHex(colour).toLower();
 }
 
 } // namespace
@@ -293,7 +293,7 @@ TEST(RtfInLibreOffice, MakersColourEveryCharacter)
         QStringList hex;
         for (int i = 0; i < 16; ++i) {
             const std::int32_t colour = Rgb(30 * (i % 8), 200 - 10 * i, 15 * i);
-            hex << ColorToHex(colour);
+            hex << colourToHex(colour);
             if (i < codePointCount(text))
                 c.colours.push_back(colour);
         }

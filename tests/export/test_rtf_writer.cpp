@@ -40,7 +40,7 @@ struct Fixture
             .add(u"No Details"_qs, 161, RasterFontType);
         source->families.back().otherNames << u"Alias"_qs;
         catalog.setSource(source);
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
     }
 };
 
@@ -71,19 +71,19 @@ TEST(StringTable, EntriesAreCharacterForCharacter)
                                 u"</span>",
                                 u"#"};
     for (int i = 0; i < 22; ++i)
-        EXPECT_EQ(LoadResString(i + 1), QString::fromUtf16(html[i])) << "entry " << i + 1;
-    EXPECT_EQ(LoadResString(23), QString::fromLatin1(Head));
-    EXPECT_EQ(LoadResString(24), QString::fromLatin1(LineBreaking));
-    EXPECT_EQ(LoadResString(24).size(), 699);
-    EXPECT_TRUE(LoadResString(0).isEmpty());
-    EXPECT_TRUE(LoadResString(25).isEmpty());
+        EXPECT_EQ(stringTableEntry(i + 1), QString::fromUtf16(html[i])) << "entry " << i + 1;
+    EXPECT_EQ(stringTableEntry(23), QString::fromLatin1(Head));
+    EXPECT_EQ(stringTableEntry(24), QString::fromLatin1(LineBreaking));
+    EXPECT_EQ(stringTableEntry(24).size(), 699);
+    EXPECT_TRUE(stringTableEntry(0).isEmpty());
+    EXPECT_TRUE(stringTableEntry(25).isEmpty());
 }
 
-TEST(MakeRTF2, JapaneseRomanFontExample)
+TEST(SampleRtf, JapaneseRomanFontExample)
 {
     Fixture f;
     const QByteArray rtf =
-        MakeRTF2(f.catalog, u"ＭＳ 明朝"_qs, u"Ab"_qs, 12, Rgb(255, 0, 0), false, true, Alignment::Center);
+        sampleRtf(f.catalog, u"ＭＳ 明朝"_qs, u"Ab"_qs, 12, Rgb(255, 0, 0), false, true, Alignment::Center);
     const QByteArray expected =
         QByteArray(Head) + R"({\f2\froman\fcharset128 \'82\'6C\'82\'72\'20\'96\'BE\'92\'A9;}})" + "\r\n" +
         R"({\colortbl\red0\green0\blue0;\red255\green0\blue0;})" + "\r\n" + LineBreaking +
@@ -172,11 +172,11 @@ const RtfCase RtfCases[] = {
      R"(\pard\nowwrap\nooverflow\plain\f2\fs24 x)"},
 };
 
-TEST(MakeRTF2, Cases)
+TEST(SampleRtf, Cases)
 {
     Fixture f;
     for (const RtfCase& c : RtfCases) {
-        const QByteArray rtf = MakeRTF2(f.catalog, QString::fromUtf16(c.font), QString::fromUtf16(c.text),
+        const QByteArray rtf = sampleRtf(f.catalog, QString::fromUtf16(c.font), QString::fromUtf16(c.text),
                                         c.size, c.colour, c.italic, c.bold, c.alignment);
         EXPECT_EQ(rtf, document(c.fontEntry, c.colourTable, c.body)) << c.what;
     }
@@ -211,15 +211,15 @@ TEST(RtfFontInfoProc, FamilyKeywordFromPitchAndFamily)
     EXPECT_EQ(result, uR"(\froman\fcharset128)"_qs);
 }
 
-TEST(GetRtfFontInfo, ReadsTheCatalog)
+TEST(RtfFontTableWords, ReadsTheCatalog)
 {
     Fixture f;
-    EXPECT_EQ(GetRtfFontInfo(f.catalog, u"Arial"_qs), uR"(\fswiss\fcharset0)"_qs);
-    EXPECT_EQ(GetRtfFontInfo(f.catalog, u"ＭＳ 明朝"_qs), uR"(\froman\fcharset128)"_qs);
-    EXPECT_EQ(GetRtfFontInfo(f.catalog, u"Nowhere"_qs), QString());
-    EXPECT_EQ(GetRtfFontInfo(f.catalog, QString()), QString());
+    EXPECT_EQ(rtfFontTableWords(f.catalog, u"Arial"_qs), uR"(\fswiss\fcharset0)"_qs);
+    EXPECT_EQ(rtfFontTableWords(f.catalog, u"ＭＳ 明朝"_qs), uR"(\froman\fcharset128)"_qs);
+    EXPECT_EQ(rtfFontTableWords(f.catalog, u"Nowhere"_qs), QString());
+    EXPECT_EQ(rtfFontTableWords(f.catalog, QString()), QString());
     // Details are read once and kept.
-    GetRtfFontInfo(f.catalog, u"Arial"_qs);
+    rtfFontTableWords(f.catalog, u"Arial"_qs);
     EXPECT_EQ(f.source->detailReads, 2);
 }
 
@@ -258,7 +258,7 @@ TEST(EscapeRtfText, Characters)
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf16(c.text);
-        EXPECT_EQ(EscapeRtfText(text), QString::fromLatin1(c.plain)) << c.plain;
-        EXPECT_EQ(EscapeRtfText(text, true), QString::fromLatin1(c.unicode)) << c.unicode;
+        EXPECT_EQ(escapeRtfText(text), QString::fromLatin1(c.plain)) << c.plain;
+        EXPECT_EQ(escapeRtfText(text, true), QString::fromLatin1(c.unicode)) << c.unicode;
     }
 }

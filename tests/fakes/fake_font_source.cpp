@@ -40,7 +40,7 @@ QString FakeFontSource::resolveFamily(const QString& name)
 FontCatalog catalogOf(FontSource& source)
 {
     FontCatalog c;
-    EnumerateFonts(c, source);
+    enumerateFonts(c, source);
     return c;
 }
 

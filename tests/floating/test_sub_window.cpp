@@ -319,7 +319,7 @@ struct ShowLog : QObject
 struct NoStacking : StackingHost
 {
     void setMainWindowTopmost(bool) override {}
-    void setCheck3(bool) override {}
+    void setAlwaysOnTopChecked(bool) override {}
     void setSubWindowTopmost(bool) override {}
 };
 

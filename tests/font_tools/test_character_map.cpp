@@ -8,7 +8,7 @@ using namespace typecask;
 
 TEST(CharacterMap, PageListHoldsTheLeadBytesAndTheSingleBytePage)
 {
-    const QStringList pages = CharacterPageList();
+    const QStringList pages = characterPageList();
     // The empty item, 80..A0 (33 lead bytes) and E0..FF (32).
     ASSERT_EQ(pages.size(), 1 + 33 + 32);
     EXPECT_EQ(pages.first(), QString());
@@ -31,9 +31,9 @@ TEST(CharacterMap, PageListHoldsTheLeadBytesAndTheSingleBytePage)
 
 TEST(CharacterMap, EveryPageHas224CodesEachShowingOneCharacter)
 {
-    for (int row = 0; row < CharacterPageList().size(); ++row) {
+    for (int row = 0; row < characterPageList().size(); ++row) {
         const int base = characterPageBase(row);
-        const std::vector<CharacterCell> cells = CharacterPage(base);
+        const std::vector<CharacterCell> cells = characterPage(base);
         ASSERT_EQ(cells.size(), 224u) << row;
         for (int i = 0; i < 224; ++i) {
             const CharacterCell& c = cells[static_cast<std::size_t>(i)];
@@ -105,6 +105,6 @@ TEST(CharacterMap, CopyIsTheSampleUprightAndNotBold)
     const ClipboardContent c = characterCopy(catalog, s, u"あ"_qs);
     EXPECT_EQ(c.text, u"あ"_qs);
     EXPECT_EQ(c.rtf,
-              MakeRTF2(catalog, u"IPAゴシック"_qs, u"あ"_qs, 24, 0x0000FF, false, false, Alignment::Center));
+              sampleRtf(catalog, u"IPAゴシック"_qs, u"あ"_qs, 24, 0x0000FF, false, false, Alignment::Center));
     EXPECT_TRUE(c.rtf.contains(R"(\fs48\cf1\qc)"));
 }

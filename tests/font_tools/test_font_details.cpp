@@ -30,16 +30,16 @@ struct Fixture
             .add(u"Unread"_qs, 0, 0);
         source->families[0].otherNames << u"IPAGothic"_qs;
         catalog.setSource(source);
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
     }
 };
 
 } // namespace
 
-TEST(ShowFontDetails, JapaneseTrueTypeFamily)
+TEST(FontDetailsView, JapaneseTrueTypeFamily)
 {
     Fixture f;
-    const FontDetailsView v = ShowFontDetails(f.catalog, u"IPAGothic"_qs, SampleMeasure{});
+    const FontDetailsView v = fontDetailsView(f.catalog, u"IPAGothic"_qs, SampleMeasure{});
     EXPECT_EQ(v.faceName, u"IPAゴシック"_qs);
     const auto& l = v.labels;
     EXPECT_EQ(l[DetailsFaceName], u"IPAゴシック"_qs);
@@ -52,32 +52,32 @@ TEST(ShowFontDetails, JapaneseTrueTypeFamily)
     EXPECT_EQ(l[DetailsSample], u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\nabcdefghijklmnopqrstuvwxyz\r\n"
                                 u"あいうえおかきくけこ亜意宇江尾"_qs);
     // Without a measurer the size table stays as designed.
-    const auto design = FontDetailsDesignCaptions();
+    const auto design = fontDetailsDesignCaptions();
     for (int i = 15; i < FontDetailsLabelCount; ++i)
         EXPECT_EQ(l[i], design[i]) << i;
 }
 
-TEST(ShowFontDetails, OtherFamilies)
+TEST(FontDetailsView, OtherFamilies)
 {
     Fixture f;
-    FontDetailsView v = ShowFontDetails(f.catalog, u"fixed"_qs, SampleMeasure{});
+    FontDetailsView v = fontDetailsView(f.catalog, u"fixed"_qs, SampleMeasure{});
     EXPECT_EQ(v.labels[DetailsCharset], u"欧文"_qs);
     EXPECT_EQ(v.labels[DetailsFontType], u"RASTER"_qs);
     EXPECT_EQ(v.labels[DetailsAverageWidth], QString()); // no OS/2 table
     EXPECT_EQ(v.labels[DetailsSample], u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\r\nabcdefghijklmnopqrstuvwxyz"_qs);
 
-    v = ShowFontDetails(f.catalog, u"Song"_qs, SampleMeasure{});
+    v = fontDetailsView(f.catalog, u"Song"_qs, SampleMeasure{});
     EXPECT_EQ(v.labels[DetailsCharset], u"134"_qs);
     EXPECT_EQ(v.labels[DetailsFontType], u"6"_qs);
     EXPECT_EQ(v.labels[DetailsFamily], u"????"_qs); // 0x06 keeps the design caption
 
-    v = ShowFontDetails(f.catalog, u"Unread"_qs, SampleMeasure{});
+    v = fontDetailsView(f.catalog, u"Unread"_qs, SampleMeasure{});
     EXPECT_EQ(v.labels[DetailsFontType], u"0"_qs);
     EXPECT_EQ(v.labels[DetailsHeight], u"0"_qs);
     EXPECT_EQ(v.labels[DetailsFamily], u"なし"_qs);
 }
 
-TEST(ShowFontDetails, UnknownNameKeepsTheDesign)
+TEST(FontDetailsView, UnknownNameKeepsTheDesign)
 {
     Fixture f;
     int calls = 0;
@@ -86,9 +86,9 @@ TEST(ShowFontDetails, UnknownNameKeepsTheDesign)
         ++calls;
         return TextExtent{1, 1};
     };
-    const FontDetailsView v = ShowFontDetails(f.catalog, u"No Such Font"_qs, sample);
+    const FontDetailsView v = fontDetailsView(f.catalog, u"No Such Font"_qs, sample);
     EXPECT_TRUE(v.faceName.isEmpty());
-    EXPECT_EQ(v.labels, FontDetailsDesignCaptions());
+    EXPECT_EQ(v.labels, fontDetailsDesignCaptions());
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(v.labels[0], u"???"_qs);
     EXPECT_EQ(v.labels[3], u"????"_qs);
@@ -98,7 +98,7 @@ TEST(ShowFontDetails, UnknownNameKeepsTheDesign)
     EXPECT_TRUE(v.labels[9].isEmpty());
 }
 
-TEST(ShowFontDetails, SizeTableMeasuresTheSample)
+TEST(FontDetailsView, SizeTableMeasuresTheSample)
 {
     Fixture f;
     struct Call
@@ -117,7 +117,7 @@ TEST(ShowFontDetails, SizeTableMeasuresTheSample)
         calls.push_back({text, face, size, bold, italic});
         return TextExtent{size * 1.5 * double(text.size()) / 2, size + 0.25};
     };
-    FontDetailsView v = ShowFontDetails(f.catalog, u"IPAGothic"_qs, sample);
+    FontDetailsView v = fontDetailsView(f.catalog, u"IPAGothic"_qs, sample);
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].size, 9);
     EXPECT_EQ(calls[1].size, 12);
@@ -138,7 +138,7 @@ TEST(ShowFontDetails, SizeTableMeasuresTheSample)
     EXPECT_EQ(l[DetailsPreviewHeight], u"20.25"_qs);
 
     sample.text.clear();
-    v = ShowFontDetails(f.catalog, u"IPAGothic"_qs, sample);
+    v = fontDetailsView(f.catalog, u"IPAGothic"_qs, sample);
     EXPECT_EQ(v.labels[Details9PointWidth], u"0"_qs);
     EXPECT_EQ(v.labels[Details12PointWidth], u"0"_qs);
     EXPECT_EQ(v.labels[DetailsPreviewWidth], u"0"_qs);
@@ -153,13 +153,13 @@ TEST(FontDetailsTables, CharsetTypeAndFamilyNames)
         {255, u"OEM"},    {134, u"134"},      {163, u"163"},
     };
     for (const auto& [value, name] : charsets)
-        EXPECT_EQ(CharsetName(value), QString::fromUtf16(name)) << value;
+        EXPECT_EQ(charsetName(value), QString::fromUtf16(name)) << value;
 
-    EXPECT_EQ(FontTypeName(1), u"RASTER"_qs);
-    EXPECT_EQ(FontTypeName(2), u"DEVICE"_qs);
-    EXPECT_EQ(FontTypeName(4), u"TRUETYPE"_qs);
-    EXPECT_EQ(FontTypeName(6), u"6"_qs);
-    EXPECT_EQ(FontTypeName(0), u"0"_qs);
+    EXPECT_EQ(fontTypeName(1), u"RASTER"_qs);
+    EXPECT_EQ(fontTypeName(2), u"DEVICE"_qs);
+    EXPECT_EQ(fontTypeName(4), u"TRUETYPE"_qs);
+    EXPECT_EQ(fontTypeName(6), u"6"_qs);
+    EXPECT_EQ(fontTypeName(0), u"0"_qs);
 
     const std::pair<std::uint8_t, const char16_t*> families[] = {
         {0x00, u"なし"},
@@ -173,7 +173,7 @@ TEST(FontDetailsTables, CharsetTypeAndFamilyNames)
         {0xA2, u"可変ストローク幅、セリフなし"},
     };
     for (const auto& [byte, name] : families)
-        EXPECT_EQ(FamilyDescription(byte), QString::fromUtf16(name)) << int(byte);
+        EXPECT_EQ(familyDescription(byte), QString::fromUtf16(name)) << int(byte);
     for (std::uint8_t keepsCaption : {0x04, 0x08, 0x16, 0x60})
-        EXPECT_FALSE(FamilyDescription(keepsCaption).has_value()) << int(keepsCaption);
+        EXPECT_FALSE(familyDescription(keepsCaption).has_value()) << int(keepsCaption);
 }

@@ -54,7 +54,7 @@ TEST(FontListPages, PageCount)
         {"all", 5, "??????"}, {"99999", 5, "1"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FontListPageCount(QString::fromUtf8(c.perPage), c.fonts), QString::fromUtf8(c.pages))
+        EXPECT_EQ(fontListPageCount(QString::fromUtf8(c.perPage), c.fonts), QString::fromUtf8(c.pages))
             << c.perPage << " " << c.fonts;
     EXPECT_EQ(FontsPerPage(u"99999"_qs, 5), 99999);
     EXPECT_EQ(FontsPerPage(u"ALL"_qs, 7), 7);
@@ -80,7 +80,7 @@ TEST(FontListPages, ExactPageBytes)
                                 "<A HREF=\"FontList1.Html\">FontList1</A>\r\n"
                                 "<A HREF=\"FontList2.Html\">FontList2</A>\r\n"
                                 "</BODY></HTML>\r\n";
-    EXPECT_EQ(MHTML({u"A"_qs, u"B"_qs, u"C"_qs}, 2, 2, 2, style), expected);
+    EXPECT_EQ(fontListPageHtml({u"A"_qs, u"B"_qs, u"C"_qs}, 2, 2, 2, style), expected);
 }
 
 TEST(FontListPages, StyleCellsInOrderAndNamesEscaped)
@@ -88,7 +88,7 @@ TEST(FontListPages, StyleCellsInOrderAndNamesEscaped)
     FontListStyle style;
     style.sample = u"<b>x</b>"_qs; // the user's own markup stays
     style.italic = style.bold = style.boldItalic = true;
-    const QByteArray page = MHTML({u"A&B <C>"_qs}, 1, 1, 1, style);
+    const QByteArray page = fontListPageHtml({u"A&B <C>"_qs}, 1, 1, 1, style);
     const QByteArray face = R"(<FONT SIZE="3" COLOR="#000000" FACE="A&amp;B &lt;C&gt;"><b>x</b></FONT>)";
     const QByteArray row =
         "<TR>\r\n<TD><FONT SIZE=\"3\" COLOR=\"#000000\">A&amp;B &lt;C&gt;</FONT></TD>\r\n<TD>" + face +
@@ -98,17 +98,17 @@ TEST(FontListPages, StyleCellsInOrderAndNamesEscaped)
     EXPECT_EQ(page.count("<TD>"), 5);
     EXPECT_EQ(escapeHtml(u"\"Q\" & 'A'"_qs), u"&quot;Q&quot; &amp; 'A'");
     style.italic = style.bold = style.boldItalic = false;
-    EXPECT_EQ(MHTML({u"A"_qs}, 1, 1, 1, style).count("<TD>"), 2);
+    EXPECT_EQ(fontListPageHtml({u"A"_qs}, 1, 1, 1, style).count("<TD>"), 2);
 }
 
 TEST(FontListPages, PagesSplitTheListAndLinkEveryPage)
 {
     QTemporaryDir dir;
-    const QString folder = FontListFolder(dir.path());
+    const QString folder = fontListFolder(dir.path());
     const QStringList names = fonts(25);
     QList<qsizetype> progress;
     const FontListWriteResult r =
-        WriteFontListPages(folder, names, 10, {}, [&progress](qsizetype i) { progress.append(i); });
+        writeFontListPages(folder, names, 10, {}, [&progress](qsizetype i) { progress.append(i); });
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     EXPECT_EQ(r.written, (QStringList{folder + u"/FontList1.Html"_qs, folder + u"/FontList2.Html"_qs,
                                       folder + u"/FontList3.Html"_qs}));
@@ -121,8 +121,8 @@ TEST(FontListPages, PagesSplitTheListAndLinkEveryPage)
                 QByteArray("<A HREF=\"FontList" + QByteArray::number(k) + ".Html\">")));
 
     // 30 by 10 is three pages; a later, shorter run leaves the higher pages of an earlier one.
-    EXPECT_EQ(WriteFontListPages(folder, fonts(30), 10, {}).written.size(), 3);
-    EXPECT_EQ(WriteFontListPages(folder, fonts(12), 10, {}).written.size(), 2);
+    EXPECT_EQ(writeFontListPages(folder, fonts(30), 10, {}).written.size(), 3);
+    EXPECT_EQ(writeFontListPages(folder, fonts(12), 10, {}).written.size(), 2);
     EXPECT_TRUE(QFile::exists(folder + u"/FontList3.Html"_qs));
     EXPECT_EQ(rowNames(fileBytes(folder + u"/FontList2.Html"_qs)), fonts(12).mid(10));
 }
@@ -130,14 +130,14 @@ TEST(FontListPages, PagesSplitTheListAndLinkEveryPage)
 TEST(FontListPages, AllOnOnePageAndAnEmptyList)
 {
     QTemporaryDir dir;
-    FontListWriteResult r = WriteFontListPages(dir.path(), fonts(123), 123, {});
+    FontListWriteResult r = writeFontListPages(dir.path(), fonts(123), 123, {});
     ASSERT_EQ(r.written.size(), 1);
     QByteArray page = fileBytes(r.written[0]);
     EXPECT_EQ(rowNames(page).size(), 123);
     EXPECT_EQ(page.count("<A HREF="), 1);
     EXPECT_TRUE(page.contains("<A HREF=\"FontList1.Html\">FontList1</A>\r\n"));
 
-    r = WriteFontListPages(dir.path(), {}, 0, {});
+    r = writeFontListPages(dir.path(), {}, 0, {});
     ASSERT_EQ(r.written.size(), 1);
     page = fileBytes(r.written[0]);
     EXPECT_TRUE(page.contains("width=95%>\r\n</TABLE></CENTER>\r\n"));
@@ -151,7 +151,7 @@ TEST(FontListPages, FoldersAndPagesThatCannotBeWritten)
     QFile blocker(dir.filePath(u"List"_qs));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    FontListWriteResult r = WriteFontListPages(FontListFolder(dir.path()), fonts(3), 1, {});
+    FontListWriteResult r = writeFontListPages(fontListFolder(dir.path()), fonts(3), 1, {});
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.error.contains(dir.filePath(u"List"_qs)));
     EXPECT_TRUE(r.written.isEmpty());
@@ -159,7 +159,7 @@ TEST(FontListPages, FoldersAndPagesThatCannotBeWritten)
     // A page whose name a folder holds: the pages before it are written, the error names it.
     const QString folder = dir.filePath(u"pages"_qs);
     ASSERT_TRUE(QDir().mkpath(folder + u"/FontList2.Html"_qs));
-    r = WriteFontListPages(folder, fonts(3), 1, {});
+    r = writeFontListPages(folder, fonts(3), 1, {});
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.error.contains(u"FontList2.Html"_qs));
     EXPECT_EQ(r.written, QStringList{folder + u"/FontList1.Html"_qs});
@@ -167,10 +167,10 @@ TEST(FontListPages, FoldersAndPagesThatCannotBeWritten)
 
 TEST(FontListPages, ProgressNeverReachesAHundred)
 {
-    EXPECT_EQ(FontListProgress(0, 25), u"0%");
-    EXPECT_EQ(FontListProgress(24, 25), u"96%");
-    EXPECT_EQ(FontListProgress(29, 100), u"29%");
-    EXPECT_EQ(FontListProgress(0, 0), u"0%");
+    EXPECT_EQ(fontListProgress(0, 25), u"0%");
+    EXPECT_EQ(fontListProgress(24, 25), u"96%");
+    EXPECT_EQ(fontListProgress(29, 100), u"29%");
+    EXPECT_EQ(fontListProgress(0, 0), u"0%");
 }
 
 } // namespace

@@ -26,7 +26,7 @@ struct Catalog
     {
         fill(*source);
         catalog.setSource(source);
-        EnumerateFonts(catalog, *source);
+        enumerateFonts(catalog, *source);
     }
 };
 
@@ -59,7 +59,7 @@ TEST(MatchFontName, WordsIgnoreCaseAndWidthAndMayComeInAnyOrder)
         {u"ipa　ゴシック", u"IPA Pゴシック", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(MatchFontName(QString::fromUtf16(c.text), QString::fromUtf16(c.name)), c.matches)
+        EXPECT_EQ(matchFontName(QString::fromUtf16(c.text), QString::fromUtf16(c.name)), c.matches)
             << QString::fromUtf16(c.text).toStdString() << " / " << QString::fromUtf16(c.name).toStdString();
 }
 
@@ -68,12 +68,12 @@ TEST(MatchFontName, OnlyElevenWordsCount)
     // Words 0..10 all occur; a twelfth that does not is ignored, as is everything after it.
     const QString eleven = u"a b c d e f g h i j k"_qs;
     const QString name = u"abcdefghijk"_qs;
-    EXPECT_TRUE(MatchFontName(eleven, name));
-    EXPECT_TRUE(MatchFontName(eleven + u" zzz q"_qs, name));
-    EXPECT_FALSE(MatchFontName(u"a b c d e f g h i j zzz"_qs, name));
+    EXPECT_TRUE(matchFontName(eleven, name));
+    EXPECT_TRUE(matchFontName(eleven + u" zzz q"_qs, name));
+    EXPECT_FALSE(matchFontName(u"a b c d e f g h i j zzz"_qs, name));
     // Empty words use up places too: after "a" and ten empty words, the eleventh space ends it.
-    EXPECT_TRUE(MatchFontName(u"a"_qs + QString(11, u' ') + u"zzz"_qs, u"a"_qs));
-    EXPECT_FALSE(MatchFontName(u"a"_qs + QString(10, u' ') + u"zzz"_qs, u"a"_qs));
+    EXPECT_TRUE(matchFontName(u"a"_qs + QString(11, u' ') + u"zzz"_qs, u"a"_qs));
+    EXPECT_FALSE(matchFontName(u"a"_qs + QString(10, u' ') + u"zzz"_qs, u"a"_qs));
     EXPECT_EQ(searchWords(u"a b c d e f g h i j k l"_qs).size(), 11);
 }
 
@@ -221,36 +221,36 @@ TEST(SearchFonts, NamesDetailsAndNarrowing)
     const FontNameIndex index(c.catalog);
 
     // The results list's order: alphabetical ignoring case.
-    EXPECT_EQ(SearchFonts(c.catalog, index, {u"ｄｅｊａｖｕ"_qs, {}, {}}),
+    EXPECT_EQ(searchFonts(c.catalog, index, {u"ｄｅｊａｖｕ"_qs, {}, {}}),
               (QStringList{u"dejavu sans"_qs, u"DejaVu Serif"_qs}));
-    EXPECT_EQ(SearchFonts(c.catalog, index, {}).size(), 5);
+    EXPECT_EQ(searchFonts(c.catalog, index, {}).size(), 5);
     EXPECT_EQ(c.source->detailReads, 0); // a name search reads no font
 
     DetailedConditions raster;
     raster.fontTypes = {false, false, true, false};
-    EXPECT_EQ(SearchFonts(c.catalog, index, {QString(), raster, {}}), QStringList{u"Fixed"_qs});
+    EXPECT_EQ(searchFonts(c.catalog, index, {QString(), raster, {}}), QStringList{u"Fixed"_qs});
     EXPECT_EQ(c.source->detailReads, 0); // nothing the fonts' files hold can change that
     DetailedConditions wide;
     wide.ratio = true;
     wide.charsets[SearchSymbol] = false;
-    EXPECT_EQ(SearchFonts(c.catalog, index, {QString(), wide, {}}), QStringList{u"Fixed"_qs});
+    EXPECT_EQ(searchFonts(c.catalog, index, {QString(), wide, {}}), QStringList{u"Fixed"_qs});
     EXPECT_EQ(c.source->detailReads, 5);
     wide.families[SearchFamilyNone] = false;
-    EXPECT_EQ(SearchFonts(c.catalog, index, {QString(), wide, {}}), QStringList{u"Fixed"_qs});
+    EXPECT_EQ(searchFonts(c.catalog, index, {QString(), wide, {}}), QStringList{u"Fixed"_qs});
     EXPECT_EQ(c.source->detailReads, 5); // each family read once, however often searched
 
     // Narrowing tries only the given names, in their order; a detailed search adds the family
     // under the name the system reports it by.
     const QStringList previous{u"IPAGothic"_qs, u"DejaVu Serif"_qs, u"No Such"_qs};
-    EXPECT_EQ(SearchFonts(c.catalog, index, {u"serif"_qs, {}, previous}), QStringList{u"DejaVu Serif"_qs});
-    EXPECT_EQ(SearchFonts(c.catalog, index, {QString(), DetailedConditions{}, previous}),
+    EXPECT_EQ(searchFonts(c.catalog, index, {u"serif"_qs, {}, previous}), QStringList{u"DejaVu Serif"_qs});
+    EXPECT_EQ(searchFonts(c.catalog, index, {QString(), DetailedConditions{}, previous}),
               (QStringList{u"DejaVu Serif"_qs, u"IPAゴシック"_qs}));
-    EXPECT_EQ(SearchFonts(c.catalog, index, {QString(), {}, previous}),
+    EXPECT_EQ(searchFonts(c.catalog, index, {QString(), {}, previous}),
               (QStringList{u"DejaVu Serif"_qs, u"IPAGothic"_qs, u"No Such"_qs})); // names only
 
     // Progress after every candidate; false stops the search there.
     std::vector<int> seen;
-    const QStringList partial = SearchFonts(c.catalog, index, {}, [&seen](int i, int count) {
+    const QStringList partial = searchFonts(c.catalog, index, {}, [&seen](int i, int count) {
         EXPECT_EQ(count, 5);
         seen.push_back(i);
         return i < 1;
@@ -270,9 +270,9 @@ TEST(SearchFonts, ResultsInTheListOrderOverManyFamilies)
     for (const QString& text : {QString(), u"family 1"_qs, u"7 FAMILY"_qs, u"@"_qs}) {
         QStringList expected;
         for (const QString& name : index.names())
-            if (MatchFontName(text, name))
+            if (matchFontName(text, name))
                 expected.append(name);
         sortIgnoringCase(expected);
-        EXPECT_EQ(SearchFonts(catalog, index, {text, {}, {}}), expected) << text.toStdString();
+        EXPECT_EQ(searchFonts(catalog, index, {text, {}, {}}), expected) << text.toStdString();
     }
 }

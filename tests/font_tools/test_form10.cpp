@@ -255,7 +255,7 @@ TEST_F(Search, ALongDetailedSearchKeepsTheProgramResponsive)
     auto slow = std::make_shared<SlowSource>(many);
     session->catalog.clear();
     session->catalog.setSource(slow);
-    EnumerateFonts(session->catalog, *slow);
+    enumerateFonts(session->catalog, *slow);
 
     Form10* form = open();
     in<QCheckBox>(form, u"Check5"_qs)->click();
@@ -288,7 +288,7 @@ TEST_F(Search, ALongDetailedSearchKeepsTheProgramResponsive)
     EXPECT_EQ(slow->reads, 60);
     session->catalog.clear();
     session->catalog.setSource(slow);
-    EnumerateFonts(session->catalog, *slow);
+    enumerateFonts(session->catalog, *slow);
     const QPointer<Form10> closed(form);
     QTimer::singleShot(30, form, &QWidget::close);
     form->Command1_Click();

@@ -186,7 +186,7 @@ TEST_F(CharacterMap, CopyNeedsASelectionAndPutsRtfAndText)
     EXPECT_EQ(clipboard->content.text, u"A");
     // Upright and not bold, whatever the preview shows; size and colour from the preview.
     EXPECT_EQ(clipboard->content.rtf,
-              MakeRTF2(session->catalog, u"IPAゴシック"_qs, u"A"_qs, state().PreviewSize, 0x0000FF, false,
+              sampleRtf(session->catalog, u"IPAゴシック"_qs, u"A"_qs, state().PreviewSize, 0x0000FF, false,
                        false, session->alignment));
 
     // The right button opens the same menu over the cells, the selection kept.

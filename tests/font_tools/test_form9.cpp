@@ -56,7 +56,7 @@ TEST_F(Details, UnknownNameKeepsTheDesignCaptions)
     const auto labels = captureLabels();
     main->showFontDetails(u"No Such Family"_qs);
     ASSERT_EQ(*seen, QStringList{u"Form9"_qs});
-    const auto design = FontDetailsDesignCaptions();
+    const auto design = fontDetailsDesignCaptions();
     EXPECT_EQ(*labels, QStringList(design.begin(), design.end()));
     EXPECT_EQ(labels->at(DetailsHeightHeading), u"文字の高さ");
 }
@@ -64,7 +64,7 @@ TEST_F(Details, UnknownNameKeepsTheDesignCaptions)
 TEST_F(Details, WindowFitsTheSampleAndClosesOnAClickOrAKeyOfItsOwn)
 {
     auto* form = new Form9(main.get());
-    form->fill(ShowFontDetails(session->catalog, u"IPAゴシック"_qs, {}));
+    form->fill(fontDetailsView(session->catalog, u"IPAゴシック"_qs, {}));
     const QRect sample = form->label(DetailsSample)->geometry();
     EXPECT_GE(form->height(), sample.bottom());
     EXPECT_GE(form->width(), sample.right());

@@ -48,7 +48,7 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(content);
         f.close();
-        return check.open_html(path);
+        return check.readFile(path);
     }
 
     fakes::FakeFontSource source;
@@ -114,7 +114,7 @@ TEST_F(FontCheck, NamesOfOneLine)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(c.line);
         f.close();
-        EXPECT_EQ(one.open_html(path).status, HtmlReadResult::Status::Read);
+        EXPECT_EQ(one.readFile(path).status, HtmlReadResult::Status::Read);
         EXPECT_EQ(one.found(), c.found) << c.line.toStdString();
         EXPECT_EQ(one.missing(), c.missing) << c.line.toStdString();
     }
@@ -122,10 +122,10 @@ TEST_F(FontCheck, NamesOfOneLine)
 
 TEST_F(FontCheck, FindEqualsSignAllowsOnlySpaces)
 {
-    EXPECT_EQ(FindEqualsSign("face  = x", 4), 6);
-    EXPECT_EQ(FindEqualsSign("face\t= x", 4), -1);
-    EXPECT_EQ(FindEqualsSign("face   ", 4), -1);
-    EXPECT_EQ(FindEqualsSign("face", 4), -1);
+    EXPECT_EQ(findEqualsSign("face  = x", 4), 6);
+    EXPECT_EQ(findEqualsSign("face\t= x", 4), -1);
+    EXPECT_EQ(findEqualsSign("face   ", 4), -1);
+    EXPECT_EQ(findEqualsSign("face", 4), -1);
 }
 
 TEST_F(FontCheck, EveryLineEndStyleGivesTheSameNames)
@@ -133,7 +133,7 @@ TEST_F(FontCheck, EveryLineEndStyleGivesTheSameNames)
     const QStringList found{u"DejaVu Serif"_qs, u"IPAゴシック"_qs, u"DejaVu Sans"_qs};
     for (const char* name : {"lf.html", "cr.htm", "crlf.html"}) {
         HtmlFontCheck one(catalog);
-        const HtmlReadResult r = one.open_html(fixture(name));
+        const HtmlReadResult r = one.readFile(fixture(name));
         EXPECT_EQ(r.status, HtmlReadResult::Status::Read) << name;
         EXPECT_EQ(r.lines, 5) << name;
         EXPECT_EQ(one.found(), found) << name;
@@ -162,7 +162,7 @@ TEST_F(FontCheck, EncodingsAreDetected)
     };
     for (const EncodingCase& c : cases) {
         HtmlFontCheck one(catalog);
-        const HtmlReadResult r = one.open_html(fixture(c.file));
+        const HtmlReadResult r = one.readFile(fixture(c.file));
         EXPECT_EQ(r.status, HtmlReadResult::Status::Read) << c.file;
         EXPECT_EQ(r.encoding, QByteArray(c.encoding)) << c.file;
         EXPECT_EQ(one.found(), c.found) << c.file;
@@ -172,14 +172,14 @@ TEST_F(FontCheck, EncodingsAreDetected)
 
 TEST_F(FontCheck, ListsGrowOverFilesWithEachNameOnce)
 {
-    check.open_html(fixture("lf.html"));
-    check.open_html(fixture("second.html"));
-    check.open_html(fixture("lf.html"));
+    check.readFile(fixture("lf.html"));
+    check.readFile(fixture("second.html"));
+    check.readFile(fixture("lf.html"));
     EXPECT_EQ(check.found(), (QStringList{u"DejaVu Serif"_qs, u"IPAゴシック"_qs, u"DejaVu Sans"_qs}));
     EXPECT_EQ(check.missing(), (QStringList{u"Open Tail"_qs, u"Missing Font"_qs}));
     check.clear();
     EXPECT_TRUE(check.found().isEmpty());
-    check.open_html(fixture("second.html"));
+    check.readFile(fixture("second.html"));
     EXPECT_EQ(check.missing(), (QStringList{u"Open Tail"_qs, u"Missing Font"_qs}));
 }
 
@@ -190,28 +190,28 @@ TEST_F(FontCheck, OnlyHtmlPathsAreRead)
     EXPECT_FALSE(isHtmlPath(u"a.txt"_qs));
     EXPECT_FALSE(isHtmlPath(QString()));
     EXPECT_EQ(read("<font face=\"Fixed\">", "page.txt").status, HtmlReadResult::Status::Ignored);
-    EXPECT_EQ(check.open_html(QString()).status, HtmlReadResult::Status::Ignored);
+    EXPECT_EQ(check.readFile(QString()).status, HtmlReadResult::Status::Ignored);
     EXPECT_TRUE(check.found().isEmpty());
 }
 
 TEST_F(FontCheck, UnreadableFilesFailWithAReasonAndKeepTheLists)
 {
-    check.open_html(fixture("lf.html"));
+    check.readFile(fixture("lf.html"));
     const QStringList found = check.found();
 
-    HtmlReadResult r = check.open_html(dir.filePath(u"none.html"_qs));
+    HtmlReadResult r = check.readFile(dir.filePath(u"none.html"_qs));
     EXPECT_EQ(r.status, HtmlReadResult::Status::Failed);
     EXPECT_EQ(r.error, u"ファイルがありません");
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.html"_qs));
-    r = check.open_html(dir.filePath(u"folder.html"_qs));
+    r = check.readFile(dir.filePath(u"folder.html"_qs));
     EXPECT_EQ(r.status, HtmlReadResult::Status::Failed);
     EXPECT_EQ(r.error, u"フォルダーです");
 
     // A FIFO is refused at once instead of blocking the read.
     const QString fifo = dir.filePath(u"fifo.html"_qs);
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    r = check.open_html(fifo);
+    r = check.readFile(fifo);
     EXPECT_EQ(r.status, HtmlReadResult::Status::Failed);
     EXPECT_FALSE(r.error.isEmpty());
 
@@ -219,7 +219,7 @@ TEST_F(FontCheck, UnreadableFilesFailWithAReasonAndKeepTheLists)
         const QString locked = dir.filePath(u"locked.html"_qs);
         QFile::copy(fixture("second.html"), locked);
         ::chmod(QFile::encodeName(locked).constData(), 0);
-        r = check.open_html(locked);
+        r = check.readFile(locked);
         EXPECT_EQ(r.status, HtmlReadResult::Status::Failed);
         EXPECT_EQ(r.error, u"読み取る権限がありません");
     }
@@ -237,7 +237,7 @@ TEST_F(FontCheck, ProgressEveryHundredLines)
     f.write(page);
     f.close();
     QList<qint64> seen;
-    const HtmlReadResult r = check.open_html(path, [&seen](qint64 line) { seen.append(line); });
+    const HtmlReadResult r = check.readFile(path, [&seen](qint64 line) { seen.append(line); });
     EXPECT_EQ(r.lines, 250);
     EXPECT_EQ(seen, (QList<qint64>{0, 100, 200}));
 }

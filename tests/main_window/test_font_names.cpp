@@ -13,7 +13,7 @@ TEST(FontNames, ListedOutlineNamesRenderInTheirFamily)
     auto src = std::make_shared<FontconfigSource>();
     FontCatalog catalog;
     catalog.setSource(src);
-    EnumerateFonts(catalog, *src);
+    enumerateFonts(catalog, *src);
     ASSERT_GT(catalog.totalCount(), 10);
     int checked = 0;
     for (const auto& e : catalog.entries()) {

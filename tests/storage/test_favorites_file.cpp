@@ -22,26 +22,26 @@ TEST(FavoritesFile, EmptyLinesAreSkippedAndOrderKept)
 {
     QTemporaryDir dir;
     writeRaw(dir, "Zeta\r\n\r\nalpha\r\nZeta\r\n");
-    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())), (QStringList{u"Zeta"_qs, u"alpha"_qs, u"Zeta"_qs}));
-    EXPECT_TRUE(LoadFavorites(dir.filePath(u"nowhere"_qs)).isEmpty());
+    EXPECT_EQ(favoriteNames(loadFavorites(dir.path())), (QStringList{u"Zeta"_qs, u"alpha"_qs, u"Zeta"_qs}));
+    EXPECT_TRUE(loadFavorites(dir.filePath(u"nowhere"_qs)).isEmpty());
 }
 
 TEST(FavoritesFile, EmptyListIsOneEmptyLine)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(SaveFavorites(dir.path(), {}));
+    ASSERT_TRUE(saveFavorites(dir.path(), {}));
     QFile f(dir.filePath(u"TypecaskBK.lst"_qs));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("\r\n"));
-    EXPECT_TRUE(favoriteNames(LoadFavorites(dir.path())).isEmpty());
+    EXPECT_TRUE(favoriteNames(loadFavorites(dir.path())).isEmpty());
 }
 
 TEST(FavoritesFile, NamesRoundTripIncludingDuplicatesAndJapanese)
 {
     QTemporaryDir dir;
     const QStringList names{u"IPAゴシック"_qs, u"IPAゴシック"_qs, u"DejaVu Sans"_qs, u"Uninstalled Font"_qs};
-    ASSERT_TRUE(SaveFavorites(dir.path(), names));
-    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())), names);
+    ASSERT_TRUE(saveFavorites(dir.path(), names));
+    EXPECT_EQ(favoriteNames(loadFavorites(dir.path())), names);
 }
 
 TEST(FavoritesFile, ReadsAtMost32001Lines)
@@ -51,7 +51,7 @@ TEST(FavoritesFile, ReadsAtMost32001Lines)
     for (int i = 0; i < 40000; ++i)
         bytes += "Font" + QByteArray::number(i) + "\r\n";
     writeRaw(dir, bytes);
-    const QStringList names = favoriteNames(LoadFavorites(dir.path()));
+    const QStringList names = favoriteNames(loadFavorites(dir.path()));
     ASSERT_EQ(names.size(), 32001);
     EXPECT_EQ(names.last(), u"Font32000");
 }
@@ -74,26 +74,26 @@ TEST(FavoritesFile, OneLatin1NameDoesNotGarbleTheOthers)
 {
     QTemporaryDir dir;
     writeRaw(dir, fixture(u"favorites/mixed_encodings.lst"_qs));
-    const QStringList names = favoriteNames(LoadFavorites(dir.path()));
+    const QStringList names = favoriteNames(loadFavorites(dir.path()));
     EXPECT_EQ(names,
               (QStringList{u"IPA明朝"_qs, u"Caf\uFFFD Sans"_qs, u"ＭＳ ゴシック"_qs, u"DejaVu Sans"_qs}));
-    ASSERT_TRUE(SaveFavorites(dir.path(), names));
+    ASSERT_TRUE(saveFavorites(dir.path(), names));
     EXPECT_TRUE(readFile(dir.filePath(u"TypecaskBK.lst"_qs)).startsWith(u"IPA明朝\r\n"_qs.toUtf8()));
-    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())), names);
+    EXPECT_EQ(favoriteNames(loadFavorites(dir.path())), names);
 }
 
 TEST(FavoritesFile, LineEndsByteOrderMarkAndALeadingFeffName)
 {
     QTemporaryDir dir;
     writeRaw(dir, fixture(u"favorites/mixed_line_ends.lst"_qs));
-    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())),
+    EXPECT_EQ(favoriteNames(loadFavorites(dir.path())),
               (QStringList{u"A"_qs, u"B"_qs, u"C"_qs, u"D"_qs, u"E"_qs}));
 
     writeRaw(dir, fixture(u"favorites/bom_lf_empty_lines.lst"_qs));
-    const QStringList names = favoriteNames(LoadFavorites(dir.path()));
+    const QStringList names = favoriteNames(loadFavorites(dir.path()));
     EXPECT_EQ(names, (QStringList{u"\uFEFFFEFF Name"_qs, u"IPAゴシック"_qs}));
-    ASSERT_TRUE(SaveFavorites(dir.path(), names));
-    EXPECT_EQ(favoriteNames(LoadFavorites(dir.path())), names);
+    ASSERT_TRUE(saveFavorites(dir.path(), names));
+    EXPECT_EQ(favoriteNames(loadFavorites(dir.path())), names);
 }
 
 TEST(FavoritesFile, SpecialAndHugeFilesAreReadWithinBounds)
@@ -102,15 +102,15 @@ TEST(FavoritesFile, SpecialAndHugeFilesAreReadWithinBounds)
     const QString path = dir.filePath(u"TypecaskBK.lst"_qs);
     ASSERT_TRUE(QFile::link(u"/dev/zero"_qs, path));
     ::alarm(30); // reading /dev/zero used to end only when memory ran out
-    EXPECT_TRUE(LoadFavorites(dir.path()).isEmpty());
+    EXPECT_TRUE(loadFavorites(dir.path()).isEmpty());
     ::alarm(0);
     // A link to a device is not replaced either: the save says it did not save.
-    EXPECT_FALSE(SaveFavorites(dir.path(), {u"A"_qs}));
+    EXPECT_FALSE(saveFavorites(dir.path(), {u"A"_qs}));
     ASSERT_TRUE(QFile::remove(path));
 
     ASSERT_TRUE(makeSparseFile(path, 100LL * 1024 * 1024));
     const long before = peakMemoryKiB();
-    const QStringList lines = LoadFavorites(dir.path());
+    const QStringList lines = loadFavorites(dir.path());
     EXPECT_LT(peakMemoryKiB() - before, 16 * 1024);
     ASSERT_EQ(lines.size(), 1);
     EXPECT_EQ(lines.first().size(), FavoriteLineMaxBytes);
@@ -126,10 +126,10 @@ TEST(FavoritesFile, AFullDiskKeepsTheOldListAndTheSaveSaysSo)
         QStringList names;
         for (int i = 0; i < 600; ++i)
             names.append(u"Font Family %1"_qs.arg(i, 4, 10, QChar(u'0')));
-        const SaveResult saved = SaveFavorites(folder, names);
+        const SaveResult saved = saveFavorites(folder, names);
         TYPECASK_CHILD_CHECK(!saved);
         TYPECASK_CHILD_CHECK(saved.error == u"ディスクの空き容量が足りません");
-        TYPECASK_CHILD_CHECK(favoriteNames(LoadFavorites(folder)) == QStringList{u"IPA明朝"_qs});
+        TYPECASK_CHILD_CHECK(favoriteNames(loadFavorites(folder)) == QStringList{u"IPA明朝"_qs});
         return true;
     });
     if (run == TmpfsRun::Unsupported)

@@ -39,18 +39,18 @@ QByteArray whiteFile()
 TEST(PaletteFile, MissingFileGivesWhitePalettesAndEmptyLinesAndSavesAsSuch)
 {
     QTemporaryDir dir;
-    const PaletteFileContents c = LoadPaletteFile(dir.path());
+    const PaletteFileContents c = loadPaletteFile(dir.path());
     EXPECT_EQ(c.characterLines, QStringList(16, QString()));
     EXPECT_EQ(c.palettes, PaletteTable());
     EXPECT_EQ(c.palettes.at(3, 16), PaletteWhite);
-    ASSERT_TRUE(SavePaletteFile(dir.path(), c));
+    ASSERT_TRUE(savePaletteFile(dir.path(), c));
     EXPECT_EQ(readRaw(dir), whiteFile());
 }
 
 TEST(PaletteFile, CellPositionsCharacterLinesAndHiddenCellSurviveRoundTrips)
 {
     QTemporaryDir dir;
-    PaletteFileContents c = LoadPaletteFile(dir.path());
+    PaletteFileContents c = loadPaletteFile(dir.path());
     for (int i = 0; i < 16; ++i)
         c.characterLines[i] = u" "_qs + QString::number(i * 1000) + u" "_qs;
     c.characterLines[3] = u"255"_qs; // not in the program's own form: kept as it is
@@ -58,9 +58,9 @@ TEST(PaletteFile, CellPositionsCharacterLinesAndHiddenCellSurviveRoundTrips)
     for (int p = 0; p < PaletteCount; ++p)
         c.palettes.at(p, 16) = 1000 + p;
     for (int round = 0; round < 3; ++round) {
-        ASSERT_TRUE(SavePaletteFile(dir.path(), c));
-        EXPECT_EQ(LoadPaletteFile(dir.path()).palettes, c.palettes);
-        EXPECT_EQ(LoadPaletteFile(dir.path()).characterLines, c.characterLines);
+        ASSERT_TRUE(savePaletteFile(dir.path(), c));
+        EXPECT_EQ(loadPaletteFile(dir.path()).palettes, c.palettes);
+        EXPECT_EQ(loadPaletteFile(dir.path()).characterLines, c.characterLines);
     }
     const QList<QByteArray> lines = readRaw(dir).split('\n');
     ASSERT_EQ(lines.size(), 85); // 84 lines and what follows the last line end
@@ -78,7 +78,7 @@ TEST(PaletteFile, ShortGarbageAndForeignFilesKeepDefaultsWhereLinesAreMissingOrU
     QByteArray bytes = "1\n2\n\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n16\n";
     bytes += "255\n   65280   \nabc\n\n-1";
     writeRaw(dir, bytes);
-    const PaletteFileContents c = LoadPaletteFile(dir.path());
+    const PaletteFileContents c = loadPaletteFile(dir.path());
     EXPECT_EQ(c.characterLines[2], QString());
     EXPECT_EQ(c.characterLines[15], u"16");
     EXPECT_EQ(c.palettes.at(0, 0), 255);
@@ -91,8 +91,8 @@ TEST(PaletteFile, ShortGarbageAndForeignFilesKeepDefaultsWhereLinesAreMissingOrU
 
     // Binary junk: nothing readable, but the load still succeeds with the defaults.
     writeRaw(dir, QByteArray("\x00\xff\xfe\x81", 4));
-    EXPECT_EQ(LoadPaletteFile(dir.path()).palettes, PaletteTable());
-    EXPECT_EQ(LoadPaletteFile(dir.path()).characterLines.size(), 16);
+    EXPECT_EQ(loadPaletteFile(dir.path()).palettes, PaletteTable());
+    EXPECT_EQ(loadPaletteFile(dir.path()).characterLines.size(), 16);
 }
 
 TEST(PaletteFile, ValuesAreWrittenWithASignPlaceAndReadStrictly)
@@ -115,7 +115,7 @@ TEST(PaletteFile, FailedSaveLeavesTheOldFile)
     QTemporaryDir dir;
     // A program folder that is a file cannot be written in, whoever runs the test.
     writeRaw(dir, "old\r\n");
-    EXPECT_FALSE(SavePaletteFile(dir.filePath(u"Color.dat"_qs), PaletteFileContents{}));
+    EXPECT_FALSE(savePaletteFile(dir.filePath(u"Color.dat"_qs), PaletteFileContents{}));
     EXPECT_EQ(readRaw(dir), QByteArray("old\r\n"));
 }
 
@@ -123,18 +123,18 @@ TEST(PaletteFile, Fixtures)
 {
     QTemporaryDir dir;
     writeRaw(dir, fixture(u"palette/picker_first_run.dat"_qs));
-    EXPECT_EQ(LoadPaletteFile(dir.path()).palettes, PaletteTable());
-    EXPECT_EQ(LoadPaletteFile(dir.path()).characterLines, QStringList(16, QString()));
+    EXPECT_EQ(loadPaletteFile(dir.path()).palettes, PaletteTable());
+    EXPECT_EQ(loadPaletteFile(dir.path()).characterLines, QStringList(16, QString()));
 
     writeRaw(dir, fixture(u"palette/random_maker_lf.dat"_qs));
-    PaletteFileContents c = LoadPaletteFile(dir.path());
+    PaletteFileContents c = loadPaletteFile(dir.path());
     EXPECT_EQ(characterColourFromLine(c.characterLines[15]), 15 * 4111);
     EXPECT_EQ(c.palettes.at(3, 15), (3 * 17 + 15) * 99991 % 16777216);
     EXPECT_EQ(c.palettes.at(2, 16), -1);
 
     // A byte order mark, code page 932 text among the character lines, garbage, a short file.
     writeRaw(dir, fixture(u"palette/short_garbage_bom.dat"_qs));
-    c = LoadPaletteFile(dir.path());
+    c = loadPaletteFile(dir.path());
     EXPECT_EQ(characterColourFromLine(c.characterLines[0]), 255);
     EXPECT_EQ(c.characterLines[1], u"赤");
     EXPECT_EQ(c.characterLines[5], u" 99999999999 ");
@@ -144,10 +144,10 @@ TEST(PaletteFile, Fixtures)
 TEST(PaletteFile, ALeadingFeffOnLineOneSurvivesTheSave)
 {
     QTemporaryDir dir;
-    PaletteFileContents c = LoadPaletteFile(dir.path());
+    PaletteFileContents c = loadPaletteFile(dir.path());
     c.characterLines[0] = u"\uFEFF 255 "_qs;
-    ASSERT_TRUE(SavePaletteFile(dir.path(), c));
-    EXPECT_EQ(LoadPaletteFile(dir.path()).characterLines, c.characterLines);
+    ASSERT_TRUE(savePaletteFile(dir.path(), c));
+    EXPECT_EQ(loadPaletteFile(dir.path()).characterLines, c.characterLines);
 }
 
 TEST(PaletteFile, ALinkToADeviceReadsAsMissing)
@@ -155,9 +155,9 @@ TEST(PaletteFile, ALinkToADeviceReadsAsMissing)
     QTemporaryDir dir;
     ASSERT_TRUE(QFile::link(u"/dev/zero"_qs, dir.filePath(u"Color.dat"_qs)));
     ::alarm(30); // opening the colour picker used to read until memory ran out
-    const PaletteFileContents c = LoadPaletteFile(dir.path());
+    const PaletteFileContents c = loadPaletteFile(dir.path());
     ::alarm(0);
     EXPECT_EQ(c.palettes, PaletteTable());
     EXPECT_EQ(c.characterLines, QStringList(16, QString()));
-    EXPECT_FALSE(SavePaletteFile(dir.path(), c));
+    EXPECT_FALSE(savePaletteFile(dir.path(), c));
 }

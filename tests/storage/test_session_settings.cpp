@@ -56,10 +56,10 @@ TEST(SessionSettings, SavedLinesReadBackIntoAFreshSession)
     QTemporaryDir dir;
     Session before;
     fillUnusual(before);
-    ASSERT_TRUE(SaveSettings(dir.path(), settingsFromSession(before)));
+    ASSERT_TRUE(saveSettings(dir.path(), settingsFromSession(before)));
 
     Session after;
-    applySettingsToSession(applySettingsLines(LoadSettings(dir.path())), after);
+    applySettingsToSession(applySettingsLines(loadSettings(dir.path())), after);
     EXPECT_EQ(after.filter.allFontTypes, before.filter.allFontTypes);
     EXPECT_EQ(after.filter.categories, before.filter.categories);
     EXPECT_EQ(after.filter.showVerticalFonts, before.filter.showVerticalFonts);
@@ -79,7 +79,7 @@ TEST(SessionSettings, NoFileGivesTheDefaultSession)
     QTemporaryDir dir;
     Session s;
     fillUnusual(s);
-    applySettingsToSession(applySettingsLines(LoadSettings(dir.path())), s);
+    applySettingsToSession(applySettingsLines(loadSettings(dir.path())), s);
     const Session fresh;
     EXPECT_EQ(s.filter.allFontTypes, false);
     EXPECT_EQ(s.filter.categories, fresh.filter.categories);

@@ -37,7 +37,7 @@ AppSettings loadWith(int line, const QByteArray& value)
 {
     QTemporaryDir dir;
     writeRaw(dir, fileWithLine(line, value));
-    return applySettingsLines(LoadSettings(dir.path()));
+    return applySettingsLines(loadSettings(dir.path()));
 }
 
 } // namespace
@@ -45,8 +45,8 @@ AppSettings loadWith(int line, const QByteArray& value)
 TEST(SettingsFile, DefaultsAreWrittenExactly)
 {
     QTemporaryDir dir;
-    const AppSettings s = applySettingsLines(LoadSettings(dir.path())); // no file
-    ASSERT_TRUE(SaveSettings(dir.path(), s));
+    const AppSettings s = applySettingsLines(loadSettings(dir.path())); // no file
+    ASSERT_TRUE(saveSettings(dir.path(), s));
     const QByteArray expected =
         "TypecaskVer2.01\r\nFalse\r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 32 \r\n 1 \r\n 20 \r\n 19 \r\n"
         "True\r\nFalse\r\nTrue\r\n" +
@@ -98,8 +98,8 @@ TEST(SettingsFile, RoundTripKeepsEveryValue)
     s.sampleTextJapanese = u"a,b \"c\" 'd'"_qs;
     s.sampleTextWestern = QString();
     s.sampleTextSymbol = u"  spaced  "_qs;
-    ASSERT_TRUE(SaveSettings(dir.path(), s));
-    const AppSettings r = applySettingsLines(LoadSettings(dir.path()));
+    ASSERT_TRUE(saveSettings(dir.path(), s));
+    const AppSettings r = applySettingsLines(loadSettings(dir.path()));
     EXPECT_EQ(settingsFileLines(r), settingsFileLines(s));
     EXPECT_EQ(r.sampleTextJapanese, u"a,b \"c\" 'd'");
     EXPECT_TRUE(readRaw(dir).contains("\r\n-3 \r\n"));
@@ -112,7 +112,7 @@ TEST(SettingsFile, ReadsShiftJisAndLfFiles)
     sjis.replace("@@", cp932::encodeBytes(u"日本語サンプル"_qs));
     sjis.replace("\r\n", "\n");
     writeRaw(dir, sjis);
-    const AppSettings s = applySettingsLines(LoadSettings(dir.path()));
+    const AppSettings s = applySettingsLines(loadSettings(dir.path()));
     EXPECT_EQ(s.sampleTextJapanese, u"日本語サンプル");
     EXPECT_EQ(s.previewSize, 32);
 }
@@ -122,7 +122,7 @@ TEST(SettingsFile, BadFilesFallBackWithoutLosingTheRest)
     QTemporaryDir dir;
     // Short file: what is there is used, missing lines take their defaults.
     writeRaw(dir, "TypecaskVer2.01\r\nTrue\r\n 0 \r\n");
-    AppSettings s = applySettingsLines(LoadSettings(dir.path()));
+    AppSettings s = applySettingsLines(loadSettings(dir.path()));
     EXPECT_TRUE(s.allFontTypes);
     EXPECT_EQ(s.categories[0], 0);
     EXPECT_EQ(s.categories[1], 1);
@@ -134,20 +134,20 @@ TEST(SettingsFile, BadFilesFallBackWithoutLosingTheRest)
     for (int i = 0; i < 4096; ++i)
         garbage.append(static_cast<char>((i * 37) & 0xFF));
     writeRaw(dir, garbage);
-    s = applySettingsLines(LoadSettings(dir.path()));
+    s = applySettingsLines(loadSettings(dir.path()));
     EXPECT_GE(s.previewSize, 8);
     EXPECT_LE(s.previewSize, 72);
 
     // One 10 MB line: it is line 0, every other line takes its default.
     writeRaw(dir, QByteArray(10 * 1024 * 1024, 'x'));
-    s = applySettingsLines(LoadSettings(dir.path()));
+    s = applySettingsLines(loadSettings(dir.path()));
     EXPECT_EQ(settingsFileLines(s), settingsFileLines(AppSettings{}));
 }
 
 TEST(SettingsFile, UnwritableFolderFailsQuietly)
 {
     // Even root cannot create files here.
-    EXPECT_FALSE(SaveSettings(u"/proc/typecask-test"_qs, AppSettings{}));
+    EXPECT_FALSE(saveSettings(u"/proc/typecask-test"_qs, AppSettings{}));
 }
 
 TEST(SettingsFile, UnwritableFolderKeepsTheOldFile)
@@ -157,7 +157,7 @@ TEST(SettingsFile, UnwritableFolderKeepsTheOldFile)
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     if (QFile(dir.filePath(u"probe"_qs)).open(QIODevice::WriteOnly))
         GTEST_SKIP() << "running with rights that ignore permissions";
-    EXPECT_FALSE(SaveSettings(dir.path(), AppSettings{}));
+    EXPECT_FALSE(saveSettings(dir.path(), AppSettings{}));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(readRaw(dir), QByteArray("old\r\n"));
 }
@@ -167,7 +167,7 @@ namespace {
 AppSettings loadFixture(const QTemporaryDir& dir, const QString& name)
 {
     writeRaw(dir, fixture(u"settings/"_qs + name));
-    return applySettingsLines(LoadSettings(dir.path()));
+    return applySettingsLines(loadSettings(dir.path()));
 }
 
 } // namespace
@@ -185,7 +185,7 @@ TEST(SettingsFile, FixturesFromEveryKindOfWriter)
 
     // A byte order mark, lone CR line ends and a short file: the first 8 lines, then defaults.
     writeRaw(dir, fixture(u"settings/bom_cr_short.ini"_qs));
-    const SettingsLines lines = LoadSettings(dir.path());
+    const SettingsLines lines = loadSettings(dir.path());
     EXPECT_EQ(lines[0], u"TypecaskVer2.01"_qs);
     EXPECT_EQ(lines[7], u" 1 "_qs);
     EXPECT_FALSE(lines[8]);
@@ -198,9 +198,9 @@ TEST(SettingsFile, OneStrayByteGarblesOnlyItsOwnLine)
     EXPECT_EQ(s.sampleTextJapanese, u"IPA明朝で表示");
     EXPECT_EQ(s.sampleTextSymbol, u"stray ｵ byte"); // B5 is a half-width katakana in code page 932
     // Saved back in UTF-8, and read back the same.
-    ASSERT_TRUE(SaveSettings(dir.path(), s));
+    ASSERT_TRUE(saveSettings(dir.path(), s));
     EXPECT_TRUE(readRaw(dir).contains(u"IPA明朝で表示"_qs.toUtf8()));
-    EXPECT_EQ(settingsFileLines(applySettingsLines(LoadSettings(dir.path()))), settingsFileLines(s));
+    EXPECT_EQ(settingsFileLines(applySettingsLines(loadSettings(dir.path()))), settingsFileLines(s));
 }
 
 TEST(SettingsFile, AFifoInPlaceOfTheFileReadsAsMissingAndIsNotReplaced)
@@ -208,10 +208,10 @@ TEST(SettingsFile, AFifoInPlaceOfTheFileReadsAsMissingAndIsNotReplaced)
     QTemporaryDir dir;
     ASSERT_TRUE(makeFifo(dir.filePath(u"Typecask.ini"_qs)));
     ::alarm(30); // start-up used to block here for ever
-    const AppSettings s = applySettingsLines(LoadSettings(dir.path()));
+    const AppSettings s = applySettingsLines(loadSettings(dir.path()));
     ::alarm(0);
     EXPECT_EQ(settingsFileLines(s), settingsFileLines(AppSettings{}));
-    const SaveResult saved = SaveSettings(dir.path(), s);
+    const SaveResult saved = saveSettings(dir.path(), s);
     EXPECT_FALSE(saved);
     EXPECT_EQ(saved.path, dir.filePath(u"Typecask.ini"_qs));
     EXPECT_FALSE(saved.error.isEmpty());
@@ -223,7 +223,7 @@ TEST(SettingsFile, AFullDiskKeepsTheOldFileAndTheSaveSaysSo)
         const QString path = folder + u"/Typecask.ini"_qs;
         TYPECASK_CHILD_CHECK(writeFile(path, fixture(u"settings/windows_cp932_lf.ini"_qs)));
         TYPECASK_CHILD_CHECK(fillFileSystem(folder, 0));
-        const SaveResult saved = SaveSettings(folder, AppSettings{});
+        const SaveResult saved = saveSettings(folder, AppSettings{});
         TYPECASK_CHILD_CHECK(!saved);
         TYPECASK_CHILD_CHECK(saved.error == u"ディスクの空き容量が足りません");
         TYPECASK_CHILD_CHECK(readFile(path) == fixture(u"settings/windows_cp932_lf.ini"_qs));

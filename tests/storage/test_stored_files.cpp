@@ -62,7 +62,7 @@ TEST(StoredFiles, SaveLeftoversAreRemovedAndNothingElse)
 TEST(StoredFiles, AKilledSaveLeavesTheOldFileAndALeftoverThatIsRemoved)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(SaveFavorites(dir.path(), {u"IPA明朝"_qs}));
+    ASSERT_TRUE(saveFavorites(dir.path(), {u"IPA明朝"_qs}));
     const QByteArray old = readFile(dir.filePath(u"TypecaskBK.lst"_qs));
     std::fflush(nullptr);
     const pid_t pid = ::fork();
@@ -74,7 +74,7 @@ TEST(StoredFiles, AKilledSaveLeavesTheOldFileAndALeftoverThatIsRemoved)
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        SaveFavorites(dir.path(), QStringList(5000, u"DejaVu Sans"_qs));
+        saveFavorites(dir.path(), QStringList(5000, u"DejaVu Sans"_qs));
         ::_exit(0);
     }
     int status = 0;
@@ -110,8 +110,8 @@ TEST(StoredFiles, QtNamesItsSaveFilesTheWayTheCleanUpExpects)
 TEST(StoredFiles, FailedSavesMakeOneMessage)
 {
     QTemporaryDir dir;
-    const SaveResult settings = SaveSettings(u"/proc/typecask-test"_qs, AppSettings{});
-    const SaveResult favorites = SaveFavorites(dir.path(), {u"IPA明朝"_qs});
+    const SaveResult settings = saveSettings(u"/proc/typecask-test"_qs, AppSettings{});
+    const SaveResult favorites = saveFavorites(dir.path(), {u"IPA明朝"_qs});
     ASSERT_FALSE(settings);
     ASSERT_TRUE(favorites);
     EXPECT_EQ(failedSavesMessage({settings, favorites}),
