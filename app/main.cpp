@@ -2,10 +2,10 @@
 #include "core/command_line.h"
 #include "core/fontconfig_source.h"
 #include "core/program_info.h"
+#include "core/services.h"
 #include "core/session.h"
-#include "main_window/mdi_form1.h"
+#include "main_window/main_window.h"
 #include "main_window/start_up.h"
-#include "platform/services.h"
 #include "platform/ui_font.h"
 #include "storage/program_folder.h"
 

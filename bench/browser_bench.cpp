@@ -5,11 +5,11 @@
 #include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/font_list_view.h"
-#include "main_window/form1.h"
-#include "main_window/mdi_form1.h"
+#include "main_window/font_browser.h"
+#include "main_window/main_window.h"
 #include "main_window/start_up.h"
 #include "platform/ui_font.h"
+#include "widgets/font_list_view.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,10 +3,10 @@
 #include "core/font_list_model.h"
 #include "core/session.h"
 #include "dialogs/favorites_editing.h"
-#include "dialogs/form11.h"
+#include "dialogs/favorites_editor_window.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/mdi_form1.h"
+#include "main_window/main_window.h"
 #include "main_window/start_up.h"
 
 #include <QApplication>

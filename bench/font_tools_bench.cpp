@@ -5,9 +5,9 @@
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
 #include "font_tools/character_grid.h"
+#include "font_tools/character_map_window.h"
 #include "font_tools/font_search.h"
-#include "font_tools/form12.h"
-#include "main_window/mdi_form1.h"
+#include "main_window/main_window.h"
 #include "main_window/start_up.h"
 
 #include <QApplication>

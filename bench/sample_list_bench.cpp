@@ -6,9 +6,9 @@
 #include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
-#include "main_window/form1.h"
-#include "main_window/form18.h"
-#include "main_window/mdi_form1.h"
+#include "main_window/font_browser.h"
+#include "main_window/main_window.h"
+#include "main_window/sample_list_window.h"
 #include "main_window/start_up.h"
 
 #include <QApplication>

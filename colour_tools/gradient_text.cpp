@@ -88,7 +88,7 @@ QString gradientHtml(const GradientColours& colours, const QString& text, const 
 }
 
 QByteArray gradientRtf(const FontCatalog& catalog, const GradientColours& colours, const QString& text,
-                    const Sample& sample)
+                       const Sample& sample)
 {
     return colouredRtf(catalog, gradientCharacters(colours, text), sample);
 }

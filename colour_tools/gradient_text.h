@@ -36,7 +36,7 @@ QString gradientHtml(const GradientColours& colours, const QString& text, const 
                      const HtmlTagOptions& options);
 // The gradient RTF (the RTF copy and the drag-out).
 QByteArray gradientRtf(const FontCatalog& catalog, const GradientColours& colours, const QString& text,
-                    const Sample& sample);
+                       const Sample& sample);
 
 // One band of the gradient bar: a box from (x, 1) to (x + 5, bottom).
 struct GradientBarBox

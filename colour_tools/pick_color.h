@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 class QWidget;
 
@@ -11,23 +10,15 @@ namespace typecask {
 class Clipboard;
 class RandomSource;
 class Session;
-class StackingHost;
+class ToolWindowHost;
 
 enum class PickMode { TextColour, BackColour };
 
-// What a colour window reaches beyond itself.
-struct ColourWindowLinks
-{
-    // Releases an always-in-front main window; without one the window keeps itself in front.
-    StackingHost* stacking = nullptr;
-    // The open floating sample window follows the text colour being picked.
-    std::function<void(std::int32_t colour)> floatingPreview;
-};
-
 // Shows the colour picker modal over parent, starting from the given colours
-// (0x00BBGGRR); returns the chosen colour, or -1 when the user cancelled.
-std::int32_t PickColor(Session& session, Clipboard& clipboard, RandomSource& random,
-                       const ColourWindowLinks& links, QWidget* parent, PickMode mode,
-                       std::int32_t textColour, std::int32_t backColour);
+// (0x00BBGGRR); returns the chosen colour, or -1 when the user cancelled. host (may be null)
+// releases an always-in-front main window (without one the picker keeps itself in front) and
+// has the open floating sample window follow the text colour being picked.
+std::int32_t PickColor(Session& session, Clipboard& clipboard, RandomSource& random, ToolWindowHost* host,
+                       QWidget* parent, PickMode mode, std::int32_t textColour, std::int32_t backColour);
 
 } // namespace typecask

@@ -2,7 +2,7 @@
 
 #include "colour_tools/colour_rules.h"
 #include "core/colour.h"
-#include "platform/services.h"
+#include "core/services.h"
 
 #include <algorithm>
 
@@ -72,8 +72,8 @@ QString randomColourHtml(const CellCaptions& captions, const CellColours& colour
     return colouredHtml(cellCharacters(captions, colours), sample, options);
 }
 
-QByteArray randomColourRtf(const FontCatalog& catalog, const CellCaptions& captions, const CellColours& colours,
-                    const Sample& sample)
+QByteArray randomColourRtf(const FontCatalog& catalog, const CellCaptions& captions,
+                           const CellColours& colours, const Sample& sample)
 {
     return colouredRtf(catalog, cellCharacters(captions, colours), sample);
 }

@@ -53,8 +53,8 @@ std::vector<ColouredCharacter> cellCharacters(const CellCaptions& captions, cons
 QString randomColourHtml(const CellCaptions& captions, const CellColours& colours, const Sample& sample,
                          const HtmlTagOptions& options);
 // The RTF of the 16 cells: always 16 colour entries, \cf1 to \cf16.
-QByteArray randomColourRtf(const FontCatalog& catalog, const CellCaptions& captions, const CellColours& colours,
-                    const Sample& sample);
+QByteArray randomColourRtf(const FontCatalog& catalog, const CellCaptions& captions,
+                           const CellColours& colours, const Sample& sample);
 // The plain text beside the RTF: the captions joined.
 QString cellText(const CellCaptions& captions);
 

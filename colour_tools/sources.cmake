@@ -7,10 +7,10 @@ list(APPEND TYPECASK_CORE_SOURCES
 )
 list(APPEND TYPECASK_UI_SOURCES
     colour_tools/colour_drag.cpp colour_tools/colour_drag.h
+    colour_tools/colour_number_dialog.cpp colour_tools/colour_number_dialog.h
+    colour_tools/colour_picker_window.cpp colour_tools/colour_picker_window.h
     colour_tools/colour_widgets.cpp colour_tools/colour_widgets.h
-    colour_tools/form13.cpp colour_tools/form13.h
-    colour_tools/form2.cpp colour_tools/form2.h
-    colour_tools/form3.cpp colour_tools/form3.h
-    colour_tools/form7.cpp colour_tools/form7.h
+    colour_tools/gradient_window.cpp colour_tools/gradient_window.h
     colour_tools/pick_color.cpp colour_tools/pick_color.h
+    colour_tools/random_colour_window.cpp colour_tools/random_colour_window.h
 )

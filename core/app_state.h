@@ -7,6 +7,9 @@
 
 namespace typecask {
 
+// What the gradient and random colour makers copy.
+enum class CopyFormat : std::uint8_t { Html = 0, Rtf = 1 };
+
 struct AppState
 {
     QString CurrentFontName;
@@ -28,7 +31,7 @@ struct AppState
     bool SubWindowKind = false; // true: Form15, false: Form16
     bool SubWindowOnTop = false;
     bool Loading = true;
-    std::uint8_t OutputMode = 0; // 0 HTML, 1 RTF
+    CopyFormat OutputMode = CopyFormat::Html;
 };
 
 } // namespace typecask

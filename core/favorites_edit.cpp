@@ -1,7 +1,7 @@
 #include "core/favorites_edit.h"
 
 #include "core/font_list_model.h"
-#include "platform/services.h"
+#include "core/services.h"
 
 namespace typecask {
 

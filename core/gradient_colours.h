@@ -2,6 +2,8 @@
 // every opening starts from the colours last chosen.
 #pragma once
 
+#include "core/app_state.h"
+
 #include <cstdint>
 
 namespace typecask {
@@ -18,12 +20,11 @@ struct GradientColours
 
 // The first opening of the run sets the start colour: black for HTML, the preview's text
 // colour for RTF. Later openings keep whatever was chosen.
-inline void setGradientStartOnce(GradientColours& colours, std::uint8_t outputMode,
-                                 std::int32_t previewTextColour)
+inline void setGradientStartOnce(GradientColours& colours, CopyFormat format, std::int32_t previewTextColour)
 {
     if (colours.startSet)
         return;
-    colours.start = outputMode == 1 ? previewTextColour : 0;
+    colours.start = format == CopyFormat::Rtf ? previewTextColour : 0;
     colours.startSet = true;
 }
 

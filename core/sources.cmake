@@ -14,6 +14,7 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/preview_layout.cpp core/preview_layout.h
     core/program_info.cpp core/program_info.h
     core/sample.h
+    core/services.h
     core/session.cpp core/session.h
     core/size_link.cpp core/size_link.h
     core/text_file.cpp core/text_file.h

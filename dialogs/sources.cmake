@@ -5,7 +5,7 @@ list(APPEND TYPECASK_CORE_SOURCES
     dialogs/version_info.cpp dialogs/version_info.h
 )
 list(APPEND TYPECASK_UI_SOURCES
-    dialogs/form11.cpp dialogs/form11.h
-    dialogs/form17.cpp dialogs/form17.h
-    dialogs/form5.cpp dialogs/form5.h
+    dialogs/favorites_editor_window.cpp dialogs/favorites_editor_window.h
+    dialogs/settings_dialog.cpp dialogs/settings_dialog.h
+    dialogs/version_window.cpp dialogs/version_window.h
 )

@@ -7,7 +7,7 @@ namespace typecask {
 ClipboardContent currentSampleContent(const FontCatalog& catalog, const Sample& sample)
 {
     return {sampleRtf(catalog, sample.fontName, sample.text, sample.size, sample.textColour, sample.italic,
-                     sample.bold, sample.alignment),
+                      sample.bold, sample.alignment),
             sample.text};
 }
 
@@ -27,7 +27,7 @@ void copySampleRtf(Clipboard& clipboard, const FontCatalog& catalog, const Sampl
 void copySampleHtml(Clipboard& clipboard, const Sample& sample, const HtmlTagOptions& options)
 {
     clipboard.set({QByteArray(), typecask::sampleHtml(sample.fontName, sample.text, sample.textColour,
-                                                   sample.bold, sample.italic, options)});
+                                                      sample.bold, sample.italic, options)});
 }
 
 void copyFontName(AppState& state, Clipboard& clipboard, int index)

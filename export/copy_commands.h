@@ -5,8 +5,8 @@
 #include "core/app_state.h"
 #include "core/font_catalog.h"
 #include "core/sample.h"
+#include "core/services.h"
 #include "export/html_tag.h"
-#include "platform/services.h"
 
 #include <QString>
 

@@ -15,7 +15,7 @@ HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2
 }
 
 QString sampleHtml(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
-                const HtmlTagOptions& options)
+                   const HtmlTagOptions& options)
 {
     std::array<QString, 22> s;
     for (int i = 0; i < 22; ++i)

@@ -4,7 +4,7 @@
 
 #include "core/app_state.h"
 #include "core/sample.h"
-#include "platform/services.h"
+#include "core/services.h"
 
 #include <QString>
 #include <cstdint>
@@ -29,7 +29,7 @@ HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2
 // The clipboard text of the HTML copy: the fragment followed by CR LF. Neither the text nor
 // the font name is escaped; the text is the author's HTML.
 QString sampleHtml(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
-                const HtmlTagOptions& options);
+                   const HtmlTagOptions& options);
 
 // Items of the font-name copy menu, by index.
 constexpr int FontNameFormCount = 7;

@@ -136,7 +136,7 @@ bool rtfNeedsEastAsianFont(const QString& text)
 }
 
 QByteArray sampleRtf(const FontCatalog& catalog, const QString& fontName, const QString& text,
-                    std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment)
+                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment)
 {
     const QString hex = colourToHex(colour);
     const bool coloured = hex != u"000000";

@@ -36,6 +36,6 @@ bool rtfNeedsEastAsianFont(const QString& text);
 // The RTF document for the sample: fontName at size points in colour (0x00BBGGRR), with the
 // given styles and alignment.
 QByteArray sampleRtf(const FontCatalog& catalog, const QString& fontName, const QString& text,
-                    std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment);
+                     std::int16_t size, std::int32_t colour, bool italic, bool bold, Alignment alignment);
 
 } // namespace typecask

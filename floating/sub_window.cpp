@@ -2,11 +2,12 @@
 
 #include "core/app_state.h"
 #include "core/sample.h"
+#include "core/services.h"
 #include "core/window_stacking.h"
+#include "floating/fixed_floating_window.h"
 #include "floating/floating_rules.h"
-#include "floating/form15.h"
-#include "floating/form16.h"
-#include "platform/services.h"
+#include "floating/sizable_floating_window.h"
+#include "widgets/tool_window_host.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -58,12 +59,10 @@ bool onScreen(QWidget* w)
 
 } // namespace
 
-SubWindow::SubWindow(AppState& state, ScreenCapture& screen, MessageBox& messages, StackingHost& stacking,
-                     std::function<Sample()> currentSample,
-                     std::function<std::vector<QWidget*>()> toolWindows, QWidget* mainWindow)
-    : QObject(mainWindow), m_state(state), m_screen(screen), m_messages(messages), m_stacking(stacking),
-      m_currentSample(std::move(currentSample)), m_toolWindows(std::move(toolWindows)), m_main(mainWindow),
-      m_popup(new QMenu(u"popupcopybar"_qs, mainWindow))
+SubWindow::SubWindow(AppState& state, ScreenCapture& screen, MessageBox& messages, ToolWindowHost& host,
+                     QWidget* mainWindow)
+    : QObject(mainWindow), m_state(state), m_screen(screen), m_messages(messages), m_host(host),
+      m_main(mainWindow), m_popup(new QMenu(u"popupcopybar"_qs, mainWindow))
 {
     m_popup->setObjectName(u"popupcopybar"_qs);
     const PopupCopyBarView view = popupcopybarView(m_state);
@@ -107,7 +106,7 @@ void SubWindow::open()
 void SubWindow::Form_Load(FloatingWindow* window)
 {
     m_state.SubWindowShown = true;
-    const Sample sample = m_currentSample();
+    const Sample sample = m_host.currentSample();
     window->showSample(sample);
     window->setBackColour(sample.backColour);
     m_state.SubWindowKind = window->isSizable();
@@ -115,7 +114,7 @@ void SubWindow::Form_Load(FloatingWindow* window)
     connect(window, &FloatingWindow::popupRequested, this, &SubWindow::popupcopybar_Click);
     connect(window, &FloatingWindow::unloaded, this, [this, window] { Form_Unload(window); });
     if (m_state.SubWindowOnTop)
-        setWindowTopmost(m_state, m_stacking, true);
+        setWindowTopmost(m_state, m_host, true);
 }
 
 void SubWindow::Form_Unload(FloatingWindow* window)
@@ -212,7 +211,7 @@ void SubWindow::swapForm()
 void SubWindow::toggleOnTop()
 {
     if (m_current)
-        setWindowTopmost(m_state, m_stacking, !m_state.SubWindowOnTop);
+        setWindowTopmost(m_state, m_host, !m_state.SubWindowOnTop);
 }
 
 void SubWindow::closeWindow()
@@ -267,7 +266,7 @@ std::vector<SubWindow::HiddenWindow> SubWindow::hideForRead(FloatingWindow* floa
     // The floating window and the main window, then the tool windows that are showing; they
     // come back in this order, the main window last.
     std::vector<HiddenWindow> hidden{{floating, floating->geometry()}};
-    for (QWidget* tool : m_toolWindows())
+    for (QWidget* tool : m_host.windowsHiddenForScreenRead())
         if (tool && tool->isVisible())
             hidden.push_back({tool, tool->geometry()});
     hidden.push_back({m_main, m_main->geometry()});

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QRect>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class QImage;
@@ -24,7 +23,7 @@ class Form16;
 class MessageBox;
 struct Sample;
 class ScreenCapture;
-class StackingHost;
+class ToolWindowHost;
 
 class SubWindow final : public QObject
 {
@@ -32,9 +31,8 @@ class SubWindow final : public QObject
     Q_DISABLE_COPY_MOVE(SubWindow)
 public:
     // mainWindow parents the windows and the popup and hides for a background read, with the
-    // windows toolWindows lists (the font search and the HTML check).
-    SubWindow(AppState& state, ScreenCapture& screen, MessageBox& messages, StackingHost& stacking,
-              std::function<Sample()> currentSample, std::function<std::vector<QWidget*>()> toolWindows,
+    // tool windows the host names; the host gives the sample and keeps the main window in front.
+    SubWindow(AppState& state, ScreenCapture& screen, MessageBox& messages, ToolWindowHost& host,
               QWidget* mainWindow);
 
     // Command15: the open window gets the focus; otherwise Form16 is loaded and shown.
@@ -86,9 +84,7 @@ private:
     AppState& m_state;
     ScreenCapture& m_screen;
     MessageBox& m_messages;
-    StackingHost& m_stacking;
-    std::function<Sample()> m_currentSample;
-    std::function<std::vector<QWidget*>()> m_toolWindows;
+    ToolWindowHost& m_host;
     QWidget* m_main;
     QMenu* m_popup;                     // popupcopybar, the main window's
     QPointer<FloatingWindow> m_current; // Form15 when SubWindowKind, else Form16

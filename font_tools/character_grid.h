@@ -51,7 +51,6 @@ public:
     int selectedRow() const;
     QString selectedCharacter() const;
     int columnCount() const { return m_columns; }
-    CharacterPageModel* pageModel() const { return m_model; }
 
 Q_SIGNALS:
     // A cell was selected by a click or a key.

@@ -93,7 +93,7 @@ QString appendedSampleText(const QString& text, const QString& character, int li
 ClipboardContent characterCopy(const FontCatalog& catalog, const Sample& sample, const QString& character)
 {
     return {sampleRtf(catalog, sample.fontName, character, sample.size, sample.textColour, false, false,
-                     sample.alignment),
+                      sample.alignment),
             character};
 }
 

@@ -4,7 +4,7 @@
 
 #include "core/font_catalog.h"
 #include "core/sample.h"
-#include "platform/services.h"
+#include "core/services.h"
 
 #include <QString>
 #include <QStringList>

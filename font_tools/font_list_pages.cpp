@@ -110,7 +110,7 @@ QString escapeHtml(const QString& text)
 }
 
 QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
-                 const FontListStyle& style)
+                            const FontListStyle& style)
 {
     const QByteArray sample = style.sample.toUtf8();
     const QByteArray font =

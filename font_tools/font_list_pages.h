@@ -49,7 +49,7 @@ QString escapeHtml(const QString& text);
 
 // One page: the fonts of names from index (page - 1) * perPage, with links to every page.
 QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
-                 const FontListStyle& style);
+                            const FontListStyle& style);
 
 // The progress label while the font at index is written: its share of all fonts in whole
 // percent, never 100.

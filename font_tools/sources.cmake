@@ -13,10 +13,10 @@ list(APPEND TYPECASK_CORE_SOURCES
 )
 list(APPEND TYPECASK_UI_SOURCES
     font_tools/character_grid.cpp font_tools/character_grid.h
-    font_tools/form4.cpp font_tools/form4.h
-    font_tools/form9.cpp font_tools/form9.h
-    font_tools/form10.cpp font_tools/form10.h
-    font_tools/form12.cpp font_tools/form12.h
-    font_tools/form14.cpp font_tools/form14.h
+    font_tools/character_map_window.cpp font_tools/character_map_window.h
+    font_tools/font_details_window.cpp font_tools/font_details_window.h
+    font_tools/font_list_maker_window.cpp font_tools/font_list_maker_window.h
+    font_tools/font_search_window.cpp font_tools/font_search_window.h
+    font_tools/html_font_check_window.cpp font_tools/html_font_check_window.h
     font_tools/search_panel.cpp font_tools/search_panel.h
 )

@@ -1,8 +1,8 @@
 #include "main_window/button_strip.h"
 
-#include "export/drag_area.h"
-#include "main_window/strip_icons.h"
 #include "main_window/strip_widgets.h"
+#include "widgets/drag_area.h"
+#include "widgets/strip_icons.h"
 
 #include <QComboBox>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // the strip switches and the two drag areas.
 #pragma once
 
-#include "platform/services.h"
+#include "core/services.h"
 
 #include <QFrame>
 #include <functional>

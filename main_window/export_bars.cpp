@@ -2,8 +2,8 @@
 
 #include "core/session.h"
 #include "core/size_link.h"
-#include "main_window/strip_icons.h"
 #include "main_window/strip_widgets.h"
+#include "widgets/strip_icons.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -1,9 +1,9 @@
 #include "main_window/favorites_pane.h"
 
 #include "core/font_list_model.h"
-#include "main_window/font_list_view.h"
-#include "main_window/strip_icons.h"
 #include "platform/qt_units.h"
+#include "widgets/font_list_view.h"
+#include "widgets/strip_icons.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -1,13 +1,13 @@
 // The main window's menu bar. Items whose windows later parts of the program build are
 // shown disabled.
-#include "main_window/mdi_form1.h"
+#include "main_window/main_window.h"
 
+#include "core/services.h"
 #include "core/session.h"
 #include "export/copy_commands.h"
 #include "main_window/button_strip.h"
-#include "main_window/menu_items.h"
 #include "main_window/selection_bar.h"
-#include "platform/services.h"
+#include "widgets/menu_items.h"
 
 #include <QDir>
 #include <QMenuBar>
@@ -108,14 +108,14 @@ void MDIForm1::createToolMenus()
     tools->addSeparator()->setObjectName(u"tool_Bar0(3)"_qs);
     QMenu* gradient = submenu(tools, u"グラデーション"_qs, u"tool_Bar0(4)"_qs);
     connect(item(gradient, u"HTML"_qs, u"tool_Bar01(0)"_qs), &QAction::triggered, this,
-            [this] { m_windows.openGradient(0); });
+            [this] { m_windows.openGradient(CopyFormat::Html); });
     connect(item(gradient, u"RTF"_qs, u"tool_Bar01(1)"_qs), &QAction::triggered, this,
-            [this] { m_windows.openGradient(1); });
+            [this] { m_windows.openGradient(CopyFormat::Rtf); });
     QMenu* random = submenu(tools, u"ランダムカラー"_qs, u"tool_Bar0(5)"_qs);
     connect(item(random, u"HTML"_qs, u"tool_Bar02(0)"_qs), &QAction::triggered, this,
-            [this] { m_windows.openRandomColours(0); });
+            [this] { m_windows.openRandomColours(CopyFormat::Html); });
     connect(item(random, u"RTF"_qs, u"tool_Bar02(1)"_qs), &QAction::triggered, this,
-            [this] { m_windows.openRandomColours(1); });
+            [this] { m_windows.openRandomColours(CopyFormat::Rtf); });
 
     QMenu* help = menuBar()->addMenu(u"ﾍﾙﾌﾟ(&H)"_qs);
     help->setObjectName(u"help_bar"_qs);

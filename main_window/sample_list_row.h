@@ -67,7 +67,6 @@ public:
     // The label box of the horizontal layout and where its sample starts (pixels).
     int labelBoxWidth() const { return m_boxWidth; }
     int horizontalSampleLeft() const { return m_sampleLeft; }
-    int familiesSeen() const { return static_cast<int>(m_faces.size()); }
 
 private:
     struct Face

@@ -3,7 +3,7 @@
 #include "core/font_filter.h"
 #include "main_window/strip_widgets.h"
 
-#include "main_window/menu_items.h"
+#include "widgets/menu_items.h"
 
 #include <QCheckBox>
 #include <QMenu>

@@ -2,8 +2,8 @@
 
 #include "core/font_catalog.h"
 #include "core/session.h"
-#include "main_window/form6.h"
-#include "main_window/mdi_form1.h"
+#include "main_window/main_window.h"
+#include "main_window/progress_window.h"
 #include "platform/qt_services.h"
 #include "storage/favorites_file.h"
 #include "storage/settings_file.h"

@@ -1,23 +1,23 @@
 #include "main_window/window_registry.h"
 
-#include "colour_tools/form13.h"
-#include "colour_tools/form3.h"
+#include "colour_tools/gradient_window.h"
+#include "colour_tools/random_colour_window.h"
 #include "core/sample.h"
+#include "core/services.h"
 #include "core/session.h"
-#include "dialogs/form11.h"
-#include "dialogs/form17.h"
-#include "dialogs/form5.h"
-#include "floating/form15.h"
-#include "floating/form16.h"
+#include "dialogs/favorites_editor_window.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/version_window.h"
+#include "floating/fixed_floating_window.h"
+#include "floating/sizable_floating_window.h"
 #include "floating/sub_window.h"
-#include "font_tools/form10.h"
-#include "font_tools/form12.h"
-#include "font_tools/form14.h"
-#include "font_tools/form4.h"
-#include "font_tools/form9.h"
-#include "main_window/form18.h"
-#include "main_window/form6.h"
-#include "platform/services.h"
+#include "font_tools/character_map_window.h"
+#include "font_tools/font_details_window.h"
+#include "font_tools/font_list_maker_window.h"
+#include "font_tools/font_search_window.h"
+#include "font_tools/html_font_check_window.h"
+#include "main_window/progress_window.h"
+#include "main_window/sample_list_window.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -25,9 +25,9 @@
 
 namespace typecask {
 
-WindowRegistry::WindowRegistry(Session& session, Services& services, MainWindowLink& link,
+WindowRegistry::WindowRegistry(Session& session, Services& services, ToolWindowHost& host,
                                QWidget* mainWindow)
-    : m_session(session), m_services(services), m_link(link), m_main(mainWindow)
+    : m_session(session), m_services(services), m_host(host), m_main(mainWindow)
 {
 }
 
@@ -40,15 +40,8 @@ Form9& WindowRegistry::form9()
 
 Form14& WindowRegistry::form14()
 {
-    if (!m_form14) {
-        m_form14 = new Form14(m_session, m_link, m_main);
-        QObject::connect(m_form14, &Form14::sampleListRequested, m_form14,
-                         [this](const QStringList& names) { openSampleList(names); });
-        QObject::connect(m_form14, &Form14::favoritesEditorRequested, m_form14,
-                         [this](const QStringList& names) { openFavoritesEditor(names); });
-        QObject::connect(m_form14, &Form14::detailsRequested, m_form14,
-                         [this](const QString& name) { showFontDetails(name, m_link.currentSample()); });
-    }
+    if (!m_form14)
+        m_form14 = new Form14(m_session, m_host, m_main);
     return *m_form14;
 }
 
@@ -62,7 +55,7 @@ Form4& WindowRegistry::form4()
 void WindowRegistry::openFontList()
 {
     Form4& form = form4();
-    form.Form_Load(m_link.fontListNames(), m_session.favorites.names(), m_link.currentSample(),
+    form.Form_Load(m_host.fontListNames(), m_session.favorites.names(), m_host.currentSample(),
                    m_session.programFolder);
     showModal(form, OnTopRule::LeaveAlwaysOnTop);
 }
@@ -70,7 +63,7 @@ void WindowRegistry::openFontList()
 Form3& WindowRegistry::form3()
 {
     if (!m_form3)
-        m_form3 = new Form3(m_session, *m_services.clipboard, *m_services.random, colourLinks(), m_main);
+        m_form3 = new Form3(m_session, *m_services.clipboard, *m_services.random, &m_host, m_main);
     return *m_form3;
 }
 
@@ -84,23 +77,21 @@ Form13& WindowRegistry::form13()
 Form18& WindowRegistry::form18()
 {
     if (!m_form18)
-        m_form18 = new Form18(m_session.state, *m_services.messageBox, m_link, m_main);
+        m_form18 = new Form18(m_session.state, *m_services.messageBox, m_host, m_main);
     return *m_form18;
 }
 
 Form11& WindowRegistry::form11()
 {
     if (!m_form11)
-        m_form11 = new Form11(
-            m_session, *m_services.messageBox, m_link,
-            [this](const QString& name) { showFontDetails(name, m_link.currentSample()); }, m_main);
+        m_form11 = new Form11(m_session, *m_services.messageBox, m_host, m_main);
     return *m_form11;
 }
 
 Form17& WindowRegistry::form17()
 {
     if (!m_form17)
-        m_form17 = new Form17(m_session, m_link, m_main);
+        m_form17 = new Form17(m_session, m_host, m_main);
     return *m_form17;
 }
 
@@ -144,20 +135,14 @@ void WindowRegistry::openVersionInfo()
 Form10& WindowRegistry::form10()
 {
     if (!m_form10)
-        m_form10 = new Form10(m_session, m_link,
-                              {[this](const QString& name) { showFontDetails(name, m_link.currentSample()); },
-                               [this](const QStringList& names) { openSampleList(names); },
-                               [this](const QStringList& names) { openFavoritesEditor(names); }},
-                              m_main);
+        m_form10 = new Form10(m_session, m_host, m_main);
     return *m_form10;
 }
 
 Form12& WindowRegistry::form12()
 {
     if (!m_form12)
-        m_form12 = new Form12(
-            m_session, *m_services.clipboard, m_link,
-            [this](const QString& name) { showFontDetails(name, m_link.currentSample()); }, m_main);
+        m_form12 = new Form12(m_session, *m_services.clipboard, m_host, m_main);
     return *m_form12;
 }
 
@@ -180,24 +165,21 @@ void WindowRegistry::openCharacterMap()
 SubWindow& WindowRegistry::subWindow()
 {
     if (!m_subWindow)
-        m_subWindow = new SubWindow(
-            m_session.state, *m_services.screen, *m_services.messageBox, m_link,
-            [this] { return m_link.currentSample(); },
-            // The font search and HTML check windows hide with it while it reads the screen.
-            [this] { return std::vector<QWidget*>{m_form10.data()}; }, m_main);
+        m_subWindow =
+            new SubWindow(m_session.state, *m_services.screen, *m_services.messageBox, m_host, m_main);
     return *m_subWindow;
 }
 
 int WindowRegistry::showModal(QDialog& dialog, OnTopRule rule)
 {
-    if (applyOnTopRule(m_session.state, &m_link, rule))
+    if (applyOnTopRule(m_session.state, &m_host, rule))
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     return dialog.exec();
 }
 
 void WindowRegistry::showModeless(QWidget& window, OnTopRule rule)
 {
-    if (applyOnTopRule(m_session.state, &m_link, rule))
+    if (applyOnTopRule(m_session.state, &m_host, rule))
         window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window.show();
     window.raise();
@@ -213,34 +195,35 @@ void WindowRegistry::showFontDetails(const QString& name, const Sample& sample)
     showModal(form, OnTopRule::LeaveAlwaysOnTop);
 }
 
-void WindowRegistry::openGradient(std::uint8_t outputMode)
+void WindowRegistry::openGradient(CopyFormat format)
 {
-    m_session.state.OutputMode = outputMode;
-    const Sample sample = m_link.currentSample();
-    setGradientStartOnce(m_session.gradient, outputMode, sample.textColour);
+    m_session.state.OutputMode = format;
+    const Sample sample = m_host.currentSample();
+    setGradientStartOnce(m_session.gradient, format, sample.textColour);
     Form3& form = form3();
-    form.Form_Load(sample, m_link.htmlTagOptions());
+    form.Form_Load(sample, m_host.htmlTagOptions());
     showModal(form, OnTopRule::LeaveAlwaysOnTop);
 }
 
-void WindowRegistry::openRandomColours(std::uint8_t outputMode)
+void WindowRegistry::openRandomColours(CopyFormat format)
 {
-    m_session.state.OutputMode = outputMode;
+    m_session.state.OutputMode = format;
     Form13& form = form13();
-    form.Form_Load(m_link.currentSample(), m_link.htmlTagOptions());
+    form.Form_Load(m_host.currentSample(), m_host.htmlTagOptions());
     showModal(form, OnTopRule::LeaveAlwaysOnTop);
 }
 
-ColourWindowLinks WindowRegistry::colourLinks()
+std::vector<QWidget*> WindowRegistry::windowsHiddenForScreenRead() const
 {
-    return {&m_link, [this](std::int32_t colour) { previewFloatingColour(colour); }};
+    // The font search hides with the floating window while it reads the screen.
+    return {m_form10.data()};
 }
 
 std::int32_t WindowRegistry::pickColour(PickMode mode, std::int32_t textColour, std::int32_t backColour)
 {
     // The picker is made fresh for every pick (see PickColor) and applies its own rule.
-    return PickColor(m_session, *m_services.clipboard, *m_services.random, colourLinks(), m_main, mode,
-                     textColour, backColour);
+    return PickColor(m_session, *m_services.clipboard, *m_services.random, &m_host, m_main, mode, textColour,
+                     backColour);
 }
 
 void WindowRegistry::openHtmlFile()
@@ -321,7 +304,7 @@ void WindowRegistry::showSampleInSubWindow(const QString& fontName)
 {
     if (!m_subWindow)
         return;
-    Sample sample = m_link.currentSample();
+    Sample sample = m_host.currentSample();
     sample.fontName = fontName;
     m_subWindow->showSample(sample);
 }

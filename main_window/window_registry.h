@@ -4,7 +4,7 @@
 #pragma once
 
 #include "colour_tools/pick_color.h"
-#include "main_window/main_window_link.h"
+#include "widgets/tool_window_host.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -36,7 +36,7 @@ class WindowRegistry final
 {
 public:
     // mainWindow parents and outlives every window made here.
-    WindowRegistry(Session& session, Services& services, MainWindowLink& link, QWidget* mainWindow);
+    WindowRegistry(Session& session, Services& services, ToolWindowHost& host, QWidget* mainWindow);
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
@@ -83,13 +83,13 @@ public:
 
     // The details window filled for name, measuring the sample's text in its style.
     void showFontDetails(const QString& name, const Sample& sample);
-    // The gradient maker or the random colour maker in HTML (0) or RTF (1) mode, modal.
-    void openGradient(std::uint8_t outputMode);
-    void openRandomColours(std::uint8_t outputMode);
+    // The gradient maker or the random colour maker in HTML or RTF mode, modal.
+    void openGradient(CopyFormat format);
+    void openRandomColours(CopyFormat format);
     // The colour picker; -1 when cancelled.
     std::int32_t pickColour(PickMode mode, std::int32_t textColour, std::int32_t backColour);
-    // What the colour windows need to open the picker and to reach the floating window.
-    ColourWindowLinks colourLinks();
+    // The tool windows that hide with the floating window while it reads the screen.
+    std::vector<QWidget*> windowsHiddenForScreenRead() const;
 
     // HTML files for the font check (command line, drops), read in order while only the
     // progress window shows; then the check window is shown beside the main window.
@@ -117,7 +117,7 @@ public:
 private:
     Session& m_session;
     Services& m_services;
-    MainWindowLink& m_link;
+    ToolWindowHost& m_host;
     QWidget* m_main;
     QPointer<Form3> m_form3;
     QPointer<Form9> m_form9;

@@ -1,7 +1,7 @@
 // The desktop services through Qt.
 #pragma once
 
-#include "platform/services.h"
+#include "core/services.h"
 
 #include <QImage>
 #include <QRect>

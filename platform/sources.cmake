@@ -1,7 +1,4 @@
-# The desktop services: interfaces (header only, GUI-free) and their Qt implementations.
-list(APPEND TYPECASK_CORE_SOURCES
-    platform/services.h
-)
+# The Qt implementations of the desktop services (their interfaces are in core/services.h).
 list(APPEND TYPECASK_UI_SOURCES
     platform/qt_services.cpp platform/qt_services.h
     platform/own_bold.cpp platform/own_bold.h

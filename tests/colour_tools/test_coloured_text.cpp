@@ -154,17 +154,17 @@ TEST(Makegrcolor, LongTextsReachTheEndExactlyAndStayInRange)
 TEST(GradientStart, TheFirstOpenerOfTheRunSetsIt)
 {
     GradientColours html;
-    setGradientStartOnce(html, 0, Red);
+    setGradientStartOnce(html, CopyFormat::Html, Red);
     EXPECT_EQ(html.start, 0);
-    setGradientStartOnce(html, 1, Red); // later openings keep it
+    setGradientStartOnce(html, CopyFormat::Rtf, Red); // later openings keep it
     EXPECT_EQ(html.start, 0);
 
     GradientColours rtf;
     rtf.end = Green;
-    setGradientStartOnce(rtf, 1, Blue);
+    setGradientStartOnce(rtf, CopyFormat::Rtf, Blue);
     EXPECT_EQ(rtf.start, Blue);
     rtf.start = Green; // chosen by the user
-    setGradientStartOnce(rtf, 0, Red);
+    setGradientStartOnce(rtf, CopyFormat::Html, Red);
     EXPECT_EQ(rtf.start, Green);
 }
 
@@ -241,11 +241,11 @@ TEST(GradientHtml, StyleSheetSpansAndOuterTags)
 TEST(GradientRtf, OneColourEntryAndFormattingWordsPerCharacter)
 {
     const FontCatalog none; // the font is not installed: no family keyword
-    EXPECT_EQ(
-        gradientRtf(none, twoColours(Red, Blue), u"a b"_qs, style(u"X Y"_qs, 9, true, true, Alignment::Center)),
-        rtfDocument(
-            R"({\f2 X\'20Y;})", R"(\red255\green0\blue0;\red128\green0\blue128;\red0\green0\blue255;)",
-            R"(\plain\f2\fs18\i\b\qc\cf1 a\plain\f2\fs18\i\b\qc\cf2 \'20\plain\f2\fs18\i\b\qc\cf3 b)"));
+    EXPECT_EQ(gradientRtf(none, twoColours(Red, Blue), u"a b"_qs,
+                          style(u"X Y"_qs, 9, true, true, Alignment::Center)),
+              rtfDocument(
+                  R"({\f2 X\'20Y;})", R"(\red255\green0\blue0;\red128\green0\blue128;\red0\green0\blue255;)",
+                  R"(\plain\f2\fs18\i\b\qc\cf1 a\plain\f2\fs18\i\b\qc\cf2 \'20\plain\f2\fs18\i\b\qc\cf3 b)"));
 }
 
 TEST(GradientRtf, JapaneseTextNamesTheEastAsianFontAndEscapesByTheFontsCharset)
@@ -299,7 +299,8 @@ TEST(RandomColourRtf, SixteenColourEntriesAndCharacters)
     for (int i = 3; i <= 16; ++i)
         body += R"(\plain\f2\fs24\cf)" + QByteArray::number(i) + ' ';
     const FontCatalog none;
-    EXPECT_EQ(randomColourRtf(none, captions, colours, style(u"X"_qs)), rtfDocument(R"({\f2 X;})", table, body));
+    EXPECT_EQ(randomColourRtf(none, captions, colours, style(u"X"_qs)),
+              rtfDocument(R"({\f2 X;})", table, body));
     // A damaged colour never reaches the document as a negative component.
     colours[1] = -5;
     EXPECT_TRUE(randomColourRtf(none, captions, colours, style(u"X"_qs))

@@ -1,11 +1,11 @@
 // The copy commands of the main window, its font menu and its drag areas, driven through
 // the real widgets.
-#include "export/drag_area.h"
 #include "export/html_tag.h"
 #include "export/rtf_writer.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
 #include "platform/qt_services.h"
+#include "widgets/drag_area.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -45,15 +45,15 @@ protected:
     {
         const AppState& s = session->state;
         return sampleRtf(session->catalog, s.CurrentFontName, form1->Text1->text(), s.PreviewSize, 255,
-                        s.PreviewItalic, s.PreviewBold, alignment);
+                         s.PreviewItalic, s.PreviewBold, alignment);
     }
 
     QString expectedTag() const
     {
         const AppState& s = session->state;
         return sampleHtml(s.CurrentFontName, form1->Text1->text(), 255, s.PreviewBold, s.PreviewItalic,
-                       htmlTagOptionsFrom(session->html, child<QComboBox>(u"Combo2"_qs)->currentText(),
-                                          child<QComboBox>(u"Combo3"_qs)->currentText()));
+                          htmlTagOptionsFrom(session->html, child<QComboBox>(u"Combo2"_qs)->currentText(),
+                                             child<QComboBox>(u"Combo3"_qs)->currentText()));
     }
 
     // Runs a command and gives what it left on the clipboard (none when it set nothing).

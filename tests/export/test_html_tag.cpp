@@ -60,8 +60,9 @@ TEST(SampleHtml, Cases)
         {"empty text", u"", 0, false, false, options(false, false, false), u"\r\n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(sampleHtml(u"ＭＳ 明朝"_qs, QString::fromUtf16(c.text), c.colour, c.bold, c.italic, c.options),
-                  QString::fromUtf16(c.expected))
+        EXPECT_EQ(
+            sampleHtml(u"ＭＳ 明朝"_qs, QString::fromUtf16(c.text), c.colour, c.bold, c.italic, c.options),
+            QString::fromUtf16(c.expected))
             << c.what;
 }
 

@@ -177,7 +177,7 @@ TEST(SampleRtf, Cases)
     Fixture f;
     for (const RtfCase& c : RtfCases) {
         const QByteArray rtf = sampleRtf(f.catalog, QString::fromUtf16(c.font), QString::fromUtf16(c.text),
-                                        c.size, c.colour, c.italic, c.bold, c.alignment);
+                                         c.size, c.colour, c.italic, c.bold, c.alignment);
         EXPECT_EQ(rtf, document(c.fontEntry, c.colourTable, c.body)) << c.what;
     }
 }

@@ -1,7 +1,7 @@
 // Desktop services that record what the program asked of them.
 #pragma once
 
-#include "platform/services.h"
+#include "core/services.h"
 
 #include <QColor>
 #include <QImage>

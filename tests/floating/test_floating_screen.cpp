@@ -1,8 +1,9 @@
 // The floating sample windows over the real screen: a private Xvfb server with a window
 // manager, the program's own screen capture, and the windows' pixels read back.
 #include "core/colour.h"
-#include "floating/form15.h"
-#include "floating/form16.h"
+#include "fakes/fake_tool_window_host.h"
+#include "floating/fixed_floating_window.h"
+#include "floating/sizable_floating_window.h"
 #include "floating/sub_window.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
@@ -185,12 +186,10 @@ TEST_F(FloatingScreen, ToolWindowsThatWereShowingComeBackAndHiddenOnesStayHidden
     search.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&search));
     check.setGeometry(700, 100, 200, 150);
-    SubWindow standalone(
-        state(), *fake.services.screen, *messages, *main, [this] { return main->currentSample(); },
-        [&] {
-            return std::vector<QWidget*>{&search, &check};
-        },
-        main.get());
+    fakes::FakeToolWindowHost host;
+    host.sample = main->currentSample();
+    host.hiddenForRead = {&search, &check};
+    SubWindow standalone(state(), *fake.services.screen, *messages, host, main.get());
     standalone.open();
     FloatingWindow* w = standalone.current();
     w->move(100, 100);

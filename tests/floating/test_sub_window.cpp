@@ -1,8 +1,9 @@
 // The floating sample windows through the running program, with a fake screen capture.
-#include "colour_tools/form2.h"
+#include "colour_tools/colour_picker_window.h"
 #include "core/colour.h"
-#include "floating/form15.h"
-#include "floating/form16.h"
+#include "fakes/fake_tool_window_host.h"
+#include "floating/fixed_floating_window.h"
+#include "floating/sizable_floating_window.h"
 #include "floating/sub_window.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
@@ -316,20 +317,13 @@ struct ShowLog : QObject
     QStringList shown;
 };
 
-struct NoStacking : StackingHost
-{
-    void setMainWindowTopmost(bool) override {}
-    void setAlwaysOnTopChecked(bool) override {}
-    void setSubWindowTopmost(bool) override {}
-};
-
 } // namespace
 
 TEST(SubWindowRead, HidesTheVisibleToolWindowsAndShowsThemAgainAfterTheFloatingWindow)
 {
     AppState st;
     fakes::FakeServices fake;
-    NoStacking stacking;
+    fakes::FakeToolWindowHost host;
     QWidget mainWindow, search, check;
     mainWindow.setObjectName(u"MDIForm1"_qs);
     search.setObjectName(u"Form10"_qs);
@@ -337,12 +331,8 @@ TEST(SubWindowRead, HidesTheVisibleToolWindowsAndShowsThemAgainAfterTheFloatingW
     mainWindow.setGeometry(50, 50, 600, 400);
     mainWindow.show();
     search.show();
-    SubWindow sub(
-        st, *fake.screen, *fake.messageBox, stacking, [] { return Sample{}; },
-        [&] {
-            return std::vector<QWidget*>{&search, &check};
-        },
-        &mainWindow);
+    host.hiddenForRead = {&search, &check};
+    SubWindow sub(st, *fake.screen, *fake.messageBox, host, &mainWindow);
     sub.open();
     ShowLog log;
     for (QWidget* w : {static_cast<QWidget*>(sub.current()), &mainWindow, &search, &check})

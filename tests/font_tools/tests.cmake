@@ -1,19 +1,19 @@
 typecask_add_test(test_font_details SOURCES font_tools/test_font_details.cpp)
-typecask_add_test(test_form9 UI XVFB SOURCES font_tools/test_form9.cpp main_window/started_window.h)
+typecask_add_test(test_font_details_window UI XVFB SOURCES font_tools/test_font_details_window.cpp main_window/started_window.h)
 typecask_add_test(test_html_font_scan SOURCES font_tools/test_html_font_scan.cpp)
 typecask_add_test(test_font_list_pages SOURCES font_tools/test_font_list_pages.cpp)
 typecask_add_test(test_html_cli SOURCES font_tools/test_html_cli.cpp export/cli_runner.h)
-typecask_add_test(test_form14 UI XVFB SOURCES font_tools/test_form14.cpp main_window/started_window.h
+typecask_add_test(test_html_font_check_window UI XVFB SOURCES font_tools/test_html_font_check_window.cpp main_window/started_window.h
                                       export/cli_runner.h)
-typecask_add_test(test_form4 UI SOURCES font_tools/test_form4.cpp main_window/started_window.h)
+typecask_add_test(test_font_list_maker_window UI SOURCES font_tools/test_font_list_maker_window.cpp main_window/started_window.h)
 # The pages in Debian's Chromium, driven through playwright-core (tests/browser).
 add_test(NAME test_font_list_chromium COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/browser/font_list_in_chromium.sh)
 set_tests_properties(test_font_list_chromium PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77
                                                         TIMEOUT 300)
 typecask_add_test(test_font_search SOURCES font_tools/test_font_search.cpp)
 typecask_add_test(test_character_map SOURCES font_tools/test_character_map.cpp)
-typecask_add_test(test_form12 UI XVFB SOURCES font_tools/test_form12.cpp main_window/started_window.h)
-typecask_add_test(test_form10 UI XVFB SOURCES font_tools/test_form10.cpp main_window/started_window.h)
+typecask_add_test(test_character_map_window UI XVFB SOURCES font_tools/test_character_map_window.cpp main_window/started_window.h)
+typecask_add_test(test_font_search_window UI XVFB SOURCES font_tools/test_font_search_window.cpp main_window/started_window.h)
 typecask_add_test(test_search_cli SOURCES font_tools/test_search_cli.cpp export/cli_runner.h)
 typecask_add_test(test_css_font_scan SOURCES font_tools/test_css_font_scan.cpp)
 # check --css against the fonts Debian's Chromium draws each text node with.

@@ -1,7 +1,7 @@
 // The application font, the strips' painted icons and the progress window's banner.
-#include "main_window/form6.h"
-#include "main_window/strip_icons.h"
+#include "main_window/progress_window.h"
 #include "platform/ui_font.h"
+#include "widgets/strip_icons.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
