@@ -6,7 +6,7 @@ namespace typecask {
 
 namespace {
 
-// "weght" and "bolditalic" are what pages made with this program have always carried.
+// Entries 18 to 20 are CSS that browsers apply (bold with italic, italic, bold).
 const std::array<const char16_t*, StringTableSize> Entries = {
     u"<FONT",
     u" FACE=",
@@ -25,9 +25,9 @@ const std::array<const char16_t*, StringTableSize> Entries = {
     u";font-size:",
     u"px",
     u";font-family:",
-    u";font-weght:bolditalic",
-    u";font-weght:italic",
-    u";font-weght:bold",
+    u";font-weight:bold;font-style:italic",
+    u";font-style:italic",
+    u";font-weight:bold",
     u"</span>",
     u"#",
     uR"rtf({\rtf1\ansi\ansicpg932\deff0\deftab720{\fonttbl{\f0\fswiss MS Sans Serif;}{\f1\froman\fcharset2 Symbol;})rtf",

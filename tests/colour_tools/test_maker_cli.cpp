@@ -32,9 +32,9 @@ TEST(MakerCli, GradientPrintsTheCopyExactly)
     r = runCli({u"gradient"_qs, u"--font"_qs, u"F"_qs, u"--start"_qs, u"000000"_qs, u"--middle"_qs,
                 u"00FF00"_qs, u"--end"_qs, u"000000"_qs, u"--no-font-tag"_qs, u"--style-sheet"_qs, u"--px"_qs,
                 u"9"_qs, u"--bold"_qs, u"xyz"_qs});
-    EXPECT_EQ(r.out, QByteArray(R"(<span style="color:#000000;font-size:9px;font-weght:bold">x</span>)"
-                                R"(<span style="color:#00FF00;font-size:9px;font-weght:bold">y</span>)"
-                                R"(<span style="color:#000000;font-size:9px;font-weght:bold">z</span>)"));
+    EXPECT_EQ(r.out, QByteArray(R"(<span style="color:#000000;font-size:9px;font-weight:bold">x</span>)"
+                                R"(<span style="color:#00FF00;font-size:9px;font-weight:bold">y</span>)"
+                                R"(<span style="color:#000000;font-size:9px;font-weight:bold">z</span>)"));
 
     r = runCli({u"gradient"_qs, u"--rtf"_qs, u"--font"_qs, u"IPAゴシック"_qs, u"--start"_qs, u"FF0000"_qs,
                 u"--end"_qs, u"0000FF"_qs, u"--align"_qs, u"right"_qs, u"あい"_qs});

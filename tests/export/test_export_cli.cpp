@@ -66,7 +66,7 @@ TEST(ExportCli, HtmlAndNames)
     EXPECT_EQ(
         r.out,
         utf8(u"<I><FONT SIZE=\"5\" COLOR=\"#000000\" FACE=\"F\"><span "
-             u"style=\"color:#000000;font-family:F;font-size:22px;font-weght:italic\">x</span></FONT></I>"
+             u"style=\"color:#000000;font-family:F;font-size:22px;font-style:italic\">x</span></FONT></I>"
              u"\r\n"));
     r = runCli({u"html"_qs, u"--font"_qs, u"F"_qs, u"--no-font-tag"_qs, u"--style-sheet"_qs,
                 u"--font-size"_qs, u"1"_qs, u"--px"_qs, u""_qs, u"x"_qs});

@@ -33,14 +33,14 @@ TEST(SampleHtml, Cases)
         {"both, with the family", u"Ab", red, true, false, options(true, true, true),
          u"<B><FONT SIZE=\"3\" COLOR=\"#FF0000\" FACE=\"ＭＳ 明朝\"><span "
          u"style=\"color:#FF0000;font-family:ＭＳ "
-         u"明朝;font-size:18px;font-weght:bold\">Ab</span></FONT></B>\r\n"},
+         u"明朝;font-size:18px;font-weight:bold\">Ab</span></FONT></B>\r\n"},
         {"style sheet only", u"Ab", red, true, false, options(false, true, false),
-         u"<span style=\"color:#FF0000;font-size:18px;font-weght:bold\">Ab</span>\r\n"},
+         u"<span style=\"color:#FF0000;font-size:18px;font-weight:bold\">Ab</span>\r\n"},
         {"both off: the bare text", u"Ab", red, true, true, options(false, false, true), u"Ab\r\n"},
         {"style sheet, bold and italic", u"Ab", red, true, true, options(false, true, false),
-         u"<span style=\"color:#FF0000;font-size:18px;font-weght:bolditalic\">Ab</span>\r\n"},
+         u"<span style=\"color:#FF0000;font-size:18px;font-weight:bold;font-style:italic\">Ab</span>\r\n"},
         {"style sheet, italic", u"Ab", red, false, true, options(false, true, false),
-         u"<span style=\"color:#FF0000;font-size:18px;font-weght:italic\">Ab</span>\r\n"},
+         u"<span style=\"color:#FF0000;font-size:18px;font-style:italic\">Ab</span>\r\n"},
         {"family without the style sheet does nothing", u"Ab", red, false, false, options(true, false, true),
          u"<FONT SIZE=\"3\" COLOR=\"#FF0000\" FACE=\"ＭＳ 明朝\">Ab</FONT>\r\n"},
         {"FONT tag, italic", u"Ab", red, false, true, options(true, false, false),

@@ -65,9 +65,9 @@ TEST(StringTable, EntriesAreCharacterForCharacter)
                                 u";font-size:",
                                 u"px",
                                 u";font-family:",
-                                u";font-weght:bolditalic",
-                                u";font-weght:italic",
-                                u";font-weght:bold",
+                                u";font-weight:bold;font-style:italic",
+                                u";font-style:italic",
+                                u";font-weight:bold",
                                 u"</span>",
                                 u"#"};
     for (int i = 0; i < 22; ++i)
