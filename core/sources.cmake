@@ -1,5 +1,6 @@
 list(APPEND TYPECASK_CORE_SOURCES
     core/app_state.h
+    core/ascii.h
     core/colour.cpp core/colour.h
     core/cp932.cpp core/cp932.h
     core/favorites_edit.cpp core/favorites_edit.h
