@@ -1,12 +1,11 @@
 // rtf, html, name, details, gradient and random-colours: print exactly what the copy commands
 // put on the clipboard, or what the details window shows.
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 
 #include "colour_tools/gradient_text.h"
 #include "colour_tools/random_colour_text.h"
 #include "core/colour.h"
-#include "core/font_catalog.h"
-#include "core/fontconfig_source.h"
 #include "core/size_link.h"
 #include "core/text_helpers.h"
 #include "export/html_tag.h"
@@ -14,23 +13,10 @@
 #include "font_tools/font_details.h"
 
 #include <QIODevice>
-#include <algorithm>
-#include <memory>
 
 namespace typecask::cli {
 
 namespace {
-
-struct Catalog
-{
-    std::shared_ptr<FontconfigSource> source = std::make_shared<FontconfigSource>();
-    FontCatalog catalog;
-    Catalog()
-    {
-        catalog.setSource(source);
-        enumerateFonts(catalog, *source);
-    }
-};
 
 // The sample options that rtf and html share.
 struct SampleArgs
@@ -44,50 +30,6 @@ struct SampleArgs
     bool italic = false;
 };
 
-class ArgReader
-{
-public:
-    ArgReader(const char* command, const QStringList& args, Streams io)
-        : m_command(command), m_args(args), m_io(io)
-    {
-    }
-    bool done() const { return m_at >= m_args.size(); }
-    const QString& next() { return m_args[m_at++]; }
-    // The value after an option, or none (with the message given).
-    std::optional<QString> value(const QString& option)
-    {
-        if (done()) {
-            fail(option + u" needs a value");
-            return std::nullopt;
-        }
-        return next();
-    }
-    // The value after an option converted by parse, or none (with the message given).
-    template <typename Parse>
-    auto parsedValue(const QString& option, Parse parse, const QString& message) -> decltype(parse(QString()))
-    {
-        const auto v = value(option);
-        if (!v)
-            return std::nullopt;
-        auto parsed = parse(*v);
-        if (!parsed)
-            fail(message);
-        return parsed;
-    }
-    int fail(const QString& message)
-    {
-        m_io.err << "typecask-cli " << m_command << ": " << message << "\nTry 'typecask-cli " << m_command
-                 << " --help' for more information.\n";
-        return 2;
-    }
-
-private:
-    const char* m_command;
-    const QStringList& m_args;
-    Streams m_io;
-    qsizetype m_at = 0;
-};
-
 // Twice the size is RTF's \fs, a signed 16-bit number.
 constexpr int MaxSize = 16383;
 
@@ -98,24 +40,6 @@ std::optional<std::int16_t> parseSize(const QString& s)
     if (!ok || v < 1 || v > MaxSize)
         return std::nullopt;
     return static_cast<std::int16_t>(v);
-}
-
-bool isHexDigit(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
-// RRGGBB, red first, as the colour windows show it.
-std::optional<std::int32_t> parseColour(const QString& s)
-{
-    // toUInt alone would take a sign or spaces.
-    if (s.size() != 6 || !std::all_of(s.cbegin(), s.cend(), isHexDigit))
-        return std::nullopt;
-    bool ok = false;
-    const uint v = s.toUInt(&ok, 16);
-    if (!ok)
-        return std::nullopt;
-    return Rgb(static_cast<int>(v >> 16), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
 }
 
 int readText(ArgReader& r, const QString& text, SampleArgs& s)
@@ -177,6 +101,57 @@ int readSampleOption(ArgReader& r, const QString& a, SampleArgs& s)
     return 1;
 }
 
+// --align's value; none (with the message given) when it is missing or another word.
+std::optional<Alignment> alignmentValue(ArgReader& r, const QString& option)
+{
+    const auto parse = [](const QString& v) -> std::optional<Alignment> {
+        if (v == u"left")
+            return Alignment::Left;
+        if (v == u"center")
+            return Alignment::Center;
+        if (v == u"right")
+            return Alignment::Right;
+        return std::nullopt;
+    };
+    return r.parsedValue(option, parse, u"--align must be left, center or right"_qs);
+}
+
+// The options of the HTML bar that html and the two makers share.
+struct HtmlArgs
+{
+    HtmlTagOptions options;
+    std::optional<QString> fontSize, px;
+
+    // The options with the sizes not given derived from the sample's size.
+    HtmlTagOptions forSize(std::int16_t size) const
+    {
+        HtmlTagOptions o = options;
+        o.fontTagSize = fontSize.value_or(fontTagSizeFor(size));
+        o.pixelSize = px.value_or(pixelSizeFor(size));
+        return o;
+    }
+};
+
+// Handles one HTML bar option; 1 handled, 0 not one of them, -1 failed.
+int readHtmlOption(ArgReader& r, const QString& a, HtmlArgs& h)
+{
+    if (a == u"--no-font-tag") {
+        h.options.useFontTag = false;
+    } else if (a == u"--style-sheet") {
+        h.options.useStyleSheet = true;
+    } else if (a == u"--font-family") {
+        h.options.fontFamilyInStyleSheet = true;
+    } else if (a == u"--font-size" || a == u"--px") {
+        auto v = r.value(a);
+        if (!v)
+            return -1;
+        (a == u"--px" ? h.px : h.fontSize) = *v;
+    } else {
+        return 0;
+    }
+    return 1;
+}
+
 void writeBytes(QTextStream& out, const QByteArray& bytes)
 {
     out.flush();
@@ -201,17 +176,10 @@ int rtfCommand(const QStringList& args, Streams io)
         if (handled > 0)
             continue;
         if (a == u"--align") {
-            const auto v = r.value(a);
+            const auto v = alignmentValue(r, a);
             if (!v)
                 return 2;
-            if (*v == u"left")
-                alignment = Alignment::Left;
-            else if (*v == u"center")
-                alignment = Alignment::Center;
-            else if (*v == u"right")
-                alignment = Alignment::Right;
-            else
-                return r.fail(u"--align must be left, center or right"_qs);
+            alignment = *v;
         } else if (answerStandardOption(u"rtf"_qs, a, io)) {
             return 0;
         } else {
@@ -220,8 +188,9 @@ int rtfCommand(const QStringList& args, Streams io)
     }
     if (const int rc = requireSample(r, s))
         return rc;
-    Catalog c;
-    writeBytes(io.out, sampleRtf(c.catalog, s.font, s.text, s.size, s.colour, s.italic, s.bold, alignment));
+    InstalledFonts fonts;
+    writeBytes(io.out,
+               sampleRtf(fonts.catalog, s.font, s.text, s.size, s.colour, s.italic, s.bold, alignment));
     return 0;
 }
 
@@ -229,27 +198,17 @@ int htmlCommand(const QStringList& args, Streams io)
 {
     ArgReader r("html", args, io);
     SampleArgs s;
-    HtmlTagOptions options;
-    std::optional<QString> fontSize, px;
+    HtmlArgs h;
     while (!r.done()) {
         const QString& a = r.next();
-        const int handled = readSampleOption(r, a, s);
+        int handled = readSampleOption(r, a, s);
+        if (handled == 0)
+            handled = readHtmlOption(r, a, h);
         if (handled < 0)
             return 2;
         if (handled > 0)
             continue;
-        if (a == u"--no-font-tag") {
-            options.useFontTag = false;
-        } else if (a == u"--style-sheet") {
-            options.useStyleSheet = true;
-        } else if (a == u"--font-family") {
-            options.fontFamilyInStyleSheet = true;
-        } else if (a == u"--font-size" || a == u"--px") {
-            auto v = r.value(a);
-            if (!v)
-                return 2;
-            (a == u"--px" ? px : fontSize) = *v;
-        } else if (answerStandardOption(u"html"_qs, a, io)) {
+        if (answerStandardOption(u"html"_qs, a, io)) {
             return 0;
         } else {
             return r.fail(u"unknown option " + a);
@@ -257,9 +216,7 @@ int htmlCommand(const QStringList& args, Streams io)
     }
     if (const int rc = requireSample(r, s))
         return rc;
-    options.fontTagSize = fontSize.value_or(fontTagSizeFor(s.size));
-    options.pixelSize = px.value_or(pixelSizeFor(s.size));
-    io.out << sampleHtml(s.font, s.text, s.colour, s.bold, s.italic, options);
+    io.out << sampleHtml(s.font, s.text, s.colour, s.bold, s.italic, h.forSize(s.size));
     return 0;
 }
 
@@ -303,9 +260,9 @@ int detailsCommand(const QStringList& args, Streams io)
         return 0;
     if (args.size() != 1 || args.first().startsWith(u"--"))
         return r.fail(u"give one font NAME"_qs);
-    Catalog c;
+    InstalledFonts fonts;
     // Nothing to measure with here: the size table is the window's alone.
-    const FontDetailsView view = fontDetailsView(c.catalog, args.first(), SampleMeasure{});
+    const FontDetailsView view = fontDetailsView(fonts.catalog, args.first(), SampleMeasure{});
     const auto& l = view.labels;
     io.out << "name: " << l[DetailsFaceName] << '\n'
            << "charset: " << l[DetailsCharset] << '\n'
@@ -328,8 +285,7 @@ struct MakerArgs
     SampleArgs sample;
     bool rtf = false;
     Alignment alignment = Alignment::Left;
-    HtmlTagOptions options;
-    std::optional<QString> fontSize, px;
+    HtmlArgs htmlArgs;
 
     Sample style() const
     {
@@ -341,13 +297,7 @@ struct MakerArgs
         s.alignment = alignment;
         return s;
     }
-    HtmlTagOptions html() const
-    {
-        HtmlTagOptions o = options;
-        o.fontTagSize = fontSize.value_or(fontTagSizeFor(sample.size));
-        o.pixelSize = px.value_or(pixelSizeFor(sample.size));
-        return o;
-    }
+    HtmlTagOptions html() const { return htmlArgs.forSize(sample.size); }
 };
 
 // Handles one option the makers share; 1 handled, 0 not one of them, -1 failed.
@@ -363,32 +313,12 @@ int readMakerOption(ArgReader& r, const QString& a, MakerArgs& m)
     if (a == u"--html" || a == u"--rtf") {
         m.rtf = a == u"--rtf";
     } else if (a == u"--align") {
-        const auto v = r.value(a);
+        const auto v = alignmentValue(r, a);
         if (!v)
             return -1;
-        if (*v == u"left")
-            m.alignment = Alignment::Left;
-        else if (*v == u"center")
-            m.alignment = Alignment::Center;
-        else if (*v == u"right")
-            m.alignment = Alignment::Right;
-        else {
-            r.fail(u"--align must be left, center or right"_qs);
-            return -1;
-        }
-    } else if (a == u"--no-font-tag") {
-        m.options.useFontTag = false;
-    } else if (a == u"--style-sheet") {
-        m.options.useStyleSheet = true;
-    } else if (a == u"--font-family") {
-        m.options.fontFamilyInStyleSheet = true;
-    } else if (a == u"--font-size" || a == u"--px") {
-        auto v = r.value(a);
-        if (!v)
-            return -1;
-        (a == u"--px" ? m.px : m.fontSize) = *v;
+        m.alignment = *v;
     } else {
-        return 0;
+        return readHtmlOption(r, a, m.htmlArgs);
     }
     return 1;
 }
@@ -452,8 +382,8 @@ int gradientCommand(const QStringList& args, Streams io)
     if (codePointCount(m.sample.text) < GradientMinimumCharacters)
         return r.fail(u"TEXT needs at least 2 characters"_qs);
     if (m.rtf) {
-        Catalog c;
-        writeBytes(io.out, gradientRtf(c.catalog, colours, m.sample.text, m.style()));
+        InstalledFonts fonts;
+        writeBytes(io.out, gradientRtf(fonts.catalog, colours, m.sample.text, m.style()));
     } else {
         io.out << gradientHtml(colours, m.sample.text, m.style(), m.html());
     }
@@ -490,8 +420,8 @@ int randomColoursCommand(const QStringList& args, Streams io)
     // The window's cells hold the first 16 characters.
     const CellCaptions captions = cellCaptions(m.sample.text);
     if (m.rtf) {
-        Catalog c;
-        writeBytes(io.out, randomColourRtf(c.catalog, captions, *colours, m.style()));
+        InstalledFonts fonts;
+        writeBytes(io.out, randomColourRtf(fonts.catalog, captions, *colours, m.style()));
     } else {
         io.out << randomColourHtml(captions, *colours, m.style(), m.html());
     }

@@ -1,11 +1,8 @@
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 
-#include "core/font_catalog.h"
 #include "core/font_filter.h"
-#include "core/fontconfig_source.h"
 #include "core/text_helpers.h"
-
-#include <memory>
 
 namespace typecask::cli {
 
@@ -14,8 +11,6 @@ namespace {
 const char* const ListNames[CatalogListCount] = {"japanese-truetype", "japanese-other",  "western-truetype",
                                                  "western-other",     "symbol-truetype", "symbol-other",
                                                  "other-truetype",    "other-other"};
-
-const char* const TryHelp = "Try 'typecask-cli fonts --help' for more information.\n";
 
 QString hexByte(int v)
 {
@@ -26,10 +21,11 @@ QString hexByte(int v)
 
 int fontsCommand(const QStringList& args, Streams io)
 {
+    ArgReader r("fonts", args, io);
     FontFilter filter;
     bool details = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
+    while (!r.done()) {
+        const QString& a = r.next();
         if (a == u"--details") {
             details = true;
         } else if (a == u"--all-types") {
@@ -37,40 +33,31 @@ int fontsCommand(const QStringList& args, Streams io)
         } else if (a == u"--vertical") {
             filter.showVerticalFonts = true;
         } else if (a == u"--categories" || a.startsWith(u"--categories=")) {
-            QString letters;
+            QString letters = a.mid(13);
             if (a == u"--categories") {
-                if (i + 1 >= args.size()) {
-                    io.err << "typecask-cli fonts: --categories needs a value\n" << TryHelp;
+                const std::optional<QString> v = r.value(a);
+                if (!v)
                     return 2;
-                }
-                letters = args[++i];
-            } else {
-                letters = a.mid(13);
+                letters = *v;
             }
             filter.categories = {false, false, false, false};
             for (QChar c : letters) {
                 const int at = QStringLiteral("jwso").indexOf(c);
-                if (at < 0) {
-                    io.err << "typecask-cli fonts: unknown category '" << c << "' (use j, w, s, o)\n"
-                           << TryHelp;
-                    return 2;
-                }
+                if (at < 0)
+                    return r.fail(u"unknown category '"_qs + c + u"' (use j, w, s, o)"_qs);
                 filter.categories[at] = true;
             }
         } else if (answerStandardOption(u"fonts"_qs, a, io)) {
             return 0;
         } else {
-            io.err << "typecask-cli fonts: unknown option " << a << "\n" << TryHelp;
-            return 2;
+            return r.fail(u"unknown option "_qs + a);
         }
     }
 
     // The names are printed sorted; only the details keep the listing order.
-    auto source = std::make_shared<FontconfigSource>(details ? FontconfigSource::Order::Listing
-                                                             : FontconfigSource::Order::Unsorted);
-    FontCatalog catalog;
-    catalog.setSource(source);
-    enumerateFonts(catalog, *source);
+    const InstalledFonts fonts(details ? FontconfigSource::Order::Listing
+                                       : FontconfigSource::Order::Unsorted);
+    const FontCatalog& catalog = fonts.catalog;
 
     if (details) {
         for (const FontCatalog::Entry& e : catalog.entries()) {

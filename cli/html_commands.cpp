@@ -1,9 +1,8 @@
 // check and fontlist: the HTML font check and the HTML font list maker without their windows.
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 
-#include "core/font_catalog.h"
 #include "core/font_filter.h"
-#include "core/fontconfig_source.h"
 #include "font_tools/css_font_resolve.h"
 #include "font_tools/css_font_scan.h"
 #include "font_tools/font_list_pages.h"
@@ -13,41 +12,10 @@
 #include "storage/settings_file.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace typecask::cli {
 
 namespace {
-
-struct InstalledFonts
-{
-    std::shared_ptr<FontconfigSource> source = std::make_shared<FontconfigSource>();
-    FontCatalog catalog;
-    InstalledFonts()
-    {
-        catalog.setSource(source);
-        enumerateFonts(catalog, *source);
-    }
-};
-
-int usage(Streams io, const char* command, const QString& message)
-{
-    io.err << "typecask-cli " << command << ": " << message << "\nTry 'typecask-cli " << command
-           << " --help' for more information.\n";
-    return 2;
-}
-
-// RRGGBB as "#RRGGBB" in upper case, as the list maker shows colours.
-std::optional<QString> htmlColour(const QString& s)
-{
-    const bool hex =
-        s.size() == 6 && std::all_of(s.cbegin(), s.cend(), [](QChar c) {
-            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-        });
-    if (!hex)
-        return std::nullopt;
-    return u'#' + s.toUpper();
-}
 
 // check --css: every family list the pages ask for, resolved on this machine.
 int checkCss(const QStringList& files, bool json, Streams io)
@@ -81,28 +49,29 @@ int checkCss(const QStringList& files, bool json, Streams io)
 
 int checkCommand(const QStringList& args, Streams io)
 {
+    ArgReader r("check", args, io);
     QStringList files;
-    bool optionsEnded = false;
     bool css = false;
     bool json = false;
-    for (const QString& a : args) {
-        if (!optionsEnded && a == u"--")
-            optionsEnded = true;
-        else if (!optionsEnded && a == u"--css")
+    while (!r.done()) {
+        const QString& a = r.next();
+        if (a == u"--")
+            files += r.rest();
+        else if (a == u"--css")
             css = true;
-        else if (!optionsEnded && a == u"--json")
+        else if (a == u"--json")
             json = true;
-        else if (!optionsEnded && answerStandardOption(u"check"_qs, a, io))
+        else if (answerStandardOption(u"check"_qs, a, io))
             return 0;
-        else if (!optionsEnded && a.startsWith(u"--"))
-            return usage(io, "check", u"unknown option "_qs + a);
+        else if (a.startsWith(u"--"))
+            return r.fail(u"unknown option "_qs + a);
         else
             files.append(a);
     }
     if (files.isEmpty())
-        return usage(io, "check", u"give at least one FILE"_qs);
+        return r.fail(u"give at least one FILE"_qs);
     if (json && !css)
-        return usage(io, "check", u"--json goes with --css"_qs);
+        return r.fail(u"--json goes with --css"_qs);
     if (css)
         return checkCss(files, json, io);
 
@@ -110,13 +79,14 @@ int checkCommand(const QStringList& args, Streams io)
     HtmlFontCheck check(fonts.catalog);
     bool unread = false;
     for (const QString& file : files) {
-        const HtmlReadResult r = check.readFile(file);
-        if (r.status == HtmlReadResult::Status::Read)
+        const HtmlReadResult read = check.readFile(file);
+        if (read.status == HtmlReadResult::Status::Read)
             continue;
         // The window passes such files by; here a file asked for and not checked is an error,
         // or a page of other files would pass as having no missing fonts.
         io.err << "typecask-cli check: " << file << ": "
-               << (r.status == HtmlReadResult::Status::Ignored ? u"not an .htm or .html file"_qs : r.error)
+               << (read.status == HtmlReadResult::Status::Ignored ? u"not an .htm or .html file"_qs
+                                                                  : read.error)
                << '\n';
         unread = true;
     }
@@ -136,13 +106,9 @@ int fontlistCommand(const QStringList& args, Streams io)
     FontListStyle style;
     style.sample = AppSettings{}.sampleTextWestern;
     QString out;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
+    ArgReader r("fontlist", args, io);
+    while (!r.done()) {
+        const QString& a = r.next();
         if (a == u"--favourites") {
             favourites = true;
         } else if (a == u"--italic") {
@@ -153,39 +119,38 @@ int fontlistCommand(const QStringList& args, Streams io)
             style.boldItalic = true;
         } else if (a == u"--per-page" || a == u"--size" || a == u"--text" || a == u"--fg" || a == u"--bg" ||
                    a == u"--out") {
-            const std::optional<QString> v = value();
+            const std::optional<QString> v = r.value(a);
             if (!v)
-                return usage(io, "fontlist", a + u" needs a value"_qs);
+                return 2;
             if (a == u"--per-page") {
                 perPage = *v;
                 const auto n = FontsPerPage(perPage, 0);
                 if (perPage != AllFontsPerPage && (!n || *n > MaxFontsPerPage || *v != QString::number(*n)))
-                    return usage(io, "fontlist",
-                                 u"--per-page must be ALL or a whole number from 1 to 32767"_qs);
+                    return r.fail(u"--per-page must be ALL or a whole number from 1 to 32767"_qs);
             } else if (a == u"--size") {
                 bool ok = false;
                 const int size = v->toInt(&ok);
                 if (!ok || size < 1 || size > 7 || *v != QString::number(size))
-                    return usage(io, "fontlist", u"--size must be a whole number from 1 to 7"_qs);
+                    return r.fail(u"--size must be a whole number from 1 to 7"_qs);
                 style.size = *v;
             } else if (a == u"--text") {
                 style.sample = *v;
             } else if (a == u"--out") {
                 out = *v;
             } else {
-                const std::optional<QString> colour = htmlColour(*v);
-                if (!colour)
-                    return usage(io, "fontlist", a + u" must be six hexadecimal digits RRGGBB"_qs);
-                (a == u"--fg" ? style.textColour : style.backColour) = *colour;
+                if (!parseColour(*v))
+                    return r.fail(a + u" must be six hexadecimal digits RRGGBB"_qs);
+                // As the list maker shows colours: "#RRGGBB" in upper case.
+                (a == u"--fg" ? style.textColour : style.backColour) = u'#' + v->toUpper();
             }
         } else if (answerStandardOption(u"fontlist"_qs, a, io)) {
             return 0;
         } else {
-            return usage(io, "fontlist", u"unknown option "_qs + a);
+            return r.fail(u"unknown option "_qs + a);
         }
     }
     if (out.isEmpty())
-        return usage(io, "fontlist", u"--out DIR is needed"_qs);
+        return r.fail(u"--out DIR is needed"_qs);
 
     QStringList names;
     if (favourites) {
@@ -196,11 +161,11 @@ int fontlistCommand(const QStringList& args, Streams io)
         names = SortedFontLists(fonts.catalog).names(FontFilter{});
     }
     const qint64 fontsPerPage = *FontsPerPage(perPage, names.size());
-    const FontListWriteResult r = writeFontListPages(out, names, fontsPerPage, style);
-    for (const QString& page : r.written)
+    const FontListWriteResult written = writeFontListPages(out, names, fontsPerPage, style);
+    for (const QString& page : written.written)
         io.out << page << '\n';
-    if (!r.ok()) {
-        io.err << "typecask-cli fontlist: " << r.error << '\n';
+    if (!written.ok()) {
+        io.err << "typecask-cli fontlist: " << written.error << '\n';
         return 1;
     }
     return 0;

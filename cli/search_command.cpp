@@ -1,25 +1,15 @@
 // search: the font search window's results for scripts.
+#include "cli/cli_support.h"
 #include "cli/commands.h"
 
-#include "core/font_catalog.h"
-#include "core/fontconfig_source.h"
 #include "core/text_file.h"
 #include "font_tools/font_search.h"
 
-#include <memory>
 #include <optional>
 
 namespace typecask::cli {
 
 namespace {
-
-const char* const TryHelp = "Try 'typecask-cli search --help' for more information.\n";
-
-int fail(Streams io, const QString& message)
-{
-    io.err << "typecask-cli search: " << message << '\n' << TryHelp;
-    return 2;
-}
 
 // Sets the boxes named in a comma-separated list (every other box of the group cleared);
 // false when an item is not one of names.
@@ -57,14 +47,15 @@ std::optional<QStringList> readNames(const QString& path)
 
 int searchCommand(const QStringList& args, Streams io)
 {
+    ArgReader r("search", args, io);
     QStringList words;
     DetailedConditions conditions;
     bool detailed = false;
     std::optional<QStringList> narrowFrom;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
+    while (!r.done()) {
+        const QString& a = r.next();
         if (a == u"--") {
-            words += args.mid(i + 1);
+            words += r.rest();
             break;
         }
         if (!a.startsWith(u"--")) {
@@ -76,36 +67,35 @@ int searchCommand(const QStringList& args, Streams io)
         const bool takesValue = a == u"--narrow-from" || a == u"--charsets" || a == u"--types" ||
                                 a == u"--families" || a == u"--ratio";
         if (!takesValue)
-            return fail(io, u"unknown option "_qs + a);
-        if (i + 1 >= args.size())
-            return fail(io, a + u" needs a value"_qs);
-        const QString& v = args[++i];
+            return r.fail(u"unknown option "_qs + a);
+        const std::optional<QString> value = r.value(a);
+        if (!value)
+            return 2;
+        const QString& v = *value;
         if (a == u"--narrow-from") {
             narrowFrom = readNames(v);
             if (!narrowFrom)
-                return fail(io, u"cannot read "_qs + v);
+                return r.fail(u"cannot read "_qs + v);
             continue;
         }
         detailed = true;
         if (a == u"--charsets" && !readBoxes(v, CharsetLetters, conditions.charsets))
-            return fail(io, u"--charsets takes w, j, s, o separated by commas"_qs);
+            return r.fail(u"--charsets takes w, j, s, o separated by commas"_qs);
         if (a == u"--types" && !readBoxes(v, TypeLetters, conditions.fontTypes))
-            return fail(io, u"--types takes d, t, r, o separated by commas"_qs);
+            return r.fail(u"--types takes d, t, r, o separated by commas"_qs);
         if (a == u"--families" && !readBoxes(v, FamilyNames, conditions.families))
-            return fail(io, u"--families takes decorative, none, modern, roman, script, swiss"_qs);
+            return r.fail(u"--families takes decorative, none, modern, roman, script, swiss"_qs);
         if (a == u"--ratio") {
             if (!v.startsWith(u'>') && !v.startsWith(u'<'))
-                return fail(io, u"--ratio is > or < and a percentage, as '>50'"_qs);
+                return r.fail(u"--ratio is > or < and a percentage, as '>50'"_qs);
             conditions.ratio = true;
             conditions.atMost = v.startsWith(u'<');
             conditions.threshold = searchThresholdText(v.mid(1)).toInt();
         }
     }
 
-    auto source = std::make_shared<FontconfigSource>();
-    FontCatalog catalog;
-    catalog.setSource(source);
-    enumerateFonts(catalog, *source);
+    const InstalledFonts fonts;
+    const FontCatalog& catalog = fonts.catalog;
     const FontNameIndex index(catalog);
     // The words as the search box holds them, one half-width space apart.
     const SearchRequest request{words.join(u' '), detailed ? std::optional(conditions) : std::nullopt,

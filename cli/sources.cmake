@@ -1,4 +1,6 @@
 set(TYPECASK_CLI_SOURCES
+    cli/cli_support.cpp
+    cli/cli_support.h
     cli/commands.h
     cli/export_commands.cpp
     cli/fonts_command.cpp

@@ -1,5 +1,7 @@
 #include "core/fontconfig_source.h"
 
+#include "core/sfnt_tables.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -10,111 +12,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
-#include <tuple>
+#include <limits>
 #include <vector>
 
 namespace typecask {
-
-int charsetForCoverage(const LanguageCoverage& c)
-{
-    auto any = [&](std::initializer_list<const char*> langs) {
-        for (const char* l : langs)
-            if (c.has(l))
-                return true;
-        return false;
-    };
-    if (c.has("ja"))
-        return 128;
-    if (c.symbol || c.empty || c.byteTable)
-        return 2;
-    if (c.has("ko"))
-        return 129;
-    if (c.has("zh-cn"))
-        return 134;
-    if (any({"zh-tw", "zh-hk"}))
-        return 136;
-    if (c.has("th"))
-        return 222;
-    // A pan-European text font (Latin with Greek or Cyrillic) is a Western font even when it
-    // also carries a few glyph sets of other scripts (DejaVu Sans covers Lao).
-    const bool latin = any({"en", "de", "fr"});
-    if (latin && any({"el", "ru"}))
-        return 0;
-    // Scripts Latin text fonts never carry: such a font is for other scripts.
-    if (any({"hi", "bn", "ta", "te", "km", "lo", "my", "si", "gu", "pa", "kn", "ml", "or", "mr", "ne", "sa"}))
-        return 1;
-    if (latin)
-        return 0;
-    static const std::pair<const char*, int> rest[] = {{"el", 161}, {"ru", 204}, {"ar", 178}, {"he", 177},
-                                                       {"tr", 162}, {"vi", 163}, {"lt", 186}, {"pl", 238}};
-    for (const auto& [lang, cs] : rest)
-        if (c.has(lang))
-            return cs;
-    return 1;
-}
-
-int fontTypeForFormat(const QByteArray& fontFormat, bool outline)
-{
-    if (fontFormat == "TrueType" || fontFormat == "CFF")
-        return outline ? TrueTypeFontType : RasterFontType;
-    if (fontFormat == "PCF" || fontFormat == "BDF" || !outline)
-        return RasterFontType;
-    return 0;
-}
-
-namespace {
-
-// Lower is closer to the family's regular face.
-int regularScore(const ListedFace& f)
-{
-    return std::abs(f.weight - FC_WEIGHT_REGULAR) * 4 + (f.slant != FC_SLANT_ROMAN ? 1000 : 0) +
-           std::abs(f.width - FC_WIDTH_NORMAL) * 2;
-}
-
-// Lower is preferred: TrueType/OpenType, then other outlines (Type 1), then bitmaps.
-int formatRank(const ListedFace& f)
-{
-    switch (fontTypeForFormat(f.format, f.outline)) {
-    case TrueTypeFontType:
-        return 0;
-    case RasterFontType:
-        return 2;
-    default:
-        return 1;
-    }
-}
-
-bool representsBetter(const ListedFace& a, const ListedFace& b)
-{
-    const auto key = [](const ListedFace& f) { return std::make_tuple(formatRank(f), regularScore(f)); };
-    if (key(a) != key(b))
-        return key(a) < key(b);
-    if (a.file != b.file)
-        return a.file < b.file;
-    return a.index < b.index;
-}
-
-} // namespace
-
-std::vector<std::size_t> representativeFaces(const std::vector<ListedFace>& faces)
-{
-    std::vector<std::size_t> chosen;
-    QHash<QByteArray, std::size_t> byFamily; // family -> slot in chosen
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        const ListedFace& f = faces[i];
-        if (f.family.isEmpty())
-            continue;
-        const auto found = byFamily.constFind(f.family);
-        if (found == byFamily.constEnd()) {
-            byFamily.insert(f.family, chosen.size());
-            chosen.push_back(i);
-        } else if (representsBetter(f, faces[chosen[found.value()]])) {
-            chosen[found.value()] = i;
-        }
-    }
-    return chosen;
-}
 
 namespace {
 
@@ -348,49 +249,6 @@ QString FontconfigSource::resolveFamily(const QString& name)
 
 namespace {
 
-std::uint8_t familyBits(const TT_OS2* os2, bool fixedPitch)
-{
-    if (os2) {
-        const int kind = os2->panose[0];
-        if (kind == 3)
-            return 0x40;
-        if (kind == 4 || kind == 5)
-            return 0x50;
-        if (kind == 2) {
-            if (os2->panose[3] == 9)
-                return 0x30;
-            const int serif = os2->panose[1];
-            if (serif >= 11 && serif <= 13)
-                return 0x20;
-            if (serif >= 2 && serif <= 10)
-                return 0x10;
-        }
-        const int cls = (os2->sFamilyClass >> 8) & 0xFF;
-        if (cls >= 1 && cls <= 7)
-            return 0x10;
-        if (cls == 8)
-            return 0x20;
-        if (cls == 9 || cls == 12)
-            return 0x50;
-        if (cls == 10)
-            return 0x40;
-    }
-    return fixedPitch ? 0x30 : 0x00;
-}
-
-// The logical font record's pitch-and-family byte: family bits, then fixed (1) or variable (2).
-std::uint8_t pitchAndFamily(const TT_OS2* os2, bool fixed)
-{
-    return static_cast<std::uint8_t>(familyBits(os2, fixed) | (fixed ? 1 : 2));
-}
-
-// Windows reports an enumerated outline family at a 16-pixel cell.
-constexpr int OutlineCellHeight = 16;
-int outlineCellWidth(double averageAdvance, double cellUnits)
-{
-    return cellUnits > 0 ? static_cast<int>(std::lround(averageAdvance * OutlineCellHeight / cellUnits)) : 0;
-}
-
 // A font file read through a small buffer: FreeType's own stream maps the whole file, and
 // unmapping it again costs more than the few tables a face's details need; without a buffer
 // FreeType would ask for each header field with a read of its own.
@@ -437,76 +295,35 @@ struct ReadStream
 // variations, a file FreeType would read another way) is left to FreeType: none then.
 std::optional<FontDetails> sfntDetails(const QByteArray& file, int index, bool fixed)
 {
-    if (index < 0 || (index >> 16) != 0) // a named instance: FreeType varies its metrics
+    if ((index >> 16) != 0) // a named instance: FreeType varies its metrics
         return std::nullopt;
     const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    const auto readAt = [fd](unsigned char* out, std::size_t count, std::uint32_t offset) {
-        return ::pread(fd, out, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
+    // A few small reads at the offsets the directory gives: mapping the whole file costs more.
+    const auto readAt = [fd](std::uint64_t offset, std::size_t count, unsigned char* out) {
+        return offset <= static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) &&
+               ::pread(fd, out, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
     };
-    const auto u16 = [](const unsigned char* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); };
-    const auto u32 = [](const unsigned char* p) {
-        return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
-               static_cast<std::uint32_t>(p[2]) << 8 | p[3];
-    };
-    constexpr std::uint32_t Ttcf = 0x74746366, Otto = 0x4F54544F, True = 0x74727565;
-    std::optional<FontDetails> result;
-    unsigned char header[12];
-    std::uint32_t start = 0;
-    bool ok = readAt(header, 12, 0);
-    if (ok && u32(header) == Ttcf) {
-        unsigned char at[4];
-        ok = static_cast<std::uint32_t>(index) < u32(header + 8) && readAt(at, 4, 12 + 4 * index) &&
-             readAt(header, 12, start = u32(at));
-    } else {
-        ok = ok && index == 0;
-    }
-    const std::uint32_t version = ok ? u32(header) : 0;
-    const int tables = ok ? u16(header + 4) : 0;
-    std::vector<unsigned char> directory(static_cast<std::size_t>(tables) * 16);
-    if ((version == 0x00010000 || version == Otto || version == True) && tables > 0 && tables <= 512 &&
-        readAt(directory.data(), directory.size(), start + 12)) {
-        bool outline = false, bitmapsOrVariations = false;
-        std::uint32_t os2Offset = 0, os2Length = 0;
-        for (int i = 0; i < tables; ++i) {
-            const unsigned char* entry = directory.data() + 16 * i;
-            switch (u32(entry)) {
-            case 0x676C7966: // glyf
-            case 0x43464620: // CFF
-            case 0x43464632: // CFF2
-                outline = true;
-                break;
-            case 0x73626978: // sbix: FreeType treats the face as bitmaps
-            case 0x66766172: // fvar
-                bitmapsOrVariations = true;
-                break;
-            case 0x4F532F32: // OS/2
-                os2Offset = u32(entry + 8);
-                os2Length = u32(entry + 12);
-                break;
-            }
-        }
-        unsigned char os2[78];
-        if (outline && !bitmapsOrVariations && os2Length >= sizeof os2 &&
-            readAt(os2, sizeof os2, os2Offset) && u16(os2) != 0xFFFF) {
-            const int winHeight = u16(os2 + 74) + u16(os2 + 76);
-            if (winHeight > 0) {
-                TT_OS2 fields{};
-                fields.xAvgCharWidth = static_cast<FT_Short>(u16(os2 + 2));
-                fields.sFamilyClass = static_cast<FT_Short>(u16(os2 + 30));
-                std::copy_n(os2 + 32, 10, fields.panose);
-                FontDetails d;
-                d.pitchAndFamily = pitchAndFamily(&fields, fixed);
-                d.logicalHeight = OutlineCellHeight;
-                d.logicalWidth = outlineCellWidth(fields.xAvgCharWidth, winHeight);
-                d.averageWidthUnits = fields.xAvgCharWidth;
-                result = d;
-            }
-        }
-    }
+    const std::optional<SfntFace> face = readSfntFace(readAt, index);
     ::close(fd);
-    return result;
+    return face ? detailsFromTables(*face, fixed) : std::nullopt;
+}
+
+// The OS/2 fields as FreeType has read them; none when the face has no such table.
+std::optional<Os2Fields> os2FieldsOf(FT_Face face)
+{
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (!os2 || os2->version == 0xFFFF) // FreeType's marker for a missing table
+        return std::nullopt;
+    Os2Fields f;
+    f.version = os2->version;
+    f.xAvgCharWidth = os2->xAvgCharWidth;
+    f.sFamilyClass = os2->sFamilyClass;
+    std::copy_n(os2->panose, f.panose.size(), f.panose.begin());
+    f.usWinAscent = os2->usWinAscent;
+    f.usWinDescent = os2->usWinDescent;
+    return f;
 }
 
 FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
@@ -558,9 +375,8 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
         return std::nullopt;
 
     FontDetails d;
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    if (os2 && os2->version == 0xFFFF)
-        os2 = nullptr; // FreeType's marker for a missing table
+    const std::optional<Os2Fields> os2Fields = os2FieldsOf(face);
+    const Os2Fields* os2 = os2Fields ? &*os2Fields : nullptr;
     d.pitchAndFamily = pitchAndFamily(os2, fixed);
 
     if (FT_IS_SCALABLE(face)) {
@@ -656,6 +472,69 @@ QString genericFamilyOf(const QString& family)
     FcPatternDestroy(p);
     FcConfigDestroy(config);
     return generic;
+}
+
+namespace {
+
+// The font fontconfig matches for family after its substitutions; null when none.
+FcPattern* matchFamily(FcConfig* config, const QString& family)
+{
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    FcPatternDestroy(pattern);
+    return match;
+}
+
+} // namespace
+
+FontconfigMatcher::FontconfigMatcher() : m_config(FcInitLoadConfigAndFonts()) {}
+
+FontconfigMatcher::~FontconfigMatcher()
+{
+    for (FcCharSet* c : std::as_const(m_charsets))
+        if (c)
+            FcCharSetDestroy(c);
+    if (m_config)
+        FcConfigDestroy(m_config);
+}
+
+QStringList FontconfigMatcher::matchedFamilies(const QString& family)
+{
+    QStringList names;
+    if (!m_config)
+        return names;
+    if (FcPattern* m = matchFamily(m_config, family)) {
+        for (int n = 0;; ++n) {
+            FcChar8* s = nullptr;
+            if (FcPatternGetString(m, FC_FAMILY, n, &s) != FcResultMatch)
+                break;
+            names += QString::fromUtf8(reinterpret_cast<const char*>(s));
+        }
+        FcPatternDestroy(m);
+    }
+    return names;
+}
+
+bool FontconfigMatcher::matchedFontCovers(const QString& family, char32_t c)
+{
+    auto it = m_charsets.find(family);
+    if (it == m_charsets.end()) {
+        FcCharSet* chars = nullptr;
+        if (m_config) {
+            if (FcPattern* m = matchFamily(m_config, family)) {
+                FcCharSet* found = nullptr;
+                if (FcPatternGetCharSet(m, FC_CHARSET, 0, &found) == FcResultMatch && found)
+                    chars = FcCharSetCopy(found);
+                FcPatternDestroy(m);
+            }
+        }
+        it = m_charsets.insert(family, chars);
+    }
+    return *it && FcCharSetHasChar(*it, static_cast<FcChar32>(c));
 }
 
 } // namespace typecask

@@ -3,12 +3,15 @@
 #pragma once
 
 #include "core/font_catalog.h"
+#include "core/font_classification.h"
 
 #include <QHash>
 #include <QString>
 #include <cstddef>
 #include <vector>
 
+struct _FcConfig;      // fontconfig's FcConfig
+struct _FcCharSet;     // fontconfig's FcCharSet
 struct _FcPattern;     // fontconfig's FcPattern
 struct FT_LibraryRec_; // FreeType's FT_Library
 
@@ -64,49 +67,34 @@ private:
     QHash<QString, int> m_byFoldedName;
 };
 
+// fontconfig's matches from a configuration of its own, loaded anew from FONTCONFIG_FILE (or the
+// system's files) when made, for answers as a browser started now would get them: fonts
+// installed since the program started count, and fonts added to the program's own
+// configuration do not. The answers are not cached here; callers keep what they reuse.
+class FontconfigMatcher
+{
+public:
+    FontconfigMatcher();
+    ~FontconfigMatcher();
+    FontconfigMatcher(const FontconfigMatcher&) = delete;
+    FontconfigMatcher& operator=(const FontconfigMatcher&) = delete;
+
+    // The family names of the font fontconfig matches for family after its substitutions,
+    // first the one it is known by; empty when it matches none.
+    QStringList matchedFamilies(const QString& family);
+    // Whether the font matched for family has a glyph for c (its characters kept per family).
+    bool matchedFontCovers(const QString& family, char32_t c);
+
+private:
+    _FcConfig* m_config = nullptr;
+    QHash<QString, _FcCharSet*> m_charsets; // family -> the matched font's characters
+};
+
 // The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
 // empty when it matches none.
 QString matchedFamily(const QString& pattern);
 // The generic family ("serif", "sans-serif" or "monospace") fontconfig's rules file a family
 // under; "sans-serif" for a family they do not know.
 QString genericFamilyOf(const QString& family);
-
-// The charset rule for a family's language coverage (exposed for tests).
-struct LanguageCoverage
-{
-    std::function<bool(const char*)> has;
-    bool symbol = false;
-    bool empty = false;
-    // The character map is an 8-bit code table under a Unicode label: it maps C1 control codes
-    // (U+0080-U+009F), which no text font does, and nothing past U+00FF. The URW OpenType
-    // Dingbats and Standard Symbols PS put their symbols at ASCII and Latin-1 codes this way,
-    // so fontconfig credits them with Latin orthographies.
-    bool byteTable = false;
-};
-int charsetForCoverage(const LanguageCoverage& coverage);
-
-// The font-type rule for fontconfig's fontformat and outline values.
-int fontTypeForFormat(const QByteArray& fontFormat, bool outline);
-
-// What a family's record is chosen by, for one face of the listing.
-struct ListedFace
-{
-    // Bytes as fontconfig has them (a listing shares them rather than copies them per face).
-    QByteArray family; // first family name, UTF-8; empty faces belong to no family
-    QByteArray format; // fontconfig fontformat
-    bool outline = true;
-    int weight = 80; // fontconfig's regular
-    int slant = 0;
-    int width = 100;
-    QByteArray file;
-    int index = 0;
-};
-
-// The face each family is classified from, as indexes into faces, one per family in the order
-// the families first appear. A family installed in several formats (URW ships OpenType and
-// Type 1) is classified from its TrueType/OpenType faces, as the desktop draws it, else from
-// its other outline faces, else its bitmaps; among those the one closest to regular, then the
-// first by file, so the listing order never decides.
-std::vector<std::size_t> representativeFaces(const std::vector<ListedFace>& faces);
 
 } // namespace typecask

@@ -1,10 +1,12 @@
 list(APPEND TYPECASK_CORE_SOURCES
     core/app_state.h
+    core/ascii.h
     core/colour.cpp core/colour.h
     core/cp932.cpp core/cp932.h
     core/favorites_edit.cpp core/favorites_edit.h
     core/command_line.cpp core/command_line.h
     core/font_catalog.cpp core/font_catalog.h
+    core/font_classification.cpp core/font_classification.h
     core/font_filter.cpp core/font_filter.h
     core/font_list_model.cpp core/font_list_model.h
     core/fontconfig_source.cpp core/fontconfig_source.h
@@ -16,6 +18,7 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/sample.h
     core/services.h
     core/session.cpp core/session.h
+    core/sfnt_tables.cpp core/sfnt_tables.h
     core/size_link.cpp core/size_link.h
     core/text_file.cpp core/text_file.h
     core/text_helpers.cpp core/text_helpers.h

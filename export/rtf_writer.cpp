@@ -1,5 +1,6 @@
 #include "export/rtf_writer.h"
 
+#include "core/ascii.h"
 #include "core/colour.h"
 #include "core/cp932.h"
 #include "core/text_helpers.h"
@@ -22,11 +23,6 @@ void appendUnicode(QString& out, char16_t unit)
 {
     out += u"\\u";
     out += QString::number(static_cast<std::int16_t>(unit));
-}
-
-bool isAsciiLetterOrDigit(char32_t c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
 } // namespace
@@ -85,7 +81,7 @@ QString escapeRtfText(const QString& text, bool unicodeEscapes)
         i += units;
 
         if (cp < 0x80) {
-            if (isAsciiLetterOrDigit(cp))
+            if (ascii::isLetterOrDigit(cp))
                 out += QChar(static_cast<char16_t>(cp));
             else
                 appendByte(out, static_cast<std::uint8_t>(cp));

@@ -1,9 +1,10 @@
 #include "font_tools/css_font_resolve.h"
 
+#include "core/fontconfig_source.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <fontconfig/fontconfig.h>
 
 namespace typecask {
 
@@ -11,45 +12,12 @@ namespace typecask {
 
 struct FontconfigResolver::Cache
 {
-    FcConfig* config = nullptr;
+    FontconfigMatcher fontconfig;
     QHash<QString, QString> installed;   // name as asked, case folded -> family or ""
     QHash<QString, QString> substitutes; // a name -> the family fontconfig matches for it
-    QHash<QString, FcCharSet*> charsets; // family -> its regular face's characters
-
-    ~Cache()
-    {
-        for (FcCharSet* c : std::as_const(charsets))
-            if (c)
-                FcCharSetDestroy(c);
-        if (config)
-            FcConfigDestroy(config);
-    }
-
-    // The font fontconfig matches for the families of a pattern, after its substitutions.
-    FcPattern* match(FcPattern* pattern)
-    {
-        FcConfigSubstitute(config, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        return FcFontMatch(config, pattern, &result);
-    }
 };
 
 namespace {
-
-const FcChar8* fcText(const QByteArray& bytes)
-{
-    return reinterpret_cast<const FcChar8*>(bytes.constData());
-}
-
-QStringList families(FcPattern* p)
-{
-    QStringList out;
-    FcChar8* s = nullptr;
-    for (int i = 0; FcPatternGetString(p, FC_FAMILY, i, &s) == FcResultMatch; ++i)
-        out += QString::fromUtf8(reinterpret_cast<const char*>(s));
-    return out;
-}
 
 // Families made to replace another with the same metrics, which browsers accept for it.
 bool metricCompatible(const QString& asked, const QString& found)
@@ -70,10 +38,7 @@ bool metricCompatible(const QString& asked, const QString& found)
 
 } // namespace
 
-FontconfigResolver::FontconfigResolver() : m_cache(std::make_unique<Cache>())
-{
-    m_cache->config = FcInitLoadConfigAndFonts();
-}
+FontconfigResolver::FontconfigResolver() : m_cache(std::make_unique<Cache>()) {}
 
 FontconfigResolver::~FontconfigResolver() = default;
 
@@ -82,24 +47,16 @@ QString FontconfigResolver::installedFamily(const QString& name)
     const QString key = name.toCaseFolded();
     if (const auto it = m_cache->installed.constFind(key); it != m_cache->installed.cend())
         return *it;
+    // As browsers take fontconfig's answer: only a font of that very family, or one made
+    // metric-compatible to replace it, draws a named family; any other substitute fontconfig
+    // offers (Nimbus Sans for Helvetica) leaves the name to the next one in the list.
     QString found;
-    if (m_cache->config) {
-        // As browsers take fontconfig's answer: only a font of that very family, or one made
-        // metric-compatible to replace it, draws a named family; any other substitute fontconfig
-        // offers (Nimbus Sans for Helvetica) leaves the name to the next one in the list.
-        FcPattern* pattern = FcPatternCreate();
-        FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
-        if (FcPattern* m = m_cache->match(pattern)) {
-            const QStringList names = families(m);
-            for (const QString& n : names)
-                if (found.isEmpty() && n.compare(name, Qt::CaseInsensitive) == 0)
-                    found = n;
-            if (found.isEmpty() && !names.isEmpty() && metricCompatible(name, names.front()))
-                found = names.front();
-            FcPatternDestroy(m);
-        }
-        FcPatternDestroy(pattern);
-    }
+    const QStringList names = m_cache->fontconfig.matchedFamilies(name);
+    for (const QString& n : names)
+        if (found.isEmpty() && n.compare(name, Qt::CaseInsensitive) == 0)
+            found = n;
+    if (found.isEmpty() && !names.isEmpty() && metricCompatible(name, names.front()))
+        found = names.front();
     m_cache->installed.insert(key, found);
     return found;
 }
@@ -108,18 +65,8 @@ QString FontconfigResolver::matchFamily(const QString& name)
 {
     if (const auto it = m_cache->substitutes.constFind(name); it != m_cache->substitutes.cend())
         return *it;
-    QString family;
-    if (m_cache->config) {
-        FcPattern* pattern = FcPatternCreate();
-        FcPatternAddString(pattern, FC_FAMILY, fcText(name.toUtf8()));
-        if (FcPattern* m = m_cache->match(pattern)) {
-            const QStringList names = families(m);
-            if (!names.isEmpty())
-                family = names.front();
-            FcPatternDestroy(m);
-        }
-        FcPatternDestroy(pattern);
-    }
+    const QStringList names = m_cache->fontconfig.matchedFamilies(name);
+    const QString family = names.value(0);
     m_cache->substitutes.insert(name, family);
     return family;
 }
@@ -148,23 +95,7 @@ QString FontconfigResolver::substitute(const QString& generic)
 
 bool FontconfigResolver::covers(const QString& family, char32_t c)
 {
-    auto it = m_cache->charsets.find(family);
-    if (it == m_cache->charsets.end()) {
-        FcCharSet* chars = nullptr;
-        if (m_cache->config) {
-            FcPattern* pattern = FcPatternCreate();
-            FcPatternAddString(pattern, FC_FAMILY, fcText(family.toUtf8()));
-            if (FcPattern* m = m_cache->match(pattern)) {
-                FcCharSet* found = nullptr;
-                if (FcPatternGetCharSet(m, FC_CHARSET, 0, &found) == FcResultMatch && found)
-                    chars = FcCharSetCopy(found);
-                FcPatternDestroy(m);
-            }
-            FcPatternDestroy(pattern);
-        }
-        it = m_cache->charsets.insert(family, chars);
-    }
-    return *it && FcCharSetHasChar(*it, static_cast<FcChar32>(c));
+    return m_cache->fontconfig.matchedFontCovers(family, c);
 }
 
 // ---- resolution ----

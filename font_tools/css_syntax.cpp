@@ -27,11 +27,6 @@ struct Token
     QString text;
 };
 
-bool isHex(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
 bool isIdentChar(QChar c)
 {
     return c.isLetterOrNumber() || c == u'-' || c == u'_' || c.unicode() >= 0x80;
@@ -42,10 +37,10 @@ void readEscape(QStringView v, qsizetype& i, QString& out)
 {
     if (i >= v.size())
         return;
-    if (isHex(v[i])) {
+    if (isHexDigit(v[i].unicode())) {
         char32_t code = 0;
         int digits = 0;
-        while (i < v.size() && digits < 6 && isHex(v[i])) {
+        while (i < v.size() && digits < 6 && isHexDigit(v[i].unicode())) {
             code = code * 16 + static_cast<char32_t>(QChar(v[i]).digitValue() >= 0
                                                          ? QChar(v[i]).digitValue()
                                                          : v[i].toLower().unicode() - u'a' + 10);

@@ -3,6 +3,8 @@
 // given in pieces (comments skipped, strings and escapes kept whole).
 #pragma once
 
+#include "core/ascii.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -68,46 +70,5 @@ private:
     std::string m_buf;
     std::vector<bool> m_blocks; // open blocks: whether each is @font-face
 };
-
-namespace ascii {
-
-inline char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-inline bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-inline std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-inline bool startsWithNoCase(std::string_view s, std::string_view prefix)
-{
-    if (s.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(s[i]) != prefix[i])
-            return false;
-    return true;
-}
-
-inline std::string lowered(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = lower(c);
-    return out;
-}
-
-} // namespace ascii
 
 } // namespace typecask

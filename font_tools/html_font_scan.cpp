@@ -1,5 +1,6 @@
 #include "font_tools/html_font_scan.h"
 
+#include "core/ascii.h"
 #include "core/cp932.h"
 #include "core/font_catalog.h"
 #include "font_tools/html_line_reader.h"
@@ -11,11 +12,6 @@
 namespace typecask {
 
 namespace {
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
 
 // The next occurrence of one byte in a line, for searches whose start only moves forward: each
 // byte of the line is looked at once however many searches there are.
@@ -78,14 +74,14 @@ void scanFaceAttribute(QByteArrayView line, QByteArrayView key, std::vector<QByt
     const qsizetype k = key.size();
     if (k == 0)
         return;
-    const char first = lowerAscii(key[0]);
+    const char first = ascii::lower(key[0]);
     const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - 32) : first;
     NextByte lower(line, first), upper(line, firstUpper), quote(line, '"'), gt(line, '>');
     const auto keyAt = [&](qsizetype at) {
         if (at + k > n)
             return false;
         for (qsizetype i = 0; i < k; ++i)
-            if (lowerAscii(line[at + i]) != lowerAscii(key[i]))
+            if (ascii::lower(line[at + i]) != ascii::lower(key[i]))
                 return false;
         return true;
     };

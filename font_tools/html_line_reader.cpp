@@ -1,5 +1,6 @@
 #include "font_tools/html_line_reader.h"
 
+#include "core/ascii.h"
 #include "core/cp932.h"
 
 #include <QFile>
@@ -26,30 +27,18 @@ iconv_t toIconv(void* cd)
     return static_cast<iconv_t>(cd);
 }
 
-char lowerAscii(char c)
+// Whether word (in lower case) stands at text[at], in any letter case.
+bool startsWithIgnoringCase(QByteArrayView text, qsizetype at, std::string_view word)
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-bool startsWithIgnoringCase(QByteArrayView text, qsizetype at, QByteArrayView word)
-{
-    if (at + word.size() > text.size())
-        return false;
-    for (qsizetype i = 0; i < word.size(); ++i)
-        if (lowerAscii(text[at + i]) != word[i])
-            return false;
-    return true;
+    return at <= text.size() &&
+           ascii::startsWithNoCase(
+               std::string_view(text.data() + at, static_cast<std::size_t>(text.size() - at)), word);
 }
 
 QByteArray lowered(QByteArrayView text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
-    std::transform(text.begin(), text.end(), out.begin(), lowerAscii);
+    std::transform(text.begin(), text.end(), out.begin(), ascii::lower);
     return out;
 }
 
@@ -87,7 +76,7 @@ QByteArrayView valueAt(QByteArrayView text, qsizetype& i, QByteArrayView stops)
         return v;
     }
     const qsizetype start = i;
-    while (i < n && !isSpace(text[i]) && !stops.contains(text[i]))
+    while (i < n && !ascii::isSpace(text[i]) && !stops.contains(text[i]))
         ++i;
     return text.sliced(start, i - start);
 }
@@ -98,12 +87,12 @@ QByteArrayView charsetInContent(QByteArrayView content)
         if (!startsWithIgnoringCase(content, at, "charset"))
             continue;
         qsizetype i = at + 7;
-        while (i < content.size() && isSpace(content[i]))
+        while (i < content.size() && ascii::isSpace(content[i]))
             ++i;
         if (i >= content.size() || content[i] != '=')
             continue;
         ++i;
-        while (i < content.size() && isSpace(content[i]))
+        while (i < content.size() && ascii::isSpace(content[i]))
             ++i;
         return valueAt(content, i, ";");
     }
@@ -116,20 +105,20 @@ QByteArrayView metaCharset(QByteArrayView text, qsizetype& i)
     const qsizetype n = text.size();
     QByteArrayView charset, httpEquiv, content;
     while (i < n) {
-        while (i < n && (isSpace(text[i]) || text[i] == '/'))
+        while (i < n && (ascii::isSpace(text[i]) || text[i] == '/'))
             ++i;
         if (i >= n || text[i] == '>')
             break;
         const qsizetype nameStart = i;
-        while (i < n && !isSpace(text[i]) && text[i] != '=' && text[i] != '>' && text[i] != '/')
+        while (i < n && !ascii::isSpace(text[i]) && text[i] != '=' && text[i] != '>' && text[i] != '/')
             ++i;
         const QByteArray name = lowered(text.sliced(nameStart, i - nameStart));
-        while (i < n && isSpace(text[i]))
+        while (i < n && ascii::isSpace(text[i]))
             ++i;
         QByteArrayView value;
         if (i < n && text[i] == '=') {
             ++i;
-            while (i < n && isSpace(text[i]))
+            while (i < n && ascii::isSpace(text[i]))
                 ++i;
             value = valueAt(text, i, ">");
         }
@@ -166,10 +155,10 @@ QByteArray declaredCharset(QByteArrayView head)
         }
         i = lt + 1;
         if (startsWithIgnoringCase(head, i, "body") &&
-            (i + 4 >= n || isSpace(head[i + 4]) || head[i + 4] == '>'))
+            (i + 4 >= n || ascii::isSpace(head[i + 4]) || head[i + 4] == '>'))
             break; // the head is over
         if (startsWithIgnoringCase(head, i, "meta") && i + 4 < n &&
-            (isSpace(head[i + 4]) || head[i + 4] == '/')) {
+            (ascii::isSpace(head[i + 4]) || head[i + 4] == '/')) {
             i += 4;
             const QByteArrayView charset = metaCharset(head, i);
             if (!charset.isEmpty())

@@ -10,6 +10,7 @@ list(APPEND TYPECASK_CORE_SOURCES
     font_tools/font_search.cpp font_tools/font_search.h
     font_tools/html_font_scan.cpp font_tools/html_font_scan.h
     font_tools/html_line_reader.cpp font_tools/html_line_reader.h
+    font_tools/html_tokenizer.cpp font_tools/html_tokenizer.h
 )
 list(APPEND TYPECASK_UI_SOURCES
     font_tools/character_grid.cpp font_tools/character_grid.h

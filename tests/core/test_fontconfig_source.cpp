@@ -1,5 +1,6 @@
 // Runs against the test font set (FONTCONFIG_FILE), whose fonts the test script installs.
 #include "core/fontconfig_source.h"
+#include "core/sfnt_tables.h"
 
 #include <QProcess>
 #include <QSet>
@@ -320,4 +321,55 @@ TEST(FontconfigSource, MatchedFamilyIsFontconfigsChoiceAndCoversTheLanguage)
     // The test font set has no alias rules: every family counts as sans-serif.
     EXPECT_EQ(genericFamilyOf(u"DejaVu Serif"_qs), u"sans-serif");
     EXPECT_EQ(genericFamilyOf(u"No Such Family"_qs), u"sans-serif");
+}
+
+namespace {
+
+// A face's table directory with the given tables, each at an offset and length as given.
+QByteArray sfntWith(std::initializer_list<std::tuple<const char*, std::uint32_t, std::uint32_t>> tables)
+{
+    QByteArray b;
+    const auto be = [&b](std::uint32_t v, int bytes) {
+        for (int i = bytes - 1; i >= 0; --i)
+            b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+    };
+    be(0x00010000, 4);
+    be(static_cast<std::uint32_t>(tables.size()), 2);
+    be(0, 6);
+    for (const auto& [tag, offset, length] : tables) {
+        b.append(tag, 4);
+        be(0, 4);
+        be(offset, 4);
+        be(length, 4);
+    }
+    return b;
+}
+
+} // namespace
+
+// The reader takes any bytes (a fuzzer feeds it): what the directory points past is not there.
+TEST(SfntTables, OffsetsAndLengthsAreCheckedAgainstTheData)
+{
+    QByteArray font = sfntWith({{"glyf", 0, 0}, {"OS/2", 44, 78}});
+    EXPECT_FALSE(readSfntFace(font, 0)->os2) << "OS/2 wholly past the end";
+    font.append(77, '\0');
+    EXPECT_FALSE(readSfntFace(font, 0)->os2) << "one byte short";
+    font.append('\0');
+    font[44 + 2] = 0x01; // xAvgCharWidth 0x01F4 = 500
+    font[44 + 3] = static_cast<char>(0xF4);
+    const std::optional<SfntFace> face = readSfntFace(font, 0);
+    ASSERT_TRUE(face && face->os2);
+    EXPECT_TRUE(face->outline);
+    EXPECT_EQ(face->os2->xAvgCharWidth, 500);
+    EXPECT_FALSE(readSfntFace(font, 1)) << "not a collection: only face 0";
+    EXPECT_FALSE(readSfntFace(font.first(40), 0)) << "directory cut short";
+    EXPECT_FALSE(readSfntFace(sfntWith({{"OS/2", 0xFFFFFFF0u, 0xFFFFFFFFu}}), 0)->os2) << "offset wraps";
+
+    // A collection: its face count and face offsets come from the data too.
+    QByteArray ttc("ttcf\0\2\0\0\0\0\0\2", 12);
+    ttc.append("\0\0\0\x14\x7F\0\0\0", 8); // face 0 at 20, face 1 far past the end
+    ttc.append(font.first(44));
+    EXPECT_TRUE(readSfntFace(ttc, 0));
+    EXPECT_FALSE(readSfntFace(ttc, 1));
+    EXPECT_FALSE(readSfntFace(ttc, 2)) << "past the face count";
 }
