@@ -225,14 +225,20 @@ TEST(GradientHtml, StyleSheetSpansAndOuterTags)
     const GradientColours rb = twoColours(Red, Blue);
     EXPECT_EQ(
         gradientHtml(rb, u"ab"_qs, style(u"IPA明朝"_qs, 12, true, true), htmlOptions(false, true, true)),
-        u"<span style=\"color:#FF0000;font-family:IPA明朝;font-size:18px;font-weight:bold;font-style:italic\">a</span>"
-        u"<span style=\"color:#0000FF;font-family:IPA明朝;font-size:18px;font-weight:bold;font-style:italic\">b</span>");
+        u"<span "
+        u"style=\"color:#FF0000;font-family:IPA明朝;font-size:18px;font-weight:bold;font-style:italic\">a</"
+        u"span>"
+        u"<span "
+        u"style=\"color:#0000FF;font-family:IPA明朝;font-size:18px;font-weight:bold;font-style:italic\">b</"
+        u"span>");
     // The FONT tag wraps the span; bold is outermost.
-    EXPECT_EQ(gradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, true, true), htmlOptions(true, true)),
-              u"<B><I><FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\"><span "
-              u"style=\"color:#FF0000;font-size:18px;font-weight:bold;font-style:italic\">a</span></FONT><FONT "
-              u"COLOR=\"#0000FF\"><span "
-              u"style=\"color:#0000FF;font-size:18px;font-weight:bold;font-style:italic\">b</span></FONT></FONT></I></B>");
+    EXPECT_EQ(
+        gradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, true, true), htmlOptions(true, true)),
+        u"<B><I><FONT SIZE=\"3\" FACE=\"F\"><FONT COLOR=\"#FF0000\"><span "
+        u"style=\"color:#FF0000;font-size:18px;font-weight:bold;font-style:italic\">a</span></FONT><FONT "
+        u"COLOR=\"#0000FF\"><span "
+        u"style=\"color:#0000FF;font-size:18px;font-weight:bold;font-style:italic\">b</span></FONT></FONT></"
+        u"I></B>");
     EXPECT_EQ(gradientHtml(rb, u"ab"_qs, style(u"F"_qs, 12, false, true), htmlOptions(false, true)),
               u"<span style=\"color:#FF0000;font-size:18px;font-style:italic\">a</span>"
               u"<span style=\"color:#0000FF;font-size:18px;font-style:italic\">b</span>");
