@@ -5,6 +5,7 @@
 #include "main_window/main_window.h"
 #include "main_window/progress_window.h"
 #include "platform/qt_services.h"
+#include "platform/qt_translations.h"
 #include "storage/favorites_file.h"
 #include "storage/settings_file.h"
 #include "storage/stored_files.h"
@@ -22,6 +23,7 @@ std::unique_ptr<MDIForm1> StartUp(Session& session, Services& services, std::sha
     // database for the progress window's first text: with thousands of fonts each takes a
     // good part of the start, and fontconfig allows both at once on its loaded configuration.
     std::future<void> reading = std::async(std::launch::async, [fonts] { fonts->prepare(); });
+    useJapaneseQtTexts();
     auto progress = std::make_unique<Form6>();
     progress->show();
     progress->setStatus(u"初期化中"_qs);

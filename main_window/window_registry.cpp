@@ -215,8 +215,9 @@ void WindowRegistry::openRandomColours(CopyFormat format)
 
 std::vector<QWidget*> WindowRegistry::windowsHiddenForScreenRead() const
 {
-    // The font search hides with the floating window while it reads the screen.
-    return {m_form10.data()};
+    // The font search and the HTML check hide with the floating window while it reads the
+    // screen, so their lists are not in the picture.
+    return {m_form10.data(), m_form14.data()};
 }
 
 std::int32_t WindowRegistry::pickColour(PickMode mode, std::int32_t textColour, std::int32_t backColour)

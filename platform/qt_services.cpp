@@ -75,8 +75,10 @@ void QtMessageBox::notice(const QString& text)
 
 QString QtFileDialog::openHtmlFile(const QString& initialFolder)
 {
+    // The caption names its patterns already: Qt's own "(*.htm *.html)" is not shown again.
     return QFileDialog::getOpenFileName(m_parent, QString(), initialFolder,
-                                        u"HTMファイル(*.html) (*.htm *.html)"_qs);
+                                        u"HTMファイル(*.html) (*.htm *.html)"_qs, nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 ClockRandom::ClockRandom()

@@ -2,6 +2,7 @@
 list(APPEND TYPECASK_UI_SOURCES
     platform/qt_services.cpp platform/qt_services.h
     platform/own_bold.cpp platform/own_bold.h
+    platform/qt_translations.cpp platform/qt_translations.h
     platform/qt_units.cpp platform/qt_units.h
     platform/ui_font.cpp platform/ui_font.h
 )

@@ -3,3 +3,7 @@ typecask_add_test(test_html_tag SOURCES export/test_html_tag.cpp)
 typecask_add_test(test_export_cli SOURCES export/test_export_cli.cpp export/cli_runner.h)
 typecask_add_test(test_rtf_libreoffice SOURCES export/test_rtf_libreoffice.cpp export/cli_runner.h)
 typecask_add_test(test_copy_menus UI XVFB SOURCES export/test_copy_menus.cpp main_window/started_window.h)
+# The style-sheet CSS of the copies as Debian's Chromium computes it.
+add_test(NAME test_copied_html_chromium COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/browser/copied_html_in_chromium.sh)
+set_tests_properties(test_copied_html_chromium PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77
+                                                          TIMEOUT 300)

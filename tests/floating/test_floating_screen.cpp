@@ -5,6 +5,8 @@
 #include "floating/fixed_floating_window.h"
 #include "floating/sizable_floating_window.h"
 #include "floating/sub_window.h"
+#include "font_tools/font_search_window.h"
+#include "font_tools/html_font_check_window.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
 #include "platform/qt_services.h"
@@ -176,6 +178,27 @@ TEST_F(FloatingScreen, AfterAReadTheWindowIsInFrontOfTheMainWindowAgain)
     EXPECT_FALSE(state().SubWindowOnTop);
     EXPECT_TRUE(QTest::qWaitFor([&] { return main->windowHandle()->isExposed(); }, 3000));
     EXPECT_TRUE(screenShows(w, inFront));
+}
+
+TEST_F(FloatingScreen, TheSearchAndTheHtmlCheckStayOutOfTheBackgroundRead)
+{
+    const auto backdrop = backdropWindow({40, 40, 560, 320});
+    FloatingWindow* w = openAt({100, 100});
+    main->windows().openSearch();
+    QWidget& search = main->windows().form10();
+    QWidget& check = main->windows().form14();
+    check.show();
+    // Both over the floating window's place, where the read looks.
+    for (QWidget* tool : {&search, &check}) {
+        tool->setGeometry(130, 130, 300, 200);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(tool));
+    }
+    item(0)->trigger();
+    const QImage picture = w->Picture1->image();
+    EXPECT_EQ(countColour(picture, Backdrop), picture.width() * picture.height());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return search.isVisible() && check.isVisible(); }, 3000));
+    check.close();
+    search.close();
 }
 
 TEST_F(FloatingScreen, ToolWindowsThatWereShowingComeBackAndHiddenOnesStayHidden)

@@ -1,0 +1,1 @@
+typecask_add_test(test_qt_services UI XVFB SOURCES platform/test_qt_services.cpp dialogs/modal_helpers.h)
