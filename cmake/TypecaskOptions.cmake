@@ -31,5 +31,8 @@ endif()
 
 find_program(TYPECASK_CCACHE ccache)
 if(TYPECASK_CCACHE)
-    set(CMAKE_CXX_COMPILER_LAUNCHER ${TYPECASK_CCACHE})
+    # Paths relative to the source tree, so a fresh clone or a second work tree (CI builds
+    # in a new folder each time) finds what another one compiled.
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} CCACHE_NOHASHDIR=true
+                                    ${TYPECASK_CCACHE})
 endif()
