@@ -7,6 +7,7 @@
 #include "core/services.h"
 #include "core/session.h"
 #include "dialogs/favorites_editing.h"
+#include "widgets/font_list_view.h"
 #include "widgets/tool_window_host.h"
 
 #include <QCoreApplication>
@@ -149,11 +150,10 @@ void Form11::createControls()
     for (QListView* list : {List1, List2}) {
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
-        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this](const QModelIndex& current) {
-                    if (current.isValid())
-                        PreviewFavoriteFont(current.data().toString());
-                });
+        // Only the user's choice changes the preview: not the entry a list makes current by
+        // itself when it gets the focus, nor one added or removed.
+        connect(list, &QListView::clicked, this,
+                [this](const QModelIndex& index) { PreviewFavoriteFont(index.data().toString()); });
     }
 }
 
@@ -198,7 +198,7 @@ void Form11::createMenus()
             [this] { facedel_bar_Click(&Form11::Command1_Click); });
     connect(details, &QAction::triggered, this, [this] {
         if (!m_session.state.ContextFontName.isEmpty())
-            m_host.showFontDetails(m_session.state.ContextFontName);
+            m_host.showFontDetails(m_session.state.ContextFontName, this);
         m_session.state.ContextFontName.clear();
     });
 }
@@ -335,8 +335,20 @@ bool Form11::eventFilter(QObject* watched, QEvent* event)
 {
     for (QListView* list : {List1, List2}) {
         if (watched == list && event->type() == QEvent::KeyPress) {
-            if (List_KeyDown(list, static_cast<QKeyEvent*>(event)->key()))
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (List_KeyDown(list, key->key()))
                 return true;
+            const QModelIndex current = list->currentIndex();
+            const int selected = list->selectionModel()->isSelected(current) ? current.row() : -1;
+            if (const std::optional<int> row = navigationRow(*list, *key, selected)) {
+                if (*row >= 0) {
+                    const QModelIndex to = list->model()->index(*row, 0);
+                    list->selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
+                    list->scrollTo(to);
+                    PreviewFavoriteFont(to.data().toString());
+                }
+                return true;
+            }
         } else if (watched == list->viewport() && event->type() == QEvent::MouseButtonPress &&
                    static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
             List_MouseDown(list, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
@@ -369,7 +381,7 @@ bool Form11::List_KeyDown(QListView* list, int key)
     case Qt::Key_Right:
         // Without a current entry there is no family to show.
         if (list->currentIndex().isValid())
-            m_host.showFontDetails(list->currentIndex().data().toString());
+            m_host.showFontDetails(list->currentIndex().data().toString(), this);
         return true;
     default:
         return false;

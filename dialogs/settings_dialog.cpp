@@ -1,6 +1,7 @@
 #include "dialogs/settings_dialog.h"
 
 #include "core/session.h"
+#include "widgets/size_list.h"
 #include "widgets/tool_window_host.h"
 
 #include <QCheckBox>
@@ -12,7 +13,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace typecask {
 
@@ -30,9 +34,18 @@ QPlainTextEdit* makeTextBox(QWidget* parent, const QString& name)
     auto* t = new QPlainTextEdit(parent);
     t->setObjectName(name);
     t->setTabChangesFocus(true);
-    // Two lines show; a longer text scrolls.
-    const int lines = t->fontMetrics().lineSpacing() * 2;
-    t->setFixedHeight(lines + 2 * (t->frameWidth() + static_cast<int>(t->document()->documentMargin())));
+    // Two lines show; a longer text scrolls. A line is measured with Japanese in it: a Latin UI
+    // font draws kana and kanji in a taller fallback face, and the box would scroll at once.
+    QTextLayout sample(u"Ag日本語あ"_qs, t->font());
+    sample.beginLayout();
+    QTextLine line = sample.createLine();
+    line.setLeadingIncluded(true);
+    sample.endLayout();
+    const qreal lineHeight = std::max(line.height(), QFontMetricsF(t->font()).lineSpacing());
+    // The margin goes above the first line and below the last, and the box scrolls once the
+    // lines reach the pixel row under the last margin.
+    t->setFixedHeight(static_cast<int>(std::ceil(2 * lineHeight)) + 1 +
+                      2 * (t->frameWidth() + static_cast<int>(std::ceil(t->document()->documentMargin()))));
     return t;
 }
 
@@ -113,7 +126,7 @@ Form17::Form17(Session& session, ToolWindowHost& host, QWidget* parent)
     list->addLayout(directions);
     auto* size = new QHBoxLayout;
     size->addWidget(makeLabel(frame3, u"Label4"_qs, u"フォントの大きさ"_qs));
-    Combo1 = new QComboBox(frame3);
+    Combo1 = new SizeList(frame3);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setMaxVisibleItems(16);
     for (int i = 8; i <= 72; ++i)

@@ -121,7 +121,7 @@ void Form5::Form_Load()
     if (!family.isEmpty())
         f.setFamilies({family});
     Label1->setFont(f);
-    Label1->setToolTip(family.isEmpty() ? QString() : QFontInfo(f).family());
+    Label1->setToolTip(family); // as the catalog names it, not as Qt qualifies it ("Z003 [urw]")
     // 2: the program's icon.
     const QIcon icon = parentWidget() ? parentWidget()->windowIcon() : QApplication::windowIcon();
     m_Picture1->setPixmap(icon.isNull() ? QPixmap() : icon.pixmap(32, 32));

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace typecask {
@@ -94,7 +95,7 @@ public:
                                          : pal.color(QPalette::Text);
             p->setPen(ink);
             p->setFont(m_grid->characterFont());
-            p->drawText(cell, Qt::AlignCenter, index.data().toString());
+            p->drawText(inkOrigin(cell, index.data().toString()), index.data().toString());
         }
         if (option.state & QStyle::State_HasFocus && selected) {
             p->setPen(QPen(pal.color(QPalette::HighlightedText), 1, Qt::DotLine));
@@ -104,6 +105,24 @@ public:
     }
 
 private:
+    // Where to draw text so that it stands in the middle of cell as the line sets it, moved up
+    // or down just enough to keep its ink inside: the line box of a large Japanese face is
+    // taller than the cell, and a low stroke such as "_" would fall under the cell below.
+    QPoint inkOrigin(const QRect& cell, const QString& text) const
+    {
+        const QFontMetrics metrics(m_grid->characterFont());
+        int baseline =
+            cell.top() + (cell.height() - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+        const QRect ink = metrics.tightBoundingRect(text);
+        if (!ink.isEmpty()) {
+            if (baseline + ink.bottom() > cell.bottom() - 1)
+                baseline = cell.bottom() - 1 - ink.bottom();
+            if (baseline + ink.top() < cell.top() + 1)
+                baseline = cell.top() + 1 - ink.top();
+        }
+        return {cell.left() + (cell.width() - metrics.horizontalAdvance(text)) / 2, baseline};
+    }
+
     CharacterGrid* m_grid;
 };
 
@@ -156,6 +175,9 @@ void CharacterGrid::setPage(int base)
     std::vector<CharacterCell> cells = characterPage(base);
     std::vector<bool> has = glyphsOf(cells);
     m_model->setCells(std::move(cells), std::move(has));
+    // A new page opens at its first cell, not where the last one was scrolled to.
+    scrollToTop();
+    horizontalScrollBar()->setValue(0);
 }
 
 void CharacterGrid::clearPage()

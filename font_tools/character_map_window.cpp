@@ -97,8 +97,6 @@ Form12::Form12(Session& session, Clipboard& clipboard, ToolWindowHost& host, QWi
 void Form12::Form_Load(const QSize& mainWindowSize)
 {
     setWindowTitle(u"文字一覧"_qs);
-    if (parentWidget())
-        setWindowIcon(parentWidget()->windowIcon());
     showFontOf(m_session.state.CurrentFontName);
     resize(mainWindowSize);
     Form_Resize();
@@ -112,6 +110,7 @@ void Form12::showFontOf(const QString& name)
         const QSignalBlocker quiet(m_List2); // no page switch: the single-byte page follows
         m_List2->setCurrentRow(-1);
         m_List2->clearSelection();
+        m_List2->scrollToTop();
     }
     Form_Resize();
     m_fontname_bar->setText(menuCaption(name));
@@ -189,7 +188,7 @@ void Form12::stepFont(bool next)
 
 void Form12::fontname_bar_Click()
 {
-    m_host.showFontDetails(m_session.state.CurrentFontName);
+    m_host.showFontDetails(m_session.state.CurrentFontName, this);
 }
 
 } // namespace typecask

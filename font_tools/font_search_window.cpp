@@ -35,7 +35,7 @@ constexpr int NarrowWidthTwips = 3600;
 } // namespace
 
 Form10::Form10(Session& session, ToolWindowHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_host(host), m_model(new FontListModel(this))
+    : QWidget(parent, Qt::Dialog), m_session(session), m_host(host), m_model(new FontListModel(this))
 {
     setObjectName(u"Form10"_qs);
     setWindowTitle(u"検索"_qs);
@@ -113,7 +113,6 @@ Form10::~Form10() = default;
 void Form10::Form_Load()
 {
     if (QWidget* main = parentWidget()) {
-        setWindowIcon(main->windowIcon());
         // Beside the main window, on its right where the screen has room, else on its left.
         const int width = std::max(twipsToPixels(NarrowWidthTwips), sizeHint().width());
         resize(width, main->height());
@@ -216,12 +215,12 @@ void Form10::Check5_Click()
 
 void Form10::Command3_Click()
 {
-    m_host.openSampleList(m_model->names());
+    m_host.openSampleList(m_model->names(), this);
 }
 
 void Form10::Command5_Click()
 {
-    m_host.openFavoritesEditor(m_model->names());
+    m_host.openFavoritesEditor(m_model->names(), this);
 }
 
 void Form10::List1_Click()
@@ -255,7 +254,7 @@ bool Form10::List1_KeyDown(int key)
         // Without a selection there is no family to show.
         if (!name.isEmpty()) {
             m_session.state.CurrentFontName = name;
-            m_host.showFontDetails(name);
+            m_host.showFontDetails(name, this);
         }
         return true;
     case Qt::Key_Return:

@@ -46,8 +46,6 @@ Form14::Form14(Session& session, ToolWindowHost& host, QWidget* parent)
 {
     setObjectName(u"Form14"_qs);
     setWindowTitle(Caption);
-    if (parent)
-        setWindowIcon(parent->windowIcon()); // the main window's icon
 
     m_Label1 = new QLabel(u"ｲﾝｽﾄｰﾙされているﾌｫﾝﾄ"_qs, this);
     m_Label1->setObjectName(u"Label1"_qs);
@@ -114,7 +112,7 @@ Form14::Form14(Session& session, ToolWindowHost& host, QWidget* parent)
 
     connect(m_Command1, &QPushButton::clicked, this, &Form14::Command1_Click);
     connect(m_Command3, &QToolButton::clicked, this,
-            [this] { m_host.openFavoritesEditor(installedNames()); });
+            [this] { m_host.openFavoritesEditor(installedNames(), this); });
     connect(m_Command2, &QPushButton::clicked, this, &QWidget::close);
     connect(List1, &FontListView::selectionClicked, this, &Form14::List1_Click);
     connect(List1, &FontListView::trackerTick, this, &Form14::Timer1_Timer);
@@ -207,7 +205,7 @@ void Form14::closeEvent(QCloseEvent* event)
 
 void Form14::Command1_Click()
 {
-    m_host.openSampleList(installedNames());
+    m_host.openSampleList(installedNames(), this);
 }
 
 void Form14::List1_Click()
@@ -238,7 +236,7 @@ bool Form14::List1_KeyDown(int key)
     case Qt::Key_Left:
     case Qt::Key_Right:
         if (List1->selectedRow() >= 0)
-            m_host.showFontDetails(List1->selectedName());
+            m_host.showFontDetails(List1->selectedName(), this);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -2,51 +2,14 @@
 
 #include "main_window/strip_widgets.h"
 #include "widgets/drag_area.h"
+#include "widgets/size_list.h"
 #include "widgets/strip_icons.h"
 
 #include <QComboBox>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QToolButton>
 
 namespace typecask {
-
-namespace {
-
-// The size list pops up as a scrolling list even where the style would pop it up as a menu
-// as tall as the screen. The style that says so is given at the first popup: a style sheet, or
-// a style set at construction, costs parsing and polishing at start-up.
-class ListPopupStyle : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returned) const override
-    {
-        if (hint == SH_ComboBox_Popup)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returned);
-    }
-};
-
-class SizeList final : public QComboBox
-{
-public:
-    using QComboBox::QComboBox;
-    void showPopup() override
-    {
-        if (!m_listPopup) {
-            m_listPopup = new ListPopupStyle;
-            m_listPopup->setParent(this);
-            setStyle(m_listPopup);
-        }
-        QComboBox::showPopup();
-    }
-
-private:
-    ListPopupStyle* m_listPopup = nullptr;
-};
-
-} // namespace
 
 Groove::Groove(QWidget* parent) : QWidget(parent)
 {

@@ -20,6 +20,7 @@
 #include "storage/stored_files.h"
 #include "widgets/font_list_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontInfo>
@@ -27,6 +28,7 @@
 #include <QLayout>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -179,7 +181,9 @@ void MDIForm1::wireBars()
     connect(m_faceBar, &FontMenu::removeFavoriteRequested, m_Picture8, &FavoritesPane::removeSelected);
     connect(m_faceBar, &FontMenu::htmlCopyRequested, this, &MDIForm1::MakeTag);
     connect(m_faceBar, &FontMenu::rtfCopyRequested, this, &MDIForm1::MakeRTF);
-    connect(m_faceBar, &FontMenu::detailsRequested, this, &MDIForm1::showFontDetails);
+    // The menu also opens over the tool windows' lists: the window it was opened from owns the details.
+    connect(m_faceBar, &FontMenu::detailsRequested, this,
+            [this](const QString& name) { showFontDetails(name, QApplication::activeWindow()); });
 }
 
 void MDIForm1::MDIForm_Load(const SettingsLines& settings, const QStringList& favoriteLines,
@@ -222,6 +226,13 @@ void MDIForm1::MDIForm_Load(const SettingsLines& settings, const QStringList& fa
     m_form1->Text1->setText(st.SampleTextWestern);
     if (m_form1->Text1->text() == st.SampleText && st.SampleText.isEmpty())
         m_form1->ShowPreview(st.CurrentFontName); // an empty text fires no change
+}
+
+void MDIForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Once the start is over: the progress window goes right after the first show.
+    QTimer::singleShot(0, this, [this] { m_windows.showDeferredMessages(); });
 }
 
 void MDIForm1::MDIForm_Resize()
@@ -368,19 +379,19 @@ void MDIForm1::MakeTag()
     typecask::copySampleHtml(*m_services.clipboard, currentSample(), htmlTagOptions());
 }
 
-void MDIForm1::showFontDetails(const QString& name)
+void MDIForm1::showFontDetails(const QString& name, QWidget* owner)
 {
-    m_windows.showFontDetails(name, currentSample());
+    m_windows.showFontDetails(name, currentSample(), owner);
 }
 
-void MDIForm1::openSampleList(const QStringList& names)
+void MDIForm1::openSampleList(const QStringList& names, QWidget* owner)
 {
-    m_windows.openSampleList(names);
+    m_windows.openSampleList(names, owner);
 }
 
-void MDIForm1::openFavoritesEditor(const QStringList& names)
+void MDIForm1::openFavoritesEditor(const QStringList& names, QWidget* owner)
 {
-    m_windows.openFavoritesEditor(names);
+    m_windows.openFavoritesEditor(names, owner);
 }
 
 void MDIForm1::previewFloatingColour(std::int32_t colour)

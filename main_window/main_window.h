@@ -66,9 +66,9 @@ public:
     void openFontMenu(FontMenuForm form, const QString& name, const QPoint& globalPos) override;
     void settingsChanged() override;
     HtmlTagOptions htmlTagOptions() const override;
-    void showFontDetails(const QString& name) override;
-    void openSampleList(const QStringList& names) override;
-    void openFavoritesEditor(const QStringList& names) override;
+    void showFontDetails(const QString& name, QWidget* owner = nullptr) override;
+    void openSampleList(const QStringList& names, QWidget* owner) override;
+    void openFavoritesEditor(const QStringList& names, QWidget* owner) override;
     void previewFloatingColour(std::int32_t colour) override;
     std::vector<QWidget*> windowsHiddenForScreenRead() const override;
 
@@ -83,6 +83,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

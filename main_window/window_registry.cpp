@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <utility>
 
 namespace typecask {
 
@@ -102,20 +103,20 @@ Form5& WindowRegistry::form5()
     return *m_form5;
 }
 
-void WindowRegistry::openSampleList(const QStringList& names)
+void WindowRegistry::openSampleList(const QStringList& names, QWidget* owner)
 {
     Form18& form = form18();
     form.Form_Load();
     form.StartItiran(names, m_main->size());
-    showModal(form, OnTopRule::Keep);
+    showModalOver(form, owner, OnTopRule::Keep);
 }
 
-void WindowRegistry::openFavoritesEditor(const QStringList& names)
+void WindowRegistry::openFavoritesEditor(const QStringList& names, QWidget* owner)
 {
     Form11& form = form11();
     form.Form_Load();
     form.LGetList(names);
-    showModal(form, OnTopRule::Keep);
+    showModalOver(form, owner, OnTopRule::Keep);
 }
 
 void WindowRegistry::openSettings()
@@ -186,13 +187,32 @@ void WindowRegistry::showModeless(QWidget& window, OnTopRule rule)
     window.activateWindow();
 }
 
-void WindowRegistry::showFontDetails(const QString& name, const Sample& sample)
+void WindowRegistry::showFontDetails(const QString& name, const Sample& sample, QWidget* owner)
 {
     Form9& form = form9();
     form.fill(fontDetailsView(
         m_session.catalog, name,
         SampleMeasure{sample.text, sample.size, sample.bold, sample.italic, measureFontDetailsText}));
-    showModal(form, OnTopRule::LeaveAlwaysOnTop);
+    showModalOver(form, owner, OnTopRule::LeaveAlwaysOnTop);
+}
+
+int WindowRegistry::showModalOver(QDialog& dialog, QWidget* owner, OnTopRule rule)
+{
+    // Owned by the window that asked, the window manager hands the focus back to it, not to
+    // the main window, when the dialog closes. Back home afterwards: the asking window may be
+    // one that deletes itself, and would take the kept window with it.
+    owner = owner ? owner->window() : m_main;
+    // Only a shown window other than the dialog can own it (an active window asked for by a
+    // menu may be the dialog itself, left active by its last showing).
+    if (owner == &dialog || dialog.isAncestorOf(owner) || !owner->isVisible())
+        owner = m_main;
+    const bool borrowed = owner != dialog.parentWidget();
+    if (borrowed)
+        dialog.setParent(owner, dialog.windowFlags());
+    const int result = showModal(dialog, rule);
+    if (borrowed)
+        dialog.setParent(m_main, dialog.windowFlags());
+    return result;
 }
 
 void WindowRegistry::openGradient(CopyFormat format)
@@ -286,8 +306,22 @@ void WindowRegistry::openHtmlFiles(const QStringList& paths)
     // The check window loads (and leaves the always-in-front state) when it was not open.
     showModeless(check, checkWasShown ? OnTopRule::Keep : OnTopRule::LeaveAlwaysOnTop);
     m_readingHtml = false;
-    if (!failures.isEmpty())
-        m_services.messageBox->warning(failures.join(u'\n'));
+    if (failures.isEmpty())
+        return;
+    const QString text = failures.join(u'\n');
+    // Files from the command line are read while the program starts: their message waits
+    // until the main window shows (showDeferredMessages) and the progress window has gone.
+    if (m_main->isVisible())
+        m_services.messageBox->warning(text);
+    else
+        m_deferredWarning = text;
+}
+
+void WindowRegistry::showDeferredMessages()
+{
+    if (m_deferredWarning.isEmpty())
+        return;
+    m_services.messageBox->warning(std::exchange(m_deferredWarning, QString()));
 }
 
 void WindowRegistry::previewFloatingColour(std::int32_t colour)

@@ -68,9 +68,9 @@ public:
     void openCharacterMap();
 
     // The font sample list over names (StartItiran), shown modal.
-    void openSampleList(const QStringList& names);
+    void openSampleList(const QStringList& names, QWidget* owner = nullptr);
     // The favourites editor with names as its source list (LGetList), shown modal.
-    void openFavoritesEditor(const QStringList& names);
+    void openFavoritesEditor(const QStringList& names, QWidget* owner = nullptr);
     void openSettings();
     void openVersionInfo();
     // The floating sample window (Form16 or Form15) and its popup.
@@ -78,11 +78,13 @@ public:
 
     // Shows a window modal after applying its rule; returns the dialog's result.
     int showModal(QDialog& dialog, OnTopRule rule);
+    // The same over owner, the window that asked (null: the main window), for the time it is shown.
+    int showModalOver(QDialog& dialog, QWidget* owner, OnTopRule rule);
     // Shows a window modeless after applying its rule.
     void showModeless(QWidget& window, OnTopRule rule);
 
     // The details window filled for name, measuring the sample's text in its style.
-    void showFontDetails(const QString& name, const Sample& sample);
+    void showFontDetails(const QString& name, const Sample& sample, QWidget* owner = nullptr);
     // The gradient maker or the random colour maker in HTML or RTF mode, modal.
     void openGradient(CopyFormat format);
     void openRandomColours(CopyFormat format);
@@ -96,6 +98,8 @@ public:
     void openHtmlFiles(const QStringList& paths);
     // File > Open: an HTML file chosen in the open-file dialog, read the same way.
     void openHtmlFile();
+    // A message held back while the program was starting, shown now.
+    void showDeferredMessages();
     // Edit > the list maker, modal.
     void openFontList();
 
@@ -125,6 +129,7 @@ private:
     QPointer<Form4> m_form4;
     bool m_readingHtml = false;
     QStringList m_queuedHtmlFiles; // files that arrived while others were being read
+    QString m_deferredWarning;     // what the command line's files gave while starting
     QPointer<Form10> m_form10;
     QPointer<Form12> m_form12;
     QPointer<Form13> m_form13;

@@ -16,7 +16,7 @@ PACKAGES=(
   openbox
   fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-urw-base35 xfonts-base fonts-opensymbol fonts-tlwg-garuda-ttf
-  libreoffice-writer-nogui chromium qt6-translations-l10n
+  libreoffice-writer-nogui chromium qt6-translations-l10n locales
 )
 PACKAGES+=("$@")
 
@@ -29,6 +29,13 @@ if [ "${#missing[@]}" -gt 0 ]; then
   # Waits for a dpkg lock that another apt-get holds instead of failing at once.
   $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
   $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The UI tests run a second time in the locale of the program's users.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  $SUDO sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi
 
 # The browser test drives Chromium with playwright-core from npm, installed into tests/browser

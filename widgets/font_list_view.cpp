@@ -107,24 +107,32 @@ void FontListView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const std::optional<int> row = navigationRow(*this, *event, selectedRow());
+    if (!row) {
+        QListView::keyPressEvent(event);
+        return;
+    }
+    if (*row >= 0 && *row != selectedRow())
+        selectRow(*row);
+    event->accept();
+}
+
+std::optional<int> navigationRow(const QListView& list, const QKeyEvent& event, int selected)
+{
     static const QHash<int, ListKey> keys{
         {Qt::Key_Home, ListKey::Home},     {Qt::Key_End, ListKey::End},
         {Qt::Key_Up, ListKey::Up},         {Qt::Key_Down, ListKey::Down},
         {Qt::Key_PageUp, ListKey::PageUp}, {Qt::Key_PageDown, ListKey::PageDown},
         {Qt::Key_Left, ListKey::Left},     {Qt::Key_Right, ListKey::Right}};
-    const auto key = keys.find(event->key());
-    if (key == keys.end() || event->modifiers() & ~Qt::KeypadModifier) {
-        QListView::keyPressEvent(event);
-        return;
-    }
-    const int rowHeight = std::max(1, gridSize().height() > 0 ? gridSize().height() : sizeHintForRow(0));
-    const int visibleRows = std::max(1, viewport()->height() / rowHeight);
-    const ListGeometry geometry{model() ? model()->rowCount() : 0, visibleRows,
-                                isWrapping() ? visibleRows : 0};
-    const int row = navigationTarget(*key, selectedRow(), geometry);
-    if (row >= 0 && row != selectedRow())
-        selectRow(row);
-    event->accept();
+    const auto key = keys.find(event.key());
+    if (key == keys.end() || event.modifiers() & ~Qt::KeypadModifier)
+        return std::nullopt;
+    const int rowHeight =
+        std::max(1, list.gridSize().height() > 0 ? list.gridSize().height() : list.sizeHintForRow(0));
+    const int visibleRows = std::max(1, list.viewport()->height() / rowHeight);
+    const ListGeometry geometry{list.model() ? list.model()->rowCount() : 0, visibleRows,
+                                list.isWrapping() ? visibleRows : 0};
+    return navigationTarget(*key, selected, geometry);
 }
 
 } // namespace typecask

@@ -7,6 +7,9 @@
 #include <QListView>
 #include <QTimer>
 #include <functional>
+#include <optional>
+
+class QKeyEvent;
 
 namespace typecask {
 
@@ -53,5 +56,10 @@ private:
     QTimer m_pending; // at most one coalesced tick while dragging
     bool m_leftHeld = false;
 };
+
+// Where a navigation key (Home, End, arrows, Page Up/Down, no modifier) takes the selection of
+// list under the font list's rule, from selected (-1: none); -1 for nowhere; nothing for any
+// other key. Plain lists use it too, so that the first Down selects the first entry everywhere.
+std::optional<int> navigationRow(const QListView& list, const QKeyEvent& event, int selected);
 
 } // namespace typecask

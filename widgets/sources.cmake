@@ -5,6 +5,7 @@ list(APPEND TYPECASK_UI_SOURCES
     widgets/font_menu.cpp widgets/font_menu.h
     widgets/font_menu_form.h
     widgets/menu_items.cpp widgets/menu_items.h
+    widgets/size_list.cpp widgets/size_list.h
     widgets/strip_icons.cpp widgets/strip_icons.h
     widgets/tool_window_host.h
 )

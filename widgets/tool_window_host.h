@@ -42,12 +42,14 @@ public:
     // The HTML bar's options and size boxes as they stand.
     virtual HtmlTagOptions htmlTagOptions() const = 0;
 
-    // The details window for name, measuring the current sample, modal.
-    virtual void showFontDetails(const QString& name) = 0;
-    // The font sample list over names, modal.
-    virtual void openSampleList(const QStringList& names) = 0;
-    // The favourites editor with names as its source list, modal.
-    virtual void openFavoritesEditor(const QStringList& names) = 0;
+    // Windows shown modal over owner, the window that asks (null: the main window), which
+    // gets the focus back when they close.
+    // The details window for name, measuring the current sample.
+    virtual void showFontDetails(const QString& name, QWidget* owner) = 0;
+    // The font sample list over names.
+    virtual void openSampleList(const QStringList& names, QWidget* owner) = 0;
+    // The favourites editor with names as its source list.
+    virtual void openFavoritesEditor(const QStringList& names, QWidget* owner) = 0;
     // The open floating sample window shows its text in colour while a colour is picked.
     virtual void previewFloatingColour(std::int32_t colour) = 0;
     // The tool windows that hide with the floating window while it reads the screen.

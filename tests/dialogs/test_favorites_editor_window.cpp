@@ -244,3 +244,25 @@ TEST_F(Editor, PopupShowsTheListsOwnCommandAndDetailsOpenTheDetailsWindow)
         EXPECT_EQ(f.working()->count(), 2); // the key did nothing else
     });
 }
+
+TEST_F(Editor, OnlyTheUsersChoiceChangesThePreviewAndTheFirstDownTakesTheFirstEntry)
+{
+    session->favorites.setNames({u"Zeta"_qs});
+    withEditor([&](Form11& f) {
+        const QString design = f.Label2->font().family();
+        // The list the focus lands in makes an entry current by itself: no preview for that.
+        f.List1->setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.Label2->font().family(), design);
+        QTest::keyClick(f.List1, Qt::Key_Down);
+        ASSERT_EQ(f.List1->selectionModel()->selectedRows().size(), 1);
+        EXPECT_EQ(f.List1->selectionModel()->selectedRows().first().row(), 0);
+        EXPECT_EQ(f.Label2->font().family(), model->at(0));
+        // Adding moves the favourites' current entry, not the preview.
+        pick(f.List1, 2);
+        click(f, "Command1");
+        EXPECT_EQ(f.Label2->font().family(), model->at(2));
+        QTest::keyClick(f.List2, Qt::Key_Home);
+        EXPECT_EQ(f.Label2->font().family(), u"Zeta");
+    });
+}

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 
 using namespace typecask;
 
@@ -123,4 +124,23 @@ TEST_F(Settings, OkRebuildsTheFontListAndReStacksTheBrowserAtOnce)
         click(f, "Command1");
     });
     EXPECT_EQ(rowOf(u"@IPAゴシック"_qs), -1);
+}
+
+TEST_F(Settings, TwoLinesFitTheirBoxesAndTheSizeListPopsUpAsAShortList)
+{
+    withSettings([&](Form17& f) {
+        for (QPlainTextEdit* box : {f.Text1, f.Text2, f.Text3}) {
+            box->setPlainText(u"Typecask 日本語\nあいうえお Ag"_qs);
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(box->verticalScrollBar()->isVisible()) << box->objectName().toStdString();
+            box->setPlainText(u"一\n二\n三"_qs);
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(box->verticalScrollBar()->isVisible()) << box->objectName().toStdString();
+        }
+        f.Combo1->showPopup();
+        QWidget* popup = f.Combo1->view()->window();
+        ASSERT_TRUE(popup->isVisible());
+        EXPECT_LE(popup->height(), f.Combo1->view()->sizeHintForRow(0) * 20);
+        f.Combo1->hidePopup();
+    });
 }

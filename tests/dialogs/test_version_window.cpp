@@ -85,6 +85,16 @@ TEST_F(Version, NameInARandomWesternFamilyTheLastOneIncluded)
     });
 }
 
+TEST_F(Version, TheTipNamesTheFamilyAsListedNotAsQtQualifiesIt)
+{
+    // Z003 comes from two foundries (OpenType and Type 1); Qt calls it "Z003 [urw]".
+    session->catalog.clear();
+    auto src = std::make_shared<fakes::FakeFontSource>();
+    src->add(u"Z003"_qs, 0, 4);
+    enumerateFonts(session->catalog, *src);
+    withVersion([&](Form5& f) { EXPECT_EQ(f.Label1->toolTip(), u"Z003"); });
+}
+
 TEST_F(Version, HomePageOpensTheAddressShownAndOpeningDropsAlwaysOnTop)
 {
     child<QAbstractButton>(u"Check3"_qs)->click();

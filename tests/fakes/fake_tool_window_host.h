@@ -26,9 +26,9 @@ public:
     void openFontMenu(FontMenuForm, const QString&, const QPoint&) override {}
     void settingsChanged() override {}
     HtmlTagOptions htmlTagOptions() const override { return {}; }
-    void showFontDetails(const QString& name) override { details.append(name); }
-    void openSampleList(const QStringList&) override {}
-    void openFavoritesEditor(const QStringList&) override {}
+    void showFontDetails(const QString& name, QWidget*) override { details.append(name); }
+    void openSampleList(const QStringList&, QWidget*) override {}
+    void openFavoritesEditor(const QStringList&, QWidget*) override {}
     void previewFloatingColour(std::int32_t colour) override
     {
         if (floatingColour)

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScrollBar>
 
 using namespace typecask;
 
@@ -235,6 +236,56 @@ TEST_F(CharacterMap, ColumnsFollowTheWidth)
     form->resize(40, 400);
     QCoreApplication::processEvents();
     EXPECT_GE(grid->columnCount(), 1);
+}
+
+TEST_F(CharacterMap, PagesOpenAtTheirStartAndLowStrokesStayInTheirCell)
+{
+    Form12* form = openFor(u"IPAゴシック"_qs);
+    form->resize(400, 300); // narrow: the single-byte page needs many columns
+    QCoreApplication::processEvents();
+    CharacterGrid* grid = form->List1();
+    QScrollBar* across = grid->horizontalScrollBar();
+    ASSERT_GT(across->maximum(), 0);
+
+    // Scrolled to its end, a step to another family or page opens at " !"#..." again.
+    across->setValue(across->maximum());
+    form->next_bar_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(across->value(), 0);
+    while (state().CurrentFontName != u"IPAゴシック")
+        form->next_bar_Click();
+    across->setValue(across->maximum());
+    form->List2()->setCurrentRow(3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(across->value(), 0);
+
+    // The page list too starts at its top when the window opens again.
+    form->List2()->verticalScrollBar()->setValue(form->List2()->verticalScrollBar()->maximum());
+    form->close();
+    form = openFor(u"IPAゴシック"_qs);
+    EXPECT_EQ(form->List2()->verticalScrollBar()->value(), 0);
+
+    // The "_" of a Japanese face sits low in a tall line: its ink must show in its own cell,
+    // selected or not.
+    form->resize(900, 700);
+    QCoreApplication::processEvents();
+    const QModelIndex low = grid->model()->index(0x5F - 0x20, 0);
+    // Ink: pixels well apart from the cell's own ground, whatever the two colours are.
+    const auto inkIn = [&] {
+        grid->scrollTo(low);
+        QCoreApplication::processEvents();
+        const QRect cell = grid->visualRect(low).adjusted(3, 3, -4, -4); // inside the focus frame
+        const QImage shot = grid->viewport()->grab().toImage();
+        const int ground = shot.pixelColor(cell.topLeft()).lightness();
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                n += std::abs(shot.pixelColor(x, y).lightness() - ground) > 60;
+        return n;
+    };
+    EXPECT_GT(inkIn(), 8);
+    grid->setCurrentIndex(low);
+    EXPECT_GT(inkIn(), 8);
 }
 
 } // namespace

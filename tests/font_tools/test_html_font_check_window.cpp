@@ -62,6 +62,26 @@ TEST_F(FontCheckWindow, CommandLineFilesFillTheWindow)
     EXPECT_TRUE(messages->messages.isEmpty());
 }
 
+TEST_F(FontCheckWindow, FromTheCommandLineItHasTheProgramIconAndErrorsWaitForTheMainWindow)
+{
+    quit();
+    session = std::make_unique<Session>();
+    session->programFolder = dir.path();
+    main = StartUp(*session, fake.services, fonts(), {dir.filePath(u"gone.html"_qs), fixture("lf.html")});
+    ASSERT_TRUE(check().isVisible());
+    // Not over the start-up's progress window: the message comes once the start is over.
+    EXPECT_TRUE(messages->messages.isEmpty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages->messages.size(), 1);
+    EXPECT_TRUE(messages->messages.first().contains(u"gone.html"_qs));
+    // The program's icon, given once the main window is up, reaches the check window too.
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    QApplication::setWindowIcon(QIcon(pixmap));
+    EXPECT_FALSE(check().windowIcon().isNull());
+    QApplication::setWindowIcon(QIcon());
+}
+
 TEST_F(FontCheckWindow, DroppedFilesAreReadBehindTheProgressWindowAndAddUp)
 {
     bool mainShownWhileReading = true;

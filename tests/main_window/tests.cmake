@@ -5,3 +5,4 @@ typecask_add_test(test_colour_menu UI XVFB SOURCES main_window/test_colour_menu.
 typecask_add_test(test_sample_list_rules SOURCES main_window/test_sample_list_rules.cpp)
 typecask_add_test(test_sample_list_window UI XVFB SOURCES main_window/test_sample_list_window.cpp main_window/started_window.h)
 typecask_add_test(test_ui_font_and_icons UI SOURCES main_window/test_ui_font_and_icons.cpp)
+typecask_add_test(test_window_ownership UI WM SOURCES main_window/test_window_ownership.cpp main_window/started_window.h)
