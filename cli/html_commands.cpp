@@ -17,6 +17,9 @@ namespace typecask::cli {
 
 namespace {
 
+// Both checks take what the program takes: a page named .htm or .html.
+const QString NotHtml = u"not an .htm or .html file"_qs;
+
 // check --css: every family list the pages ask for, resolved on this machine.
 int checkCss(const QStringList& files, bool json, Streams io)
 {
@@ -24,7 +27,14 @@ int checkCss(const QStringList& files, bool json, Streams io)
     std::vector<CssFileResult> results;
     bool unread = false;
     for (const QString& file : files) {
-        CssFileResult r = check.scanFile(file);
+        CssFileResult r;
+        if (isHtmlPath(file)) {
+            r = check.scanFile(file);
+        } else {
+            r.path = file;
+            r.status = CssFileResult::Status::Failed;
+            r.error = NotHtml;
+        }
         if (r.status == CssFileResult::Status::Failed) {
             io.err << "typecask-cli check: " << file << ": " << r.error << '\n';
             unread = true;
@@ -85,9 +95,7 @@ int checkCommand(const QStringList& args, Streams io)
         // The window passes such files by; here a file asked for and not checked is an error,
         // or a page of other files would pass as having no missing fonts.
         io.err << "typecask-cli check: " << file << ": "
-               << (read.status == HtmlReadResult::Status::Ignored ? u"not an .htm or .html file"_qs
-                                                                  : read.error)
-               << '\n';
+               << (read.status == HtmlReadResult::Status::Ignored ? NotHtml : read.error) << '\n';
         unread = true;
     }
     for (const QString& name : check.found())

@@ -54,6 +54,8 @@ public:
     virtual std::optional<FontDetails> readDetails(const QString& faceName) = 0;
     // Face name of the family known under name (any of its names, any case), or empty.
     virtual QString resolveFamily(const QString& name) = 0;
+    // Every name the family reported under faceName carries (each family-name language).
+    virtual QStringList familyNames(const QString& faceName) { return {faceName}; }
 };
 
 enum class FontCategory { Japanese = 0, Western = 1, Symbol = 2, Other = 3 };

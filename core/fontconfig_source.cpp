@@ -247,6 +247,18 @@ QString FontconfigSource::resolveFamily(const QString& name)
     return it == m_byFoldedName.constEnd() ? QString() : m_families[it.value()].font.faceName;
 }
 
+QStringList FontconfigSource::familyNames(const QString& faceName)
+{
+    index();
+    const auto it = m_byFaceName.constFind(faceName);
+    if (it == m_byFaceName.constEnd())
+        return {};
+    QStringList names = m_families[it.value()].allNames;
+    if (!names.contains(faceName))
+        names.append(faceName);
+    return names;
+}
+
 namespace {
 
 // A font file read through a small buffer: FreeType's own stream maps the whole file, and

@@ -33,6 +33,7 @@ public:
     void enumerate(const std::function<bool(const EnumeratedFont&)>& visit) override;
     std::optional<FontDetails> readDetails(const QString& faceName) override;
     QString resolveFamily(const QString& name) override;
+    QStringList familyNames(const QString& faceName) override;
 
     struct Family
     {

@@ -228,6 +228,17 @@ void HtmlFontCheck::fileName(QByteArrayView bytes)
     const QSet<QString>& names = catalogNames();
     if (const auto it = names.constFind(name); it != names.cend() && AddFoundFont(name, *it))
         return;
+    // The catalog lists a family by one name (its Japanese one where it has one); a page may
+    // name it in any language the font carries, IPAPGothic for IPA Pゴシック.
+    if (FontSource* source = m_catalog.source()) {
+        const QString family = source->resolveFamily(name);
+        if (!family.isEmpty() && names.contains(family)) {
+            const QStringList known = source->familyNames(family);
+            if (const auto it = std::find(known.cbegin(), known.cend(), name);
+                it != known.cend() && AddFoundFont(name, *it))
+                return;
+        }
+    }
     if (!m_missingSet.contains(name)) {
         m_missing.append(name);
         m_missingSet.insert(name);

@@ -35,6 +35,25 @@ TEST(HtmlCli, CheckListsInstalledThenMissingWithTheExitStatus)
     EXPECT_EQ(QString::fromUtf8(r.out), u"installed\tIPAゴシック\n");
 }
 
+TEST(HtmlCli, CheckKnowsAFamilyByEveryNameItCarries)
+{
+    // The catalog lists the IPA families by their Japanese names; pages usually name them in
+    // English. The name is compared exactly, and listed as the page wrote it.
+    QTemporaryDir dir;
+    const QString page = dir.filePath(u"names.html"_qs);
+    QFile f(page);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(u"<FONT FACE=\"IPAPGothic\">a</FONT><FONT FACE=\"IPAMincho,IPA明朝\">b</FONT>"
+            "<FONT FACE=\"ipamincho\">c</FONT>"_qs.toUtf8());
+    f.close();
+    const auto r = runCli({u"check"_qs, page});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(r.out), u"installed\tIPAPGothic\n"
+                                        "installed\tIPAMincho\n"
+                                        "installed\tIPA明朝\n"
+                                        "missing\tipamincho\n");
+}
+
 TEST(HtmlCli, CheckNamesFilesItCannotReadAndChecksTheRest)
 {
     QTemporaryDir dir;
@@ -46,6 +65,11 @@ TEST(HtmlCli, CheckNamesFilesItCannotReadAndChecksTheRest)
     EXPECT_EQ(QString::fromUtf8(r.out), u"installed\tIPAゴシック\n");
     EXPECT_TRUE(r.err.contains(missing)) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
+    // The CSS form takes the same files as the plain one.
+    const auto css = runCli({u"check"_qs, u"--css"_qs, text, fixture("utf16le.html")});
+    EXPECT_EQ(css.exitCode, 2);
+    EXPECT_TRUE(css.err.contains(text + u": not an .htm or .html file"_qs)) << css.err.toStdString();
+    EXPECT_TRUE(r.err.contains(text + u": not an .htm or .html file"_qs)) << r.err.toStdString();
 
     EXPECT_EQ(runCli({u"check"_qs}).exitCode, 2);
     EXPECT_EQ(runCli({u"check"_qs, u"--frobnicate"_qs}).exitCode, 2);
