@@ -17,6 +17,7 @@ PACKAGES=(
   fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-urw-base35 xfonts-base fonts-opensymbol fonts-tlwg-garuda-ttf
   libreoffice-writer-nogui chromium qt6-translations-l10n
+  unicode-data poppler-data locales python3 python3-fonttools
 )
 PACKAGES+=("$@")
 
