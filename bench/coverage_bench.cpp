@@ -1,10 +1,13 @@
 // Japanese set coverage over every family of the fonts FONTCONFIG_FILE names (bench/make_font_set.sh
 // 10000 DIR, then FONTCONFIG_FILE=DIR/fonts.conf): one set counted for all families, cold (a new
 // source, every family's charset read) and warm (the counts kept), and the search by set and by
-// text beside the search by name.
+// text beside the search by name; and the details window filled for a Western family, which lacks
+// most of every set (offscreen platform).
 #include "core/fontconfig_source.h"
+#include "font_tools/font_details_window.h"
 #include "font_tools/font_search.h"
 
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 using namespace typecask;
@@ -96,4 +99,34 @@ static void BM_SearchByText(benchmark::State& state)
 }
 BENCHMARK(BM_SearchByText)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+// The view (coverage counted, missing characters listed) and the window's fill, the family new
+// each time.
+static void BM_DetailsWindowWestern(benchmark::State& state)
+{
+    Form9 form;
+    form.show();
+    std::unique_ptr<MachineFonts> fonts;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fonts.reset();
+        fonts = std::make_unique<MachineFonts>();
+        state.ResumeTiming();
+        form.fill(fontDetailsView(fonts->catalog, u"DejaVu Sans"_qs, {}));
+        form.repaint(); // the boxes lay their text out to draw it
+        state.PauseTiming();
+        form.fill(fontDetailsView(fonts->catalog, QString(), {}));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DetailsWindowWestern)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

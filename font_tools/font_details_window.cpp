@@ -1,5 +1,6 @@
 #include "font_tools/font_details_window.h"
 
+#include "core/fontconfig_source.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace typecask {
 
@@ -71,6 +73,8 @@ QFont designFont(int pointSize, bool bold = false)
 
 // The characters a family lacks, for selecting and copying. The window closes on the first key,
 // but keys typed here are the box's (Escape still closes); it takes the focus only when clicked.
+// Laying out thousands of characters takes long, so the box shows their beginning until it is
+// clicked, and all of them from then on.
 class MissingCharactersBox final : public QLineEdit
 {
 public:
@@ -79,11 +83,34 @@ public:
         setReadOnly(true);
         setFocusPolicy(Qt::ClickFocus);
         setToolTip(u"このフォントにない文字（選択してコピーできます）"_qs);
-        // The desktop's font: Qt draws each character in a font that has it.
-        setFont(QApplication::font());
+        // The Japanese font fontconfig prefers has most of them; Qt draws the others in another
+        // font that has them.
+        static const QString japanese = matchedFamily(u"sans-serif:lang=ja"_qs);
+        QFont f = QApplication::font();
+        f.setFamilies({japanese, QApplication::font().family()});
+        setFont(f);
+    }
+
+    void setMissing(const QString& missing)
+    {
+        constexpr qsizetype Shown = 64; // far more than the box is wide
+        m_missing = missing;
+        qsizetype end = std::min(Shown, missing.size());
+        if (end > 0 && end < missing.size() && missing[end - 1].isHighSurrogate())
+            --end; // never half a pair
+        setText(end < missing.size() ? missing.left(end) + u'…' : missing);
+        setCursorPosition(0);
     }
 
 protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        if (text() != m_missing) {
+            setText(m_missing);
+            setCursorPosition(0);
+        }
+        QLineEdit::focusInEvent(event);
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         QLineEdit::keyPressEvent(event);
@@ -97,6 +124,9 @@ protected:
         else
             event->accept();
     }
+
+private:
+    QString m_missing;
 };
 
 } // namespace
@@ -168,6 +198,8 @@ Form9::Form9(QWidget* parent) : QDialog(parent)
         box->setObjectName(u"CoverageMissing(%1)"_qs.arg(i));
         grid->addWidget(line, static_cast<int>(i) + 1, 0);
         grid->addWidget(box, static_cast<int>(i) + 1, 1);
+        // Rows keep the box's height when it is hidden, so that the lines stay evenly spaced.
+        grid->setRowMinimumHeight(static_cast<int>(i) + 1, box->sizeHint().height());
         m_coverageLabels.push_back(line);
         m_missingBoxes.push_back(box);
     }
@@ -188,8 +220,7 @@ void Form9::fill(const FontDetailsView& view)
     for (std::size_t i = 0; i < m_coverageLabels.size(); ++i) {
         const CoverageRow* row = i < view.coverage.size() ? &view.coverage[i] : nullptr;
         m_coverageLabels[i]->setText(row ? row->text : QString());
-        m_missingBoxes[i]->setText(row ? row->missing : QString());
-        m_missingBoxes[i]->setCursorPosition(0);
+        static_cast<MissingCharactersBox*>(m_missingBoxes[i])->setMissing(row ? row->missing : QString());
         m_missingBoxes[i]->setVisible(row && !row->missing.isEmpty());
     }
     // Below the sample, the coverage of a family the catalog holds.

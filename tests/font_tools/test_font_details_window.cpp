@@ -201,6 +201,16 @@ TEST_F(Coverage, SetsBelowTheSampleWithTheMissingCharactersToCopy)
     EXPECT_EQ(missing->text(), u"一丁");
     EXPECT_TRUE(missing->isReadOnly());
     EXPECT_TRUE(form->missingBox(kana)->isHidden()); // nothing missing
+    // A long list shows its beginning, and all of it once clicked for selecting.
+    QLineEdit* level4 = form->missingBox(japaneseSetIndex(u"jis4"_qs));
+    EXPECT_TRUE(level4->text().endsWith(u'…'));
+    EXPECT_LT(level4->text().size(), 100);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::mouseClick(level4, Qt::LeftButton);
+    EXPECT_EQ(level4->text().toUcs4().size(), 2436);
+    form->hide();
     // The section lies below the sample, inside the window.
     QWidget* section = form->findChild<QWidget*>(u"Coverage"_qs);
     EXPECT_GT(section->geometry().top(), form->label(DetailsSample)->geometry().bottom());
