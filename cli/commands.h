@@ -18,6 +18,7 @@ int htmlCommand(const QStringList& args, Streams io);
 int nameCommand(const QStringList& args, Streams io);
 int detailsCommand(const QStringList& args, Streams io);
 int searchCommand(const QStringList& args, Streams io);
+int coverageCommand(const QStringList& args, Streams io);
 int gradientCommand(const QStringList& args, Streams io);
 int randomColoursCommand(const QStringList& args, Streams io);
 int checkCommand(const QStringList& args, Streams io);

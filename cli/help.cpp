@@ -137,8 +137,9 @@ QString commandHelp(const QString& command)
         return u"Usage: typecask-cli search [OPTION]... [WORDS]...\n"
                "Print the families the font search finds, in its results list's order, one a line.\n"
                "A name matches when it contains every word, ignoring case and character width;\n"
-               "no words match every name. Any of --charsets, --types, --families and --ratio\n"
-               "turns the detailed search on; a group left out keeps all its boxes checked.\n"
+               "no words match every name. Any of --charsets, --types, --families, --ratio,\n"
+               "--set and --covers turns the detailed search on; a group left out keeps all\n"
+               "its boxes checked.\n"
                "\n"
                "      --narrow-from FILE  search only the names of FILE, one a line\n"
                "      --charsets LIST     character sets, from w Western, j Japanese,\n"
@@ -148,8 +149,25 @@ QString commandHelp(const QString& command)
                "      --families LIST     families, from decorative, none, modern, roman,\n"
                "                            script, swiss, separated by commas\n"
                "      --ratio >N|<N       width to height at least (>) or at most (<) N percent\n"
+               "      --set NAME[:N]      families with every character of the Japanese set\n"
+               "                            NAME, or at least N percent of them (the sets:\n"
+               "                            'typecask-cli coverage --help')\n"
+               "      --covers TEXT       families that map every visible character of TEXT\n"
                "      --                  the remaining arguments are WORDS\n"_qs +
                standardOptions(26);
+    if (command == u"coverage")
+        return u"Usage: typecask-cli coverage [--set NAME]... [--json] [FAMILY]...\n"
+               "Print how many characters of each Japanese set the families map: a head line,\n"
+               "then one line a family (every installed family when none is named), the counts\n"
+               "tab-separated in the sets' order.\n"
+               "\n"
+               "      --set NAME   only this set (may be repeated): joyo (常用漢字), jinmeiyo\n"
+               "                     (人名用漢字), jis1 to jis4 (JIS levels 1 to 4), hojo\n"
+               "                     (JIS X 0212), kana, jis-nonkanji (JIS X 0208 rows 1-8),\n"
+               "                     aj1-0 to aj1-7 (Adobe-Japan1 supplements)\n"
+               "      --json       one JSON object (see the README)\n"
+               "      --           the remaining arguments are FAMILY names\n"_qs +
+               standardOptions(19);
     if (command == u"gradient" || command == u"random-colours")
         return makerHelp(command);
     return u"Usage: typecask-cli details NAME\n"
@@ -176,6 +194,7 @@ QString cliHelp()
            "  check           the fonts HTML files ask for, installed or missing\n"
            "  fontlist        the HTML font list pages\n"
            "  search          the families the font search finds\n"
+           "  coverage        how much of each Japanese character set the families have\n"
            "\n"
            "'typecask-cli COMMAND --help' describes the options of a command.\n"
            "\n"_qs +

@@ -58,6 +58,7 @@ int main(int argc, char** argv)
                                               {u"gradient"_qs, &typecask::cli::gradientCommand},
                                               {u"random-colours"_qs, &typecask::cli::randomColoursCommand},
                                               {u"search"_qs, &typecask::cli::searchCommand},
+                                              {u"coverage"_qs, &typecask::cli::coverageCommand},
                                               {u"check"_qs, &typecask::cli::checkCommand},
                                               {u"fontlist"_qs, &typecask::cli::fontlistCommand}};
     const auto it = commands.find(args.first());

@@ -2,6 +2,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 
+#include "core/japanese_sets.h"
 #include "core/text_file.h"
 #include "font_tools/font_search.h"
 
@@ -65,7 +66,7 @@ int searchCommand(const QStringList& args, Streams io)
         if (answerStandardOption(u"search"_qs, a, io))
             return 0;
         const bool takesValue = a == u"--narrow-from" || a == u"--charsets" || a == u"--types" ||
-                                a == u"--families" || a == u"--ratio";
+                                a == u"--families" || a == u"--ratio" || a == u"--set" || a == u"--covers";
         if (!takesValue)
             return r.fail(u"unknown option "_qs + a);
         const std::optional<QString> value = r.value(a);
@@ -85,6 +86,33 @@ int searchCommand(const QStringList& args, Streams io)
             return r.fail(u"--types takes d, t, r, o separated by commas"_qs);
         if (a == u"--families" && !readBoxes(v, FamilyNames, conditions.families))
             return r.fail(u"--families takes decorative, none, modern, roman, script, swiss"_qs);
+        if (a == u"--set") {
+            // NAME or NAME:PERCENT, PERCENT a whole number from 1 to 100.
+            const qsizetype colon = v.indexOf(u':');
+            conditions.set = japaneseSetIndex(colon < 0 ? v : v.left(colon));
+            if (conditions.set < 0)
+                return r.fail(u"unknown set '"_qs + (colon < 0 ? v : v.left(colon)) + u"' (the sets: "_qs +
+                              japaneseSetNames() + u')');
+            bool ok = colon < 0;
+            if (colon >= 0) {
+                const QString percent = v.mid(colon + 1);
+                conditions.setPercent = percent.toInt(&ok);
+                ok = ok && !percent.startsWith(u'+') && conditions.setPercent >= 1 &&
+                     conditions.setPercent <= 100;
+            }
+            if (!ok)
+                return r.fail(u"--set takes NAME or NAME:PERCENT, PERCENT from 1 to 100"_qs);
+        }
+        if (a == u"--covers") {
+            // Arguments arrive as UTF-8; bytes that are not (an encoded surrogate half among them)
+            // have become U+FFFD.
+            const std::optional<std::vector<char32_t>> chars = charactersToCover(v);
+            if (!chars || v.contains(QChar::ReplacementCharacter))
+                return r.fail(u"--covers: the text is not valid UTF-8 (an unpaired surrogate?)"_qs);
+            if (chars->empty())
+                return r.fail(u"--covers needs a text with at least one visible character"_qs);
+            conditions.covers = *chars;
+        }
         if (a == u"--ratio") {
             if (!v.startsWith(u'>') && !v.startsWith(u'<'))
                 return r.fail(u"--ratio is > or < and a percentage, as '>50'"_qs);

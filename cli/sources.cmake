@@ -2,6 +2,7 @@ set(TYPECASK_CLI_SOURCES
     cli/cli_support.cpp
     cli/cli_support.h
     cli/commands.h
+    cli/coverage_command.cpp
     cli/export_commands.cpp
     cli/fonts_command.cpp
     cli/help.cpp

@@ -29,7 +29,7 @@ bool FontCatalog::add(const EnumeratedFont& font)
     m_lists[list].append(font.faceName);
     if (!m_byName.contains(font.faceName))
         m_byName.insert(font.faceName, static_cast<int>(m_entries.size()));
-    m_entries.push_back(Entry{font, list, std::nullopt});
+    m_entries.push_back(Entry{font, list, std::nullopt, {}});
     return true;
 }
 
@@ -59,6 +59,13 @@ const FontDetails* FontCatalog::details(const QString& name) const
     if (!e->details.has_value())
         e->details = m_source ? m_source->readDetails(e->font.faceName) : std::nullopt;
     return e->details->has_value() ? &**e->details : nullptr;
+}
+
+const std::vector<int>& FontCatalog::coverage(const Entry& e) const
+{
+    if (e.coverage.empty())
+        e.coverage = japaneseCoverage(m_source ? m_source->characters(e.font.faceName) : CharacterPages());
+    return e.coverage;
 }
 
 std::int32_t FontEnumProc(FontCatalog& catalog, const EnumeratedFont& font)

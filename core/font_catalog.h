@@ -2,9 +2,12 @@
 // once at start-up from a FontSource.
 #pragma once
 
+#include "core/character_coverage.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -56,6 +59,20 @@ public:
     virtual QString resolveFamily(const QString& name) = 0;
     // Every name the family reported under faceName carries (each family-name language).
     virtual QStringList familyNames(const QString& faceName) { return {faceName}; }
+    // The characters the family's representative face maps, as the system knows them without
+    // opening the font; empty for a family the source cannot tell.
+    virtual CharacterPages characters(const QString& faceName)
+    {
+        (void)faceName;
+        return {};
+    }
+    // Whether that face maps every one of the characters.
+    virtual bool mapsAll(const QString& faceName, std::span<const char32_t> characters)
+    {
+        const CharacterPages mapped = this->characters(faceName);
+        return std::all_of(characters.begin(), characters.end(),
+                           [&mapped](char32_t c) { return mapped.contains(c); });
+    }
 };
 
 enum class FontCategory { Japanese = 0, Western = 1, Symbol = 2, Other = 3 };
@@ -78,6 +95,7 @@ public:
         EnumeratedFont font;
         int list = 0;
         mutable std::optional<std::optional<FontDetails>> details; // outer: read yet?
+        mutable std::vector<int> coverage;                         // per Japanese set; empty: not counted yet
     };
 
     // A list holds at most this many names; the count is a 16-bit value.
@@ -101,6 +119,9 @@ public:
 
     // The family's on-demand details, read through the source once and kept.
     const FontDetails* details(const QString& name) const;
+    // How many characters of each Japanese set (japaneseSets()'s order) the family maps, counted
+    // through the source once and kept.
+    const std::vector<int>& coverage(const Entry& entry) const;
 
     void setSource(std::shared_ptr<FontSource> source) { m_source = std::move(source); }
     FontSource* source() const { return m_source.get(); }

@@ -146,6 +146,8 @@ FontconfigSource::Family familyOf(FcPattern* p)
 FontconfigSource::FontconfigSource(Order order) : m_order(order) {}
 FontconfigSource::~FontconfigSource()
 {
+    if (m_charsetConfig)
+        FcConfigDestroy(m_charsetConfig);
     if (m_freetype)
         FT_Done_FreeType(m_freetype);
 }
@@ -248,6 +250,14 @@ QString FontconfigSource::resolveFamily(const QString& name)
 }
 
 QStringList FontconfigSource::familyNames(const QString& faceName)
+const FontconfigSource::Family* FontconfigSource::familyNamed(const QString& faceName)
+{
+    index();
+    const auto it = m_byFaceName.constFind(faceName);
+    return it == m_byFaceName.constEnd() ? nullptr : &m_families[it.value()];
+}
+
+_FcCharSet* FontconfigSource::charsetOf(const QString& faceName)
 {
     index();
     const auto it = m_byFaceName.constFind(faceName);
@@ -257,6 +267,56 @@ QStringList FontconfigSource::familyNames(const QString& faceName)
     if (!names.contains(faceName))
         names.append(faceName);
     return names;
+        return nullptr;
+    if (!m_charsetConfig) {
+        // Not kept from the listing: start-up would pay for it and most runs never ask. One walk
+        // over the configuration's faces finds each family's representative face again.
+        m_charsetConfig = FcConfigReference(nullptr);
+        m_charsets.assign(m_families.size(), nullptr);
+        QMultiHash<QPair<QByteArray, int>, int> wanted;
+        for (int i = 0; i < static_cast<int>(m_families.size()); ++i)
+            wanted.insert({m_families[i].file, m_families[i].faceIndex}, i);
+        for (FcSetName which : {FcSetSystem, FcSetApplication}) {
+            FcFontSet* set = m_charsetConfig ? FcConfigGetFonts(m_charsetConfig, which) : nullptr;
+            for (int f = 0; set && f < set->nfont; ++f) {
+                FcPattern* p = set->fonts[f];
+                FcCharSet* chars = nullptr;
+                const QPair<QByteArray, int> key{fcRawBytes(p, FC_FILE), fcInt(p, FC_INDEX, 0)};
+                for (auto found = wanted.constFind(key); found != wanted.constEnd() && found.key() == key;
+                     ++found)
+                    if (!m_charsets[found.value()] &&
+                        FcPatternGetCharSet(p, FC_CHARSET, 0, &chars) == FcResultMatch)
+                        m_charsets[found.value()] = chars;
+            }
+        }
+    }
+    return m_charsets[it.value()];
+}
+
+CharacterPages FontconfigSource::characters(const QString& faceName)
+{
+    FcCharSet* chars = charsetOf(faceName);
+    if (!chars)
+        return {};
+    std::vector<CharacterPages::Page> pages;
+    FcChar32 map[FC_CHARSET_MAP_SIZE];
+    FcChar32 next = 0;
+    for (FcChar32 base = FcCharSetFirstPage(chars, map, &next); base != FC_CHARSET_DONE;
+         base = FcCharSetNextPage(chars, map, &next)) {
+        CharacterPages::Page page;
+        page.index = base >> 8;
+        std::copy_n(map, page.bits.size(), page.bits.begin());
+        pages.push_back(page);
+    }
+    return CharacterPages(std::move(pages));
+}
+
+bool FontconfigSource::mapsAll(const QString& faceName, std::span<const char32_t> characters)
+{
+    FcCharSet* chars = charsetOf(faceName);
+    return std::all_of(characters.begin(), characters.end(), [chars](char32_t c) {
+        return chars && FcCharSetHasChar(chars, static_cast<FcChar32>(c)) != FcFalse;
+    });
 }
 
 namespace {

@@ -34,6 +34,8 @@ public:
     std::optional<FontDetails> readDetails(const QString& faceName) override;
     QString resolveFamily(const QString& name) override;
     QStringList familyNames(const QString& faceName) override;
+    CharacterPages characters(const QString& faceName) override;
+    bool mapsAll(const QString& faceName, std::span<const char32_t> characters) override;
 
     struct Family
     {
@@ -51,6 +53,9 @@ public:
     static std::vector<Family> familiesOf(_FcPattern* const* faces, int count);
 
     void prepare() override;
+    // The family reported under that face name (its representative face's file and index), or
+    // null.
+    const Family* familyNamed(const QString& faceName);
     // Whether ordinary OpenType faces' details come from their tables without FreeType (the
     // default); off, every face is opened with FreeType. Tests compare the two.
     void setReadTablesDirectly(bool on) { m_readTables = on; }
@@ -58,6 +63,7 @@ public:
 private:
     void load();
     void index();
+    _FcCharSet* charsetOf(const QString& faceName);
     bool m_loaded = false;
     bool m_indexed = false;
     bool m_readTables = true;
@@ -66,6 +72,10 @@ private:
     std::vector<Family> m_families;
     QHash<QString, int> m_byFaceName;
     QHash<QString, int> m_byFoldedName;
+    // Each family's character set, found on the first question about characters; the set
+    // belongs to the configuration, kept alive while they are used.
+    _FcConfig* m_charsetConfig = nullptr;
+    std::vector<_FcCharSet*> m_charsets;
 };
 
 // fontconfig's matches from a configuration of its own, loaded anew from FONTCONFIG_FILE (or the

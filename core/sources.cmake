@@ -5,11 +5,14 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/cp932.cpp core/cp932.h
     core/favorites_edit.cpp core/favorites_edit.h
     core/command_line.cpp core/command_line.h
+    core/character_coverage.cpp core/character_coverage.h
+    core/data/japanese_sets_data.cpp
     core/font_catalog.cpp core/font_catalog.h
     core/font_classification.cpp core/font_classification.h
     core/font_filter.cpp core/font_filter.h
     core/font_list_model.cpp core/font_list_model.h
     core/fontconfig_source.cpp core/fontconfig_source.h
+    core/japanese_sets.cpp core/japanese_sets.h
     core/gradient_colours.h
     core/list_navigation.cpp core/list_navigation.h
     core/palette_table.h

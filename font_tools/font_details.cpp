@@ -116,11 +116,32 @@ QString pixels(double v)
     return QString::number(v, 'g', 15);
 }
 
+std::vector<CoverageRow> coverageRows(const FontCatalog& catalog, const FontCatalog::Entry& entry)
+{
+    const std::vector<int>& counts = catalog.coverage(entry);
+    const std::span<const JapaneseSet> sets = japaneseSets();
+    // The characters are read once more only when some set is incomplete.
+    std::optional<CharacterPages> mapped;
+    std::vector<CoverageRow> rows;
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        CoverageRow row{coverageLine(sets[i], counts[i]), QString()};
+        if (counts[i] < sets[i].total) {
+            if (!mapped)
+                mapped =
+                    catalog.source() ? catalog.source()->characters(entry.font.faceName) : CharacterPages();
+            const std::vector<char32_t> missing = missingCharacters(*mapped, japaneseSetPages()[i]);
+            row.missing = QString::fromUcs4(missing.data(), static_cast<qsizetype>(missing.size()));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 } // namespace
 
 FontDetailsView fontDetailsView(const FontCatalog& catalog, const QString& name, const SampleMeasure& sample)
 {
-    FontDetailsView view{fontDetailsDesignCaptions(), QString()};
+    FontDetailsView view{fontDetailsDesignCaptions(), {}, QString()};
     const FontCatalog::Entry* entry = catalog.find(name);
     if (!entry)
         return view;
@@ -142,6 +163,8 @@ FontDetailsView fontDetailsView(const FontCatalog& catalog, const QString& name,
     l[DetailsFontType] = fontTypeName(font.fontType);
     if (std::optional<QString> family = familyDescription(details ? details->pitchAndFamily : 0))
         l[DetailsFamily] = *family;
+
+    view.coverage = coverageRows(catalog, *entry);
 
     if (sample.measure) {
         struct Row

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace typecask {
 
@@ -48,9 +49,18 @@ struct TextExtent
 using MeasureText = std::function<TextExtent(const QString& text, const QString& faceName, int pointSize,
                                              bool bold, bool italic)>;
 
+// One Japanese set's line of the coverage section.
+struct CoverageRow
+{
+    QString text;    // "常用漢字 2136 / 2136"
+    QString missing; // the characters the family lacks, in code point order
+};
+
 struct FontDetailsView
 {
     std::array<QString, FontDetailsLabelCount> labels;
+    // One row per Japanese set (japaneseSets()'s order); none when no family has the name.
+    std::vector<CoverageRow> coverage;
     // The face the sample label is drawn in; empty when no family has the name, and then
     // every label keeps its design caption.
     QString faceName;

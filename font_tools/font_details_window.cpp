@@ -1,13 +1,17 @@
 #include "font_tools/font_details_window.h"
 
+#include "core/fontconfig_source.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace typecask {
 
@@ -67,6 +71,64 @@ QFont designFont(int pointSize, bool bold = false)
     return f;
 }
 
+// The characters a family lacks, for selecting and copying. The window closes on the first key,
+// but keys typed here are the box's (Escape still closes); it takes the focus only when clicked.
+// Laying out thousands of characters takes long, so the box shows their beginning until it is
+// clicked, and all of them from then on.
+class MissingCharactersBox final : public QLineEdit
+{
+public:
+    explicit MissingCharactersBox(QWidget* parent) : QLineEdit(parent)
+    {
+        setReadOnly(true);
+        setFocusPolicy(Qt::ClickFocus);
+        setToolTip(u"このフォントにない文字（選択してコピーできます）"_qs);
+        // The Japanese font fontconfig prefers has most of them; Qt draws the others in another
+        // font that has them.
+        static const QString japanese = matchedFamily(u"sans-serif:lang=ja"_qs);
+        QFont f = QApplication::font();
+        f.setFamilies({japanese, QApplication::font().family()});
+        setFont(f);
+    }
+
+    void setMissing(const QString& missing)
+    {
+        constexpr qsizetype Shown = 64; // far more than the box is wide
+        m_missing = missing;
+        qsizetype end = std::min(Shown, missing.size());
+        if (end > 0 && end < missing.size() && missing[end - 1].isHighSurrogate())
+            --end; // never half a pair
+        setText(end < missing.size() ? missing.left(end) + u'…' : missing);
+        setCursorPosition(0);
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        if (text() != m_missing) {
+            setText(m_missing);
+            setCursorPosition(0);
+        }
+        QLineEdit::focusInEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        QLineEdit::keyPressEvent(event);
+        if (event->key() != Qt::Key_Escape)
+            event->accept();
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape)
+            event->ignore();
+        else
+            event->accept();
+    }
+
+private:
+    QString m_missing;
+};
+
 } // namespace
 
 TextExtent measureFontDetailsText(const QString& text, const QString& face, int pointSize, bool bold,
@@ -115,7 +177,34 @@ Form9::Form9(QWidget* parent) : QDialog(parent)
     QLabel* sample = label(DetailsSample);
     sample->setFont(designFont(12));
     sample->move(twipsToPixels(Margin), twipsToPixels(SampleTop));
-    fill({captions, QString()});
+
+    m_coverageLine = new QFrame(this);
+    m_coverageLine->setObjectName(u"CoverageLine"_qs);
+    m_coverageLine->setFrameShape(QFrame::HLine);
+    m_coverageLine->setFrameShadow(QFrame::Sunken);
+    m_coverage = new QWidget(this);
+    m_coverage->setObjectName(u"Coverage"_qs);
+    auto* grid = new QGridLayout(m_coverage);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(2);
+    auto* heading = new QLabel(u"文字セット"_qs, m_coverage);
+    heading->setObjectName(u"CoverageHeading"_qs);
+    grid->addWidget(heading, 0, 0, 1, 2);
+    const std::size_t sets = japaneseSets().size();
+    for (std::size_t i = 0; i < sets; ++i) {
+        auto* line = new QLabel(m_coverage);
+        line->setObjectName(u"CoverageLabel(%1)"_qs.arg(i));
+        auto* box = new MissingCharactersBox(m_coverage);
+        box->setObjectName(u"CoverageMissing(%1)"_qs.arg(i));
+        grid->addWidget(line, static_cast<int>(i) + 1, 0);
+        grid->addWidget(box, static_cast<int>(i) + 1, 1);
+        // Rows keep the box's height when it is hidden, so that the lines stay evenly spaced.
+        grid->setRowMinimumHeight(static_cast<int>(i) + 1, box->sizeHint().height());
+        m_coverageLabels.push_back(line);
+        m_missingBoxes.push_back(box);
+    }
+    grid->setColumnStretch(1, 1);
+    fill({captions, {}, QString()});
 }
 
 void Form9::fill(const FontDetailsView& view)
@@ -128,10 +217,28 @@ void Form9::fill(const FontDetailsView& view)
         sample->setFont(f);
     }
     sample->adjustSize(); // the sample sizes itself to its text
+    for (std::size_t i = 0; i < m_coverageLabels.size(); ++i) {
+        const CoverageRow* row = i < view.coverage.size() ? &view.coverage[i] : nullptr;
+        m_coverageLabels[i]->setText(row ? row->text : QString());
+        static_cast<MissingCharactersBox*>(m_missingBoxes[i])->setMissing(row ? row->missing : QString());
+        m_missingBoxes[i]->setVisible(row && !row->missing.isEmpty());
+    }
+    // Below the sample, the coverage of a family the catalog holds.
+    m_coverage->setVisible(!view.coverage.empty());
+    m_coverageLine->setVisible(!view.coverage.empty());
     const int width =
         std::max(twipsToPixels(DesignWidth), sample->geometry().right() + twipsToPixels(Margin));
+    int bottom = sample->geometry().bottom();
+    if (!view.coverage.empty()) {
+        const int left = twipsToPixels(Margin);
+        m_coverageLine->setGeometry(twipsToPixels(120), bottom + twipsToPixels(120),
+                                    width - 2 * twipsToPixels(120), 2);
+        m_coverage->setGeometry(left, bottom + twipsToPixels(240), width - 2 * left,
+                                m_coverage->sizeHint().height());
+        bottom = m_coverage->geometry().bottom();
+    }
     // The whole sample shows, with the margin the labels keep at the top.
-    const int height = sample->geometry().bottom() + twipsToPixels(Margin);
+    const int height = bottom + twipsToPixels(Margin);
     setFixedSize(width, height);
     // The separators and the name run across a window widened for a wide sample.
     for (QFrame* line : m_lines)

@@ -7,9 +7,12 @@
 #include <QDialog>
 #include <QSet>
 #include <array>
+#include <vector>
 
 class QFrame;
+class QGridLayout;
 class QLabel;
+class QLineEdit;
 
 namespace typecask {
 
@@ -23,6 +26,9 @@ public:
     // Writes the labels, sets the sample in its face and fits the window around it.
     void fill(const FontDetailsView& view);
     QLabel* label(int index) const { return m_Label1[static_cast<std::size_t>(index)]; }
+    // Set i's line ("常用漢字 2136 / 2136") and the box of the characters the family lacks.
+    QLabel* coverageLabel(int i) const { return m_coverageLabels[static_cast<std::size_t>(i)]; }
+    QLineEdit* missingBox(int i) const { return m_missingBoxes[static_cast<std::size_t>(i)]; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,6 +39,10 @@ protected:
 private:
     std::array<QLabel*, FontDetailsLabelCount> m_Label1{}; // the sheet's labels, sample included
     std::array<QFrame*, 5> m_lines{};                      // separators Line1..Line5
+    QFrame* m_coverageLine;                                // separator above the coverage
+    QWidget* m_coverage;                                   // the Japanese sets' coverage
+    std::vector<QLabel*> m_coverageLabels;                 // one line per set
+    std::vector<QLineEdit*> m_missingBoxes;                // each set's missing characters
     // Keys pressed while the window is open; the release of the key that opened it is not one.
     QSet<int> m_keysDown;
 };

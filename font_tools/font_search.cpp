@@ -1,6 +1,7 @@
 #include "font_tools/font_search.h"
 
 #include "core/font_filter.h"
+#include "font_tools/character_set.h"
 
 #include <algorithm>
 #include <cmath>
@@ -232,6 +233,38 @@ bool passesDetailedConditions(const EnumeratedFont& font, const FontDetails* det
     return true;
 }
 
+std::optional<std::vector<char32_t>> charactersToCover(const QString& text)
+{
+    CharacterSet chars;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        char32_t code = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[++i]);
+        else if (c.isSurrogate())
+            return std::nullopt;
+        if (needsGlyph(code))
+            chars.add(code);
+    }
+    return chars.toVector();
+}
+
+bool coversShare(int covered, int total, int percent)
+{
+    return static_cast<std::int64_t>(covered) * 100 >= static_cast<std::int64_t>(total) * percent;
+}
+
+bool passesCoverageConditions(const FontCatalog& catalog, const FontCatalog::Entry& entry,
+                              const DetailedConditions& c)
+{
+    const std::span<const JapaneseSet> sets = japaneseSets();
+    if (c.set >= 0 && static_cast<std::size_t>(c.set) < sets.size() &&
+        !coversShare(catalog.coverage(entry)[static_cast<std::size_t>(c.set)],
+                     sets[static_cast<std::size_t>(c.set)].total, c.setPercent))
+        return false;
+    return c.covers.empty() || (catalog.source() && catalog.source()->mapsAll(entry.font.faceName, c.covers));
+}
+
 QString searchThresholdText(const QString& text)
 {
     constexpr int Largest = 32767;
@@ -286,7 +319,8 @@ QStringList searchFonts(const FontCatalog& catalog, const FontNameIndex& index, 
             if (entry && c.charsets[static_cast<std::size_t>(searchCharsetClass(entry->font.charset))] &&
                 c.fontTypes[static_cast<std::size_t>(searchFontTypeClass(entry->font.fontType))] &&
                 passesDetailedConditions(entry->font,
-                                         readDetails ? catalog.details(entry->font.faceName) : nullptr, c))
+                                         readDetails ? catalog.details(entry->font.faceName) : nullptr, c) &&
+                passesCoverageConditions(catalog, *entry, c))
                 keep(i, entry->font.faceName);
         }
         if (progress && !progress(i, count))

@@ -76,7 +76,23 @@ struct DetailedConditions
     bool ratio = false;                                               // Check3
     bool atMost = false;                                              // Command2 shows "<" (else ">")
     int threshold = 50;                                               // Text2, percent of the height
+    int set = -1;                 // a Japanese set (japaneseSets() index) the family must cover; -1 none
+    int setPercent = 100;         // of which at least this percentage
+    std::vector<char32_t> covers; // characters the family must all map (charactersToCover)
 };
+
+// The characters a family must map to show a text: each distinct one that needs a glyph (no
+// white space, controls or invisible format characters), ascending; none when the text holds
+// an unpaired surrogate.
+std::optional<std::vector<char32_t>> charactersToCover(const QString& text);
+
+// Whether covered of total characters make at least percent of them (all of them at 100).
+bool coversShare(int covered, int total, int percent);
+
+// Whether a family passes the set and text conditions; counts the family's coverage through the
+// catalog the first time a set is asked for.
+bool passesCoverageConditions(const FontCatalog& catalog, const FontCatalog::Entry& entry,
+                              const DetailedConditions& conditions);
 
 int searchCharsetClass(int charset);
 int searchFontTypeClass(int fontType);

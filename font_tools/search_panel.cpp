@@ -1,12 +1,14 @@
 #include "font_tools/search_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace typecask {
@@ -94,7 +96,36 @@ SearchPanel::SearchPanel(QWidget* parent) : QWidget(parent)
     ratio->addWidget(line(u"Line2"_qs, m_Frame2), 1, 2);
     ratio->addWidget(label3, 2, 2);
     layout->addWidget(m_Frame2);
+
+    auto* setFrame = new QGroupBox(u"文字セット"_qs, this);
+    setFrame->setObjectName(u"SetFrame"_qs);
+    auto* setRow = new QHBoxLayout(setFrame);
+    m_setChoice = new QComboBox(setFrame);
+    m_setChoice->setObjectName(u"SetChoice"_qs);
+    m_setChoice->addItem(u"指定なし"_qs);
+    for (const JapaneseSet& s : japaneseSets())
+        m_setChoice->addItem(s.label);
+    m_setPercent = new QSpinBox(setFrame);
+    m_setPercent->setObjectName(u"SetPercent"_qs);
+    m_setPercent->setRange(1, 100);
+    m_setPercent->setValue(100);
+    m_setPercent->setSuffix(u"%以上"_qs);
+    m_setPercent->setEnabled(false);
+    setRow->addWidget(m_setChoice, 1);
+    setRow->addWidget(m_setPercent);
+    layout->addWidget(setFrame);
+
+    auto* coversFrame = new QGroupBox(u"この文字列をすべて表示できる"_qs, this);
+    coversFrame->setObjectName(u"CoversFrame"_qs);
+    auto* coversRow = new QHBoxLayout(coversFrame);
+    m_coversText = new QLineEdit(coversFrame);
+    m_coversText->setObjectName(u"CoversText"_qs);
+    coversRow->addWidget(m_coversText);
+    layout->addWidget(coversFrame);
     layout->addStretch();
+
+    connect(m_setChoice, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_setPercent->setEnabled(index > 0); });
 
     connect(m_Check3, &QCheckBox::clicked, this, &SearchPanel::Check3_Click);
     connect(m_Command2, &QPushButton::clicked, this, &SearchPanel::Command2_Click);
@@ -131,6 +162,10 @@ DetailedConditions SearchPanel::conditions() const
     c.ratio = m_Check3->isChecked();
     c.atMost = m_Command2->text() == u"<";
     c.threshold = searchThresholdText(m_Text2->text()).toInt();
+    c.set = m_setChoice->currentIndex() - 1;
+    c.setPercent = m_setPercent->value();
+    // A half of a surrogate pair cannot be typed; text holding one asks for nothing.
+    c.covers = charactersToCover(m_coversText->text()).value_or(std::vector<char32_t>());
     return c;
 }
 

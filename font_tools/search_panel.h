@@ -1,5 +1,5 @@
 // The detailed conditions of the font search (Picture1 of Form10): the kinds of font, the
-// ratio of width to height and its threshold.
+// ratio of width to height and its threshold, a Japanese character set and a text to show.
 #pragma once
 
 #include "font_tools/font_search.h"
@@ -8,10 +8,12 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace typecask {
 
@@ -31,6 +33,9 @@ public:
     QPushButton* Command2() const { return m_Command2; }
     QCheckBox* Check3() const { return m_Check3; }
     QGroupBox* Frame2() const { return m_Frame2; }
+    QComboBox* setChoice() const { return m_setChoice; }
+    QSpinBox* setPercent() const { return m_setPercent; }
+    QLineEdit* coversText() const { return m_coversText; }
 
 private:
     void Check3_Click();
@@ -43,6 +48,9 @@ private:
     QGroupBox* m_Frame2;                  // the ratio's controls
     QPushButton* m_Command2;              // ">" or "<"
     QLineEdit* m_Text2;                   // threshold in percent
+    QComboBox* m_setChoice;               // a Japanese set to cover, or none (the first item)
+    QSpinBox* m_setPercent;               // how much of the set, in percent
+    QLineEdit* m_coversText;              // a text every found family can show
 };
 
 } // namespace typecask

@@ -16,7 +16,8 @@ PACKAGES=(
   openbox
   fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-urw-base35 xfonts-base fonts-opensymbol fonts-tlwg-garuda-ttf
-  libreoffice-writer-nogui chromium qt6-translations-l10n locales
+  libreoffice-writer-nogui chromium qt6-translations-l10n
+  unicode-data poppler-data locales python3 python3-fonttools
 )
 PACKAGES+=("$@")
 

@@ -5,7 +5,7 @@ namespace typecask::fakes {
 FakeFontSource& FakeFontSource::add(const QString& name, int charset, int fontType,
                                     std::optional<FontDetails> details)
 {
-    families.push_back(Family{EnumeratedFont{name, charset, fontType}, details, {}});
+    families.push_back(Family{EnumeratedFont{name, charset, fontType}, details, {}, {}});
     return *this;
 }
 
@@ -34,6 +34,15 @@ QString FakeFontSource::resolveFamily(const QString& name)
             if (o.compare(name, Qt::CaseInsensitive) == 0)
                 return f.font.faceName;
     }
+    return {};
+}
+
+CharacterPages FakeFontSource::characters(const QString& faceName)
+{
+    ++characterReads;
+    for (const Family& f : families)
+        if (f.font.faceName == faceName)
+            return CharacterPages::fromCharacters(f.characters);
     return {};
 }
 

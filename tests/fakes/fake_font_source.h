@@ -16,16 +16,19 @@ public:
         EnumeratedFont font;
         std::optional<FontDetails> details;
         QStringList otherNames;
+        std::vector<char32_t> characters;
     };
 
     FakeFontSource& add(const QString& name, int charset, int fontType,
                         std::optional<FontDetails> details = {});
     std::vector<Family> families;
     int detailReads = 0;
+    int characterReads = 0;
 
     void enumerate(const std::function<bool(const EnumeratedFont&)>& visit) override;
     std::optional<FontDetails> readDetails(const QString& faceName) override;
     QString resolveFamily(const QString& name) override;
+    CharacterPages characters(const QString& faceName) override;
 };
 
 // A catalog enumerated from the source.

@@ -4,7 +4,9 @@
 #include "main_window/started_window.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 
 using namespace typecask;
@@ -160,3 +162,84 @@ TEST_F(Details, OpeningGivesUpAlwaysInFront)
 }
 
 } // namespace
+
+namespace {
+
+// IPAゴシック with every 常用漢字 but 一 (U+4E00) and 丁 (U+4E01), and the kana.
+class Coverage : public Details
+{
+protected:
+    std::shared_ptr<fakes::FakeFontSource> fonts() const override
+    {
+        auto src = Details::fonts();
+        std::vector<char32_t>& chars = src->families[1].characters;
+        for (const CodePointRange& r :
+             japaneseSets()[static_cast<std::size_t>(japaneseSetIndex(u"joyo"_qs))].ranges)
+            for (char32_t c = r.first; c <= r.last; ++c)
+                if (c > 0x4E01)
+                    chars.push_back(c);
+        for (const CodePointRange& r :
+             japaneseSets()[static_cast<std::size_t>(japaneseSetIndex(u"kana"_qs))].ranges)
+            for (char32_t c = r.first; c <= r.last; ++c)
+                chars.push_back(c);
+        return src;
+    }
+};
+
+} // namespace
+
+TEST_F(Coverage, SetsBelowTheSampleWithTheMissingCharactersToCopy)
+{
+    auto* form = new Form9(main.get());
+    form->fill(fontDetailsView(session->catalog, u"IPAゴシック"_qs, {}));
+    const int joyo = japaneseSetIndex(u"joyo"_qs);
+    const int kana = japaneseSetIndex(u"kana"_qs);
+    EXPECT_EQ(form->coverageLabel(joyo)->text(), u"常用漢字 2134 / 2136");
+    EXPECT_EQ(form->coverageLabel(kana)->text(), u"かな 169 / 169");
+    EXPECT_EQ(form->coverageLabel(japaneseSetIndex(u"jis4"_qs))->text(), u"JIS第4水準 0 / 2436");
+    QLineEdit* missing = form->missingBox(joyo);
+    EXPECT_EQ(missing->text(), u"一丁");
+    EXPECT_TRUE(missing->isReadOnly());
+    EXPECT_TRUE(form->missingBox(kana)->isHidden()); // nothing missing
+    // A long list shows its beginning, and all of it once clicked for selecting.
+    QLineEdit* level4 = form->missingBox(japaneseSetIndex(u"jis4"_qs));
+    EXPECT_TRUE(level4->text().endsWith(u'…'));
+    EXPECT_LT(level4->text().size(), 100);
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::mouseClick(level4, Qt::LeftButton);
+    EXPECT_EQ(level4->text().toUcs4().size(), 2436);
+    form->hide();
+    // The section lies below the sample, inside the window.
+    QWidget* section = form->findChild<QWidget*>(u"Coverage"_qs);
+    EXPECT_GT(section->geometry().top(), form->label(DetailsSample)->geometry().bottom());
+    EXPECT_LE(section->geometry().bottom(), form->height());
+
+    // No family, no section.
+    form->fill(fontDetailsView(session->catalog, u"No Such Family"_qs, {}));
+    EXPECT_TRUE(section->isHidden());
+    delete form;
+
+    // Keys typed in the box select and copy; they do not close the window, Escape does.
+    bool openAfterCopy = false;
+    bool closedByEscape = false;
+    QString copied;
+    seen = onNextModal([&](QWidget* w) {
+        auto* box = w->findChild<QLineEdit*>(u"CoverageMissing(%1)"_qs.arg(joyo));
+        EXPECT_FALSE(box->hasFocus()); // the window keeps the keys until the box is clicked
+        QTest::mouseClick(box, Qt::LeftButton);
+        openAfterCopy = w->isVisible();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        openAfterCopy = openAfterCopy && w->isVisible();
+        copied = QApplication::clipboard()->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+        closedByEscape = !w->isVisible();
+    });
+    main->showFontDetails(u"IPAゴシック"_qs);
+    EXPECT_EQ(*seen, QStringList{u"Form9"_qs});
+    EXPECT_TRUE(openAfterCopy);
+    EXPECT_EQ(copied, u"一丁");
+    EXPECT_TRUE(closedByEscape);
+}

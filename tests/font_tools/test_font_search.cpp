@@ -276,3 +276,50 @@ TEST(SearchFonts, ResultsInTheListOrderOverManyFamilies)
         EXPECT_EQ(searchFonts(catalog, index, {text, {}, {}}), expected) << text.toStdString();
     }
 }
+
+TEST(CoverageConditions, TextCharactersAndShares)
+{
+    // Distinct, ascending, pairs joined; nothing that no font draws.
+    EXPECT_EQ(charactersToCover(u"b a\u00A0b\u200B\t𠀋a\uFE0F"_qs),
+              (std::vector<char32_t>{U'a', U'b', 0x2000B}));
+    EXPECT_EQ(charactersToCover(u"  "_qs), std::vector<char32_t>());
+    EXPECT_FALSE(charactersToCover(u"a"_qs + QChar(0xD840)).has_value());       // a high half at the end
+    EXPECT_FALSE(charactersToCover(QString(QChar(0xDC0B)) + u"a").has_value()); // a low half first
+
+    // At least the share asked, never rounded up: 1068 of 2136 is 50 %, 1067 is not.
+    EXPECT_TRUE(coversShare(1068, 2136, 50));
+    EXPECT_FALSE(coversShare(1067, 2136, 50));
+    EXPECT_TRUE(coversShare(2136, 2136, 100));
+    EXPECT_FALSE(coversShare(2135, 2136, 100));
+    EXPECT_TRUE(coversShare(0, 0, 100));
+}
+
+TEST(CoverageConditions, SearchKeepsTheFamiliesThatCoverEnough)
+{
+    const Catalog c([](FakeFontSource& s) {
+        s.add(u"Kana"_qs, 128, TrueTypeFontType).add(u"Half"_qs, 128, TrueTypeFontType).add(u"A"_qs, 0, 4);
+        for (char32_t k = 0x3041; k <= 0x3093; ++k)
+            s.families[0].characters.push_back(k);
+        for (char32_t k = 0x30A1; k <= 0x30F6; ++k)
+            s.families[0].characters.push_back(k);
+        s.families[1].characters.assign(s.families[0].characters.begin(),
+                                        s.families[0].characters.begin() + 85);
+        s.families[2].characters = {U'A'};
+    });
+    const FontNameIndex index(c.catalog);
+    const auto found = [&](int percent, std::vector<char32_t> covers) {
+        DetailedConditions d;
+        d.set = japaneseSetIndex(u"kana"_qs);
+        d.setPercent = percent;
+        d.covers = std::move(covers);
+        return searchFonts(c.catalog, index, {QString(), d, std::nullopt});
+    };
+    EXPECT_EQ(found(100, {}), QStringList{u"Kana"_qs});
+    EXPECT_EQ(found(50, {}), (QStringList{u"Half"_qs, u"Kana"_qs})); // 85 of 169
+    EXPECT_EQ(found(51, {}), QStringList{u"Kana"_qs});
+    EXPECT_EQ(found(1, {0x30F6}), QStringList{u"Kana"_qs}); // ヶ, beyond Half's 85
+    // The counts are kept: a second search reads no font.
+    const int reads = c.source->characterReads;
+    found(1, {});
+    EXPECT_EQ(c.source->characterReads, reads);
+}

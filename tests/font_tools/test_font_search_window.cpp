@@ -8,11 +8,13 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QThread>
 
 using namespace typecask;
@@ -298,3 +300,56 @@ TEST_F(Search, ALongDetailedSearchKeepsTheProgramResponsive)
 }
 
 } // namespace
+
+namespace {
+
+// IPAゴシック has every 常用漢字, IPA明朝 the first half of them; both and DejaVu Sans have "Ab".
+class SearchByCharacters : public Search
+{
+protected:
+    std::shared_ptr<fakes::FakeFontSource> fonts() const override
+    {
+        auto src = Search::fonts();
+        std::vector<char32_t> joyo;
+        for (const CodePointRange& r :
+             japaneseSets()[static_cast<std::size_t>(japaneseSetIndex(u"joyo"_qs))].ranges)
+            for (char32_t c = r.first; c <= r.last; ++c)
+                joyo.push_back(c);
+        for (auto& f : src->families) {
+            if (f.font.faceName == u"IPAゴシック")
+                f.characters = joyo;
+            if (f.font.faceName == u"IPA明朝")
+                f.characters.assign(joyo.begin(), joyo.begin() + 1068);
+            if (f.font.faceName.startsWith(u"IPA") || f.font.faceName == u"DejaVu Sans")
+                f.characters.insert(f.characters.end(), {U'A', U'b'});
+        }
+        return src;
+    }
+};
+
+} // namespace
+
+TEST_F(SearchByCharacters, DetailedPanelFindsBySetAndByText)
+{
+    Form10* form = open();
+    in<QCheckBox>(form, u"Check5"_qs)->click();
+    SearchPanel* panel = form->Picture1();
+    EXPECT_FALSE(panel->setPercent()->isEnabled()); // no set chosen
+    panel->setChoice()->setCurrentIndex(japaneseSetIndex(u"joyo"_qs) + 1);
+    EXPECT_EQ(panel->setChoice()->currentText(), u"常用漢字");
+    EXPECT_TRUE(panel->setPercent()->isEnabled());
+    EXPECT_EQ(search(form, QString()), QStringList{u"IPAゴシック"_qs});
+    panel->setPercent()->setValue(50); // 1068 of 2136
+    EXPECT_EQ(search(form, QString()), (QStringList{u"IPAゴシック"_qs, u"IPA明朝"_qs}));
+    panel->setPercent()->setValue(51);
+    EXPECT_EQ(search(form, u"ipa"_qs), QStringList{u"IPAゴシック"_qs});
+
+    panel->setChoice()->setCurrentIndex(0);
+    panel->coversText()->setText(u"b A"_qs);
+    EXPECT_EQ(search(form, QString()), (QStringList{u"DejaVu Sans"_qs, u"IPAゴシック"_qs, u"IPA明朝"_qs}));
+    panel->coversText()->setText(u"Ab鬱"_qs); // U+9B31, in the second half
+    EXPECT_EQ(search(form, QString()), QStringList{u"IPAゴシック"_qs});
+    // Detailed search off: neither condition applies.
+    in<QCheckBox>(form, u"Check5"_qs)->click();
+    EXPECT_EQ(search(form, QString()).size(), 6);
+}

@@ -20,3 +20,15 @@ typecask_add_test(test_css_font_scan SOURCES font_tools/test_css_font_scan.cpp)
 add_test(NAME test_css_fonts_chromium COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/browser/css_fonts_in_chromium.sh)
 set_tests_properties(test_css_fonts_chromium PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77
                                                         TIMEOUT 900)
+typecask_add_test(test_coverage_cli SOURCES font_tools/test_coverage_cli.cpp export/cli_runner.h)
+# coverage --json against fontTools' reading of the font files (Debian's Python, with
+# python3-fonttools), for the test font set and for the machine's own fonts.
+add_test(NAME test_coverage_reference COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/font_tools/coverage_reference.py)
+set_tests_properties(test_coverage_reference PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77
+                                                        TIMEOUT 300)
+set(machine_env ${TYPECASK_TEST_ENV})
+list(FILTER machine_env EXCLUDE REGEX "^FONTCONFIG_FILE=")
+add_test(NAME test_coverage_reference_machine
+         COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/font_tools/coverage_reference.py)
+set_tests_properties(test_coverage_reference_machine PROPERTIES ENVIRONMENT "${machine_env}" SKIP_RETURN_CODE 77
+                                                                TIMEOUT 300)
