@@ -250,6 +250,17 @@ QString FontconfigSource::resolveFamily(const QString& name)
 }
 
 QStringList FontconfigSource::familyNames(const QString& faceName)
+{
+    index();
+    const auto it = m_byFaceName.constFind(faceName);
+    if (it == m_byFaceName.constEnd())
+        return {};
+    QStringList names = m_families[it.value()].allNames;
+    if (!names.contains(faceName))
+        names.append(faceName);
+    return names;
+}
+
 const FontconfigSource::Family* FontconfigSource::familyNamed(const QString& faceName)
 {
     index();
@@ -262,11 +273,6 @@ _FcCharSet* FontconfigSource::charsetOf(const QString& faceName)
     index();
     const auto it = m_byFaceName.constFind(faceName);
     if (it == m_byFaceName.constEnd())
-        return {};
-    QStringList names = m_families[it.value()].allNames;
-    if (!names.contains(faceName))
-        names.append(faceName);
-    return names;
         return nullptr;
     if (!m_charsetConfig) {
         // Not kept from the listing: start-up would pay for it and most runs never ask. One walk
