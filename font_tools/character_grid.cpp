@@ -153,6 +153,9 @@ void CharacterGrid::setCharacterFont(const QString& family, int pointSize)
     m_font.setItalic(false);
     // Only the family itself draws: a fallback family would hide a missing glyph.
     m_font.setStyleStrategy(QFont::NoFontMerging);
+    // The glyphs as drawn: full hinting snaps a thin stroke, the "_" of the IPA faces at the
+    // cells' 20 points, to nothing.
+    m_font.setHintingPreference(QFont::PreferNoHinting);
     setFont(m_font);
     updateGrid();
     if (m_model->rowCount() > 0)

@@ -265,8 +265,8 @@ TEST_F(CharacterMap, PagesOpenAtTheirStartAndLowStrokesStayInTheirCell)
     form = openFor(u"IPAゴシック"_qs);
     EXPECT_EQ(form->List2()->verticalScrollBar()->value(), 0);
 
-    // The "_" of a Japanese face sits low in a tall line: its ink must show in its own cell,
-    // selected or not.
+    // The "_" of the IPA faces is a thin stroke that hinting can snap to nothing: it must show
+    // in its cell, selected or not.
     form->resize(900, 700);
     QCoreApplication::processEvents();
     const QModelIndex low = grid->model()->index(0x5F - 0x20, 0);
@@ -280,7 +280,7 @@ TEST_F(CharacterMap, PagesOpenAtTheirStartAndLowStrokesStayInTheirCell)
         int n = 0;
         for (int y = cell.top(); y <= cell.bottom(); ++y)
             for (int x = cell.left(); x <= cell.right(); ++x)
-                n += std::abs(shot.pixelColor(x, y).lightness() - ground) > 60;
+                n += std::abs(shot.pixelColor(x, y).lightness() - ground) > 40;
         return n;
     };
     EXPECT_GT(inkIn(), 8);
