@@ -6,3 +6,9 @@ typecask_add_test(test_sample_list_rules SOURCES main_window/test_sample_list_ru
 typecask_add_test(test_sample_list_window UI XVFB SOURCES main_window/test_sample_list_window.cpp main_window/started_window.h)
 typecask_add_test(test_ui_font_and_icons UI SOURCES main_window/test_ui_font_and_icons.cpp)
 typecask_add_test(test_window_ownership UI WM SOURCES main_window/test_window_ownership.cpp main_window/started_window.h)
+typecask_add_test(test_bold_on_installed_fonts UI XVFB SOURCES main_window/test_bold_on_installed_fonts.cpp)
+# The same on this machine's own fontconfig configuration, as a user's desktop has it.
+add_test(NAME test_bold_on_installed_fonts_system COMMAND test_bold_on_installed_fonts)
+set(system_env ${TYPECASK_TEST_ENV})
+list(FILTER system_env EXCLUDE REGEX "^FONTCONFIG_FILE=")
+set_tests_properties(test_bold_on_installed_fonts_system PROPERTIES ENVIRONMENT "${system_env}" TIMEOUT 600)
