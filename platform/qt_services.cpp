@@ -5,10 +5,12 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QUrl>
 
 namespace typecask {
@@ -62,15 +64,31 @@ void QtShell::open(const QString& pathOrUrl)
     QDesktopServices::openUrl(url); // failures are ignored
 }
 
+namespace {
+
+// A box as wide as its title needs: QMessageBox sizes itself to a short text like "多すぎます",
+// and the window manager then cuts the title it draws above it.
+void showReadable(QMessageBox& box)
+{
+    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160; // + the frame's buttons
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    box.exec();
+}
+
+} // namespace
+
 void QtMessageBox::warning(const QString& text)
 {
-    QMessageBox::warning(m_parent, u"Typecask"_qs, text);
+    QMessageBox box(QMessageBox::Warning, u"Typecask"_qs, text, QMessageBox::Ok, m_parent);
+    showReadable(box);
 }
 
 void QtMessageBox::notice(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, u"Typecask"_qs, text, QMessageBox::Ok, m_parent);
-    box.exec();
+    showReadable(box);
 }
 
 QString QtFileDialog::openHtmlFile(const QString& initialFolder)

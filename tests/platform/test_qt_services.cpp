@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -28,4 +29,14 @@ TEST(QtServices, TheOpenDialogSpeaksJapaneseAndShowsItsFilterCaptionOnce)
             EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), u"開く(&O)");
             EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), u"キャンセル");
         });
+}
+
+TEST(QtServices, AShortMessageLeavesRoomForTheTitle)
+{
+    QtMessageBox messages;
+    uitest::withModal<QMessageBox>([&] { messages.notice(u"多すぎます"_qs); },
+                                   [](QMessageBox& box) {
+                                       EXPECT_GE(box.width(),
+                                                 box.fontMetrics().horizontalAdvance(u"Typecask"_qs) + 160);
+                                   });
 }
