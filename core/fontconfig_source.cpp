@@ -361,7 +361,6 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
     if (it == m_byFaceName.constEnd())
         return std::nullopt;
     const Family& fam = m_families[it.value()];
-
     const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
     if (m_readTables)
         if (std::optional<FontDetails> quick = sfntDetails(fam.file, fam.faceIndex, fixed))
@@ -370,7 +369,16 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
         m_freetype = nullptr;
         return std::nullopt;
     }
-    FT_Face face = openFace(m_freetype, fam.file, fam.faceIndex);
+    return fontFileDetails(m_freetype, fam.file, fam.faceIndex, fixed, false);
+}
+
+std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByteArray& file, int faceIndex,
+                                           bool fixed, bool readTables)
+{
+    if (readTables)
+        if (std::optional<FontDetails> quick = sfntDetails(file, faceIndex, fixed))
+            return quick;
+    FT_Face face = openFace(freetype, file, faceIndex);
     if (!face)
         return std::nullopt;
 

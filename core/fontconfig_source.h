@@ -67,6 +67,13 @@ private:
     QHash<QString, int> m_byFoldedName;
 };
 
+// The details of the face at faceIndex of a font file as readDetails gives them for a family
+// (fixed: fontconfig spaces it mono or dual): from its tables when readTables and the face is an
+// ordinary OpenType one, else read through FreeType; none when the file cannot be read as a font.
+// Exposed for the fuzz target: the file is anything a user installs.
+std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByteArray& file, int faceIndex,
+                                           bool fixed, bool readTables);
+
 // fontconfig's matches from a configuration of its own, loaded anew from FONTCONFIG_FILE (or the
 // system's files) when made, for answers as a browser started now would get them: fonts
 // installed since the program started count, and fonts added to the program's own
