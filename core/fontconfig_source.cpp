@@ -24,7 +24,12 @@ QString fcString(FcPattern* p, const char* object, int n = 0)
     FcChar8* s = nullptr;
     if (FcPatternGetString(p, object, n, &s) != FcResultMatch || !s)
         return {};
-    return QString::fromUtf8(reinterpret_cast<const char*>(s));
+    const auto* text = reinterpret_cast<const char*>(s);
+    // QString::fromUtf8 drops a leading U+FEFF, and a family named with one is then found by
+    // no one who gives its real name.
+    if (qstrncmp(text, "\xEF\xBB\xBF", 3) == 0)
+        return QChar(0xFEFF) + QString::fromUtf8(text + 3);
+    return QString::fromUtf8(text);
 }
 
 QByteArray fcBytes(FcPattern* p, const char* object)
