@@ -1,6 +1,7 @@
 #include "font_tools/font_list_pages.h"
 
 #include "core/text_file.h"
+#include "export/html_tag.h"
 
 #include <QFile>
 
@@ -82,31 +83,6 @@ QString fontListFileName(qsizetype page)
 QString fontListFolder(const QString& programFolder)
 {
     return programFolder + u"/List"_qs;
-}
-
-QString escapeHtml(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            out += u"&amp;";
-            break;
-        case u'<':
-            out += u"&lt;";
-            break;
-        case u'>':
-            out += u"&gt;";
-            break;
-        case u'"':
-            out += u"&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,

@@ -44,8 +44,6 @@ QString fontListFileName(qsizetype page);
 // The folder List below the program folder.
 QString fontListFolder(const QString& programFolder);
 
-// &, <, > and " as entities: font names become text and attribute values of the page.
-QString escapeHtml(const QString& text);
 
 // One page: the fonts of names from index (page - 1) * perPage, with links to every page.
 QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,

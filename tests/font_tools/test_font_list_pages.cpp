@@ -1,6 +1,8 @@
 // The HTML font list pages: the page count rule, the exact bytes of a page, and the files.
 #include "font_tools/font_list_pages.h"
 
+#include "export/html_tag.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
