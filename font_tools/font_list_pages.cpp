@@ -5,11 +5,8 @@
 
 #include <QFile>
 
-#include <cerrno>
 #include <cmath>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace typecask {
 
@@ -20,36 +17,11 @@ QByteArray number(qsizetype n)
     return QByteArray::number(static_cast<qint64>(n));
 }
 
-// Writes the whole page; the reason when it fails.
-QString writePage(const QString& path, const QByteArray& bytes)
+// Whether the page at path has other hard links, which its replacement leaves with the old page.
+bool hasOtherLinks(const QString& path)
 {
-    // A new file in place of the old one: truncating a file the kernel still holds unwritten
-    // pages of makes ext4 write them out at close, which takes seconds for a few hundred pages.
-    const QByteArray native = QFile::encodeName(path);
     struct stat st;
-    if (::lstat(native.constData(), &st) == 0 && S_ISREG(st.st_mode))
-        ::unlink(native.constData());
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return fileFailureText(errno);
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    int err = 0;
-    while (left > 0 && err == 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            err = n < 0 ? errno : EIO;
-            break;
-        }
-        p += n;
-        left -= n;
-    }
-    // A network file system may report a failed write only here.
-    if (::close(fd) != 0 && err == 0 && errno != EINTR)
-        err = errno;
-    return err ? fileFailureText(err) : QString();
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1;
 }
 
 } // namespace
@@ -123,6 +95,12 @@ QString fontListProgress(qsizetype index, qsizetype fontCount)
     return QString::number(fontCount > 0 ? index * 100 / fontCount : 0) + u'%';
 }
 
+QString fontListLinksMessage(const QStringList& pages)
+{
+    return u"次のページはハードリンクでした。新しいページに置き換えたため、ほかの名前には前のページが残っています。\n\n"_qs +
+           pages.join(u'\n');
+}
+
 FontListWriteResult writeFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
                                        const FontListStyle& style,
                                        const std::function<void(qsizetype index)>& progress)
@@ -139,12 +117,19 @@ FontListWriteResult writeFontListPages(const QString& folder, const QStringList&
             for (qsizetype i = (n - 1) * perPage; i < std::min(c, n * perPage); ++i)
                 progress(i);
         const QString path = folder + u'/' + fontListFileName(n);
-        const QString err = writePage(path, fontListPageHtml(names, n, perPage, pages, style));
+        // Replaced whole, never rewritten in place: a kill or a full disk leaves the old page or
+        // the new one. Not synced to disk page by page, which would cost more than the writing;
+        // the rename already keeps what a crash of the program could lose.
+        const bool linked = hasOtherLinks(path);
+        const QString err =
+            replaceFileContent(path, fontListPageHtml(names, n, perPage, pages, style), Durability::Written);
         if (!err.isEmpty()) {
             result.error = u"「"_qs + path + u"」に書き込めませんでした（"_qs + err + u"）"_qs;
             return result;
         }
         result.written.append(path);
+        if (linked)
+            result.linksSeparated.append(path);
     }
     return result;
 }

@@ -20,3 +20,6 @@ typecask_add_test(test_css_font_scan SOURCES font_tools/test_css_font_scan.cpp)
 add_test(NAME test_css_fonts_chromium COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/browser/css_fonts_in_chromium.sh)
 set_tests_properties(test_css_fonts_chromium PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77
                                                         TIMEOUT 900)
+# Kills during the list pages' writing leave every page whole.
+add_test(NAME test_font_list_kill_loop COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/font_tools/font_list_kill_loop.sh)
+set_tests_properties(test_font_list_kill_loop PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" TIMEOUT 300)
