@@ -260,7 +260,7 @@ std::optional<QStringList> readTextLines(const QString& path, ReadLimits limits)
     };
 
     // A file the program can use is never longer than this; reading stops there.
-    const qsizetype budget = limits.maxLines * (limits.maxLineBytes + 2) + 3;
+    const qsizetype budget = std::min(limits.maxLines * (limits.maxLineBytes + 2) + 3, limits.maxTotalBytes);
     qsizetype examined = 0;
     std::array<char, ChunkSize> chunk;
     while (lines.size() < limits.maxLines && examined < budget) {

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 namespace typecask {
@@ -14,6 +15,8 @@ struct ReadLimits
 {
     qsizetype maxLines;
     qsizetype maxLineBytes;
+    // The bytes read at most in all, for files whose lines may be long but are few.
+    qsizetype maxTotalBytes = std::numeric_limits<qsizetype>::max();
 };
 
 // The file's lines. CR LF, LF or a lone CR end a line; a final line end does not start another
