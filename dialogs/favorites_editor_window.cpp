@@ -152,7 +152,7 @@ void Form11::createControls()
         connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this](const QModelIndex& current) {
                     if (current.isValid())
-                        PreviewFavoriteFont(current.data().toString());
+                        PreviewFavoriteFont(current.data(FontListModel::NameRole).toString());
                 });
     }
 }
@@ -369,7 +369,7 @@ bool Form11::List_KeyDown(QListView* list, int key)
     case Qt::Key_Right:
         // Without a current entry there is no family to show.
         if (list->currentIndex().isValid())
-            m_host.showFontDetails(list->currentIndex().data().toString());
+            m_host.showFontDetails(list->currentIndex().data(FontListModel::NameRole).toString());
         return true;
     default:
         return false;
@@ -379,7 +379,7 @@ bool Form11::List_KeyDown(QListView* list, int key)
 void Form11::List_MouseDown(QListView* list, const QPoint& globalPos)
 {
     // The menu acts on the list's current entry, not on the one under the mouse.
-    m_session.state.ContextFontName = list->currentIndex().data().toString();
+    m_session.state.ContextFontName = list->currentIndex().data(FontListModel::NameRole).toString();
     m_facedel_bar01->setVisible(list == List1);
     m_facedel_bar00->setVisible(list == List2);
     m_facedel_bar->popup(globalPos);
