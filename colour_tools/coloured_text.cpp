@@ -83,8 +83,8 @@ QByteArray colouredRtf(const FontCatalog& catalog, const std::vector<ColouredCha
                        const Sample& sample)
 {
     QString rtf = stringTableEntry(23);
-    rtf += u"{\\f2" + rtfFontTableWords(catalog, sample.fontName) + u' ' + escapeRtfText(sample.fontName) +
-           u";}";
+    rtf += u"{\\f2" + rtfFontTableWords(catalog, sample.fontName) + u' ' +
+           rtfFontTableName(catalog, sample.fontName) + u";}";
     rtf += u"}\r\n";
 
     rtf += u"{\\colortbl\\red0\\green0\\blue0;";
