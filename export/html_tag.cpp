@@ -69,6 +69,9 @@ QString escapeHtml(const QString& text)
         case u'"':
             out += u"&quot;";
             break;
+        case u'\r': // a parser reads a bare CR, or CR LF, as LF
+            out += u"&#13;";
+            break;
         default:
             out += c;
         }

@@ -26,7 +26,8 @@ struct HtmlTagOptions
 HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
                                   const QString& combo3Text);
 
-// &, <, > and " as entities: a font name as the text or a double-quoted attribute value of a page.
+// &, <, >, " and CR as references: a font name as the text or a double-quoted attribute value of a
+// page, read back as it is.
 QString escapeHtml(const QString& text);
 // A font name as the value of a CSS font-family declaration: as it is when it holds nothing that
 // could end the value, the declaration or the rule (a quote, backslash, brace, semicolon, "/*", a

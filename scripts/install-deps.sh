@@ -16,7 +16,7 @@ PACKAGES=(
   openbox
   fontconfig fonts-dejavu-core fonts-ipafont-gothic fonts-ipafont-mincho
   fonts-urw-base35 xfonts-base fonts-opensymbol fonts-tlwg-garuda-ttf
-  libreoffice-writer-nogui chromium qt6-translations-l10n
+  libreoffice-writer-nogui chromium qt6-translations-l10n python3-fonttools
 )
 PACKAGES+=("$@")
 
