@@ -67,10 +67,15 @@ private:
     QHash<QString, int> m_byFoldedName;
 };
 
+// A FreeType library that refuses blocks larger than the face being opened could need (a
+// damaged size field must not cost gigabytes); FT_Done_Library frees it.
+FT_LibraryRec_* newBoundedFreeType();
+
 // The details of the face at faceIndex of a font file as readDetails gives them for a family
 // (fixed: fontconfig spaces it mono or dual): from its tables when readTables and the face is an
 // ordinary OpenType one, else read through FreeType; none when the file cannot be read as a font.
-// Exposed for the fuzz target: the file is anything a user installs.
+// Exposed for the fuzz target: the file is anything a user installs. freetype is made by
+// newBoundedFreeType.
 std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByteArray& file, int faceIndex,
                                            bool fixed, bool readTables);
 

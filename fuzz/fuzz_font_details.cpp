@@ -12,8 +12,8 @@ using namespace typecask;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static FT_Library freetype = [] {
-        FT_Library lib = nullptr;
-        FUZZ_CHECK(FT_Init_FreeType(&lib) == 0);
+        FT_Library lib = newBoundedFreeType();
+        FUZZ_CHECK(lib);
         return lib;
     }();
     const QByteArray file = QFile::encodeName(fuzz::putFile(u"font"_qs, data, size));
