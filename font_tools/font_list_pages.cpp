@@ -3,10 +3,14 @@
 #include "core/text_file.h"
 #include "export/html_tag.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 
 #include <cmath>
+#include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace typecask {
 
@@ -15,6 +19,23 @@ namespace {
 QByteArray number(qsizetype n)
 {
     return QByteArray::number(static_cast<qint64>(n));
+}
+
+// Removes the temporary pages a killed run left ("FontList3.Html.Ab12Cd"), once they are old
+// enough that no running write can still own them.
+void removeLeftoverPages(const QString& folder)
+{
+    const QDir dir(folder);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString& name : dir.entryList({u"FontList*.Html.??????"_qs}, QDir::Files | QDir::Hidden)) {
+        if (!isSaveFileSuffix(QStringView(name).right(6)))
+            continue;
+        struct stat st;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            std::abs(now - st.st_mtime) >= 60)
+            ::unlink(path.constData());
+    }
 }
 
 // Whether the page at path has other hard links, which its replacement leaves with the old page.
@@ -110,6 +131,7 @@ FontListWriteResult writeFontListPages(const QString& folder, const QStringList&
         result.error = u"「"_qs + folder + u"」を作れませんでした（"_qs + fileFailureText(err) + u"）"_qs;
         return result;
     }
+    removeLeftoverPages(folder);
     const qsizetype c = names.size();
     const qsizetype pages = perPage > 0 && c > 0 ? (c + perPage - 1) / perPage : 1;
     for (qsizetype n = 1; n <= pages; ++n) {

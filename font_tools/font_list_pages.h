@@ -66,7 +66,8 @@ QString fontListLinksMessage(const QStringList& pages);
 
 // Writes every page into folder (created when missing). progress is called before each font
 // with its index. Stops at the first page that cannot be written. Each page is replaced whole
-// (see replaceFileContent), keeping its permissions.
+// (see replaceFileContent), keeping its permissions; the temporary pages of a killed run, a
+// minute old, are removed first.
 FontListWriteResult writeFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
                                        const FontListStyle& style,
                                        const std::function<void(qsizetype index)>& progress = {});

@@ -38,3 +38,10 @@ done
 echo "$kills runs, $interrupted killed before they ended ($halfway halfway through the $pages pages):" \
   "no page truncated or missing"
 [ "$halfway" -gt 0 ] || { echo "FAIL: no kill came while pages were written"; exit 1; }
+# What the kills left behind goes with the next run once it is a minute old.
+leftovers=$(find "$dir" -name 'FontList*.Html.??????' | wc -l)
+find "$dir" -name 'FontList*.Html.??????' -exec touch -d '-2 minutes' {} +
+"$TYPECASK_CLI" fontlist "${options[@]}" --text "last" >/dev/null
+left=$(find "$dir" -name 'FontList*.Html.*' | wc -l)
+[ "$left" = 0 ] || { echo "FAIL: $left temporary pages left behind"; exit 1; }
+echo "$leftovers temporary pages of killed runs removed by the next run"
