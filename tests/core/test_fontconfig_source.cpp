@@ -332,7 +332,7 @@ namespace {
 QByteArray sfntWith(std::initializer_list<std::tuple<const char*, std::uint32_t, std::uint32_t>> tables)
 {
     QByteArray b;
-    const auto be = [&b](std::uint32_t v, int bytes) {
+    const auto be = [&b](std::uint64_t v, int bytes) { // six bytes at most
         for (int i = bytes - 1; i >= 0; --i)
             b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
     };
