@@ -55,4 +55,26 @@ std::optional<std::int32_t> parseColour(const QString& s)
     return Rgb(static_cast<int>(v >> 16), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF));
 }
 
+QString rowField(const QString& name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            out += u"\\\\";
+        else if (u == u'\t')
+            out += u"\\t";
+        else if (u == u'\r')
+            out += u"\\r";
+        else if (u == u'\n')
+            out += u"\\n";
+        else if (u < 0x20 || u == 0x7F)
+            out += u"\\x"_qs + QString::number(u, 16).rightJustified(2, u'0');
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace typecask::cli

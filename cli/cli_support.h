@@ -56,6 +56,11 @@ private:
     qsizetype m_at = 0;
 };
 
+// A name as a field of line- and tab-separated output: a backslash, tab, CR, LF and the other
+// control characters are written \\, \t, \r, \n and \xHH, so that one name stays one field of
+// one line (and a name without them is printed as it is).
+QString rowField(const QString& name);
+
 // RRGGBB, red first, as the colour windows show it; none for anything else (a sign, spaces).
 std::optional<std::int32_t> parseColour(const QString& s);
 

@@ -62,7 +62,7 @@ int fontsCommand(const QStringList& args, Streams io)
     if (details) {
         for (const FontCatalog::Entry& e : catalog.entries()) {
             const FontDetails* d = catalog.details(e.font.faceName);
-            io.out << ListNames[e.list] << '\t' << e.font.faceName << '\t' << e.font.charset << '\t'
+            io.out << ListNames[e.list] << '\t' << rowField(e.font.faceName) << '\t' << e.font.charset << '\t'
                    << e.font.fontType << '\t' << hexByte(d ? d->pitchAndFamily : 0) << '\t'
                    << (d ? d->logicalHeight : 0) << '\t' << (d ? d->logicalWidth : 0) << '\t';
             if (d && d->averageWidthUnits)
@@ -72,7 +72,7 @@ int fontsCommand(const QStringList& args, Streams io)
         return 0;
     }
     for (const QString& n : SortedFontLists(catalog).names(filter))
-        io.out << n << '\n';
+        io.out << rowField(n) << '\n';
     return 0;
 }
 

@@ -72,7 +72,10 @@ QString commandHelp(const QString& command)
                "      --vertical            the vertical-writing (@) families too\n"
                "      --details             every family, tab-separated: list, name, charset,\n"
                "                              type, pitch and family, height, width,\n"
-               "                              average width in font units\n"_qs +
+               "                              average width in font units\n"
+               "\n"
+               "A backslash, tab, CR, LF or other control character in a name is printed as\n"
+               "\\\\, \\t, \\r, \\n or \\xHH, so that each family is one line (and one field).\n"_qs +
                standardOptions(28);
     if (command == u"rtf")
         return u"Usage: typecask-cli rtf --font NAME [OPTION]... [--] TEXT\n"
@@ -153,7 +156,10 @@ QString commandHelp(const QString& command)
                "                            NAME, or at least N percent of them (the sets:\n"
                "                            'typecask-cli coverage --help')\n"
                "      --covers TEXT       families that map every visible character of TEXT\n"
-               "      --                  the remaining arguments are WORDS\n"_qs +
+               "      --                  the remaining arguments are WORDS\n"
+               "\n"
+               "A backslash, tab, CR, LF or other control character in a name is printed as\n"
+               "\\\\, \\t, \\r, \\n or \\xHH, so that each family is one line.\n"_qs +
                standardOptions(26);
     if (command == u"coverage")
         return u"Usage: typecask-cli coverage [--set NAME]... [--json] [FAMILY]...\n"

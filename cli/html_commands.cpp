@@ -172,6 +172,8 @@ int fontlistCommand(const QStringList& args, Streams io)
     const FontListWriteResult written = writeFontListPages(out, names, fontsPerPage, style);
     for (const QString& page : written.written)
         io.out << page << '\n';
+    if (!written.linksSeparated.isEmpty())
+        io.err << "typecask-cli fontlist: " << fontListLinksMessage(written.linksSeparated) << '\n';
     if (!written.ok()) {
         io.err << "typecask-cli fontlist: " << written.error << '\n';
         return 1;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 #include <map>
 
@@ -27,6 +28,8 @@ QStringList argumentsOf(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A file-size limit makes a write fail with EFBIG, reported, instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const QStringList args = argumentsOf(argc, argv); // before Qt takes any out
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);

@@ -129,7 +129,7 @@ int searchCommand(const QStringList& args, Streams io)
     const SearchRequest request{words.join(u' '), detailed ? std::optional(conditions) : std::nullopt,
                                 narrowFrom};
     for (const QString& name : searchFonts(catalog, index, request))
-        io.out << name << '\n';
+        io.out << rowField(name) << '\n';
     return 0;
 }
 

@@ -60,7 +60,7 @@ QString colouredHtml(const std::vector<ColouredCharacter>& characters, const Sam
         if (options.useStyleSheet) {
             QString span = e(12) + e(13) + e(3) + e(14) + hex;
             if (options.fontFamilyInStyleSheet)
-                span += e(17) + sample.fontName;
+                span += e(17) + escapeHtml(cssFontFamily(sample.fontName));
             piece = span + e(15) + options.pixelSize + e(16) + weight + e(3) + e(6) + piece + e(21);
         }
         if (options.useFontTag)
@@ -68,8 +68,8 @@ QString colouredHtml(const std::vector<ColouredCharacter>& characters, const Sam
         body += piece;
     }
     if (options.useFontTag) {
-        body = e(1) + e(5) + e(3) + options.fontTagSize + e(3) + e(2) + e(3) + sample.fontName + e(3) + e(6) +
-               body + e(7);
+        body = e(1) + e(5) + e(3) + options.fontTagSize + e(3) + e(2) + e(3) + escapeHtml(sample.fontName) +
+               e(3) + e(6) + body + e(7);
         // As in the HTML copy, bold and italic become tags only in the FONT-tag form.
         if (sample.italic)
             body = e(8) + body + e(9);
@@ -83,8 +83,8 @@ QByteArray colouredRtf(const FontCatalog& catalog, const std::vector<ColouredCha
                        const Sample& sample)
 {
     QString rtf = stringTableEntry(23);
-    rtf += u"{\\f2" + rtfFontTableWords(catalog, sample.fontName) + u' ' + escapeRtfText(sample.fontName) +
-           u";}";
+    rtf += u"{\\f2" + rtfFontTableWords(catalog, sample.fontName) + u' ' +
+           rtfFontTableName(catalog, sample.fontName) + u";}";
     rtf += u"}\r\n";
 
     rtf += u"{\\colortbl\\red0\\green0\\blue0;";

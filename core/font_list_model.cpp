@@ -6,6 +6,56 @@
 
 namespace typecask {
 
+namespace {
+
+const char16_t* bidiControlName(char16_t c)
+{
+    switch (c) {
+    case 0x061C:
+        return u"ALM";
+    case 0x200E:
+        return u"LRM";
+    case 0x200F:
+        return u"RLM";
+    case 0x202A:
+        return u"LRE";
+    case 0x202B:
+        return u"RLE";
+    case 0x202C:
+        return u"PDF";
+    case 0x202D:
+        return u"LRO";
+    case 0x202E:
+        return u"RLO";
+    case 0x2066:
+        return u"LRI";
+    case 0x2067:
+        return u"RLI";
+    case 0x2068:
+        return u"FSI";
+    case 0x2069:
+        return u"PDI";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QString visibleFontName(const QString& name)
+{
+    if (std::none_of(name.cbegin(), name.cend(), [](QChar c) { return bidiControlName(c.unicode()); }))
+        return name;
+    QString out;
+    for (QChar c : name) {
+        if (const char16_t* abbreviation = bidiControlName(c.unicode()))
+            out += u'[' + QString::fromUtf16(abbreviation) + u']';
+        else
+            out += c;
+    }
+    return out;
+}
+
 int FontListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_names.size());
@@ -16,6 +66,8 @@ QVariant FontListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_names.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return visibleFontName(m_names[index.row()]);
+    if (role == NameRole)
         return m_names[index.row()];
     return {};
 }

@@ -7,11 +7,19 @@
 
 namespace typecask {
 
+// A name as the lists show it: each bidirectional control character (U+061C, U+200E, U+200F,
+// U+202A to U+202E, U+2066 to U+2069) written as its abbreviation in brackets ("[RLO]"), so that
+// no name reorders how it is drawn and poses as another. Other names are shown as they are.
+QString visibleFontName(const QString& name);
+
+// The names, shown as visibleFontName gives them.
 class FontListModel final : public QAbstractListModel
 {
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
+    // The name itself, for code that acts on the item (the display role may differ).
+    static constexpr int NameRole = Qt::UserRole;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

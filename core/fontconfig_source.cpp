@@ -5,6 +5,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_MODULE_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -24,7 +26,12 @@ QString fcString(FcPattern* p, const char* object, int n = 0)
     FcChar8* s = nullptr;
     if (FcPatternGetString(p, object, n, &s) != FcResultMatch || !s)
         return {};
-    return QString::fromUtf8(reinterpret_cast<const char*>(s));
+    const auto* text = reinterpret_cast<const char*>(s);
+    // QString::fromUtf8 drops a leading U+FEFF, and a family named with one is then found by
+    // no one who gives its real name.
+    if (qstrncmp(text, "\xEF\xBB\xBF", 3) == 0)
+        return QChar(0xFEFF) + QString::fromUtf8(text + 3);
+    return QString::fromUtf8(text);
 }
 
 QByteArray fcBytes(FcPattern* p, const char* object)
@@ -149,7 +156,7 @@ FontconfigSource::~FontconfigSource()
     if (m_charsetConfig)
         FcConfigDestroy(m_charsetConfig);
     if (m_freetype)
-        FT_Done_FreeType(m_freetype);
+        FT_Done_Library(m_freetype);
 }
 
 std::vector<FontconfigSource::Family> FontconfigSource::familiesOf(FcPattern* const* faces, int count)
@@ -404,6 +411,32 @@ std::optional<Os2Fields> os2FieldsOf(FT_Face face)
     return f;
 }
 
+// FreeType allocates sizes read from the file before it checks them against the file: a Type 1
+// font with one flipped bit in a segment length asked for 2 GiB. No block larger
+// than the face being opened could need is handed out; FreeType then reports the face unreadable.
+thread_local std::size_t t_largestBlock = std::numeric_limits<std::size_t>::max();
+
+void* boundedAlloc(FT_Memory, long size)
+{
+    return size > 0 && static_cast<std::size_t>(size) <= t_largestBlock
+               ? std::malloc(static_cast<std::size_t>(size))
+               : nullptr;
+}
+
+void* boundedRealloc(FT_Memory, long, long size, void* block)
+{
+    return size > 0 && static_cast<std::size_t>(size) <= t_largestBlock
+               ? std::realloc(block, static_cast<std::size_t>(size))
+               : nullptr;
+}
+
+void boundedFree(FT_Memory, void* block)
+{
+    std::free(block);
+}
+
+FT_MemoryRec_ BoundedMemory{nullptr, &boundedAlloc, &boundedFree, &boundedRealloc};
+
 FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
 {
     const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
@@ -414,6 +447,10 @@ FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
         ::close(fd);
         return nullptr;
     }
+    // Generous for any real face: its tables, glyph arrays and decoded segments are all within
+    // a few times the file's size.
+    constexpr std::size_t Floor = 64 * 1024 * 1024;
+    t_largestBlock = std::max(Floor, static_cast<std::size_t>(size) * 8);
     auto* stream = new ReadStream;
     stream->fd = fd;
     stream->rec.size = static_cast<unsigned long>(size);
@@ -439,16 +476,32 @@ std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName
     if (it == m_byFaceName.constEnd())
         return std::nullopt;
     const Family& fam = m_families[it.value()];
-
     const bool fixed = fam.spacing == FC_MONO || fam.spacing == FC_DUAL || fam.spacing == FC_CHARCELL;
     if (m_readTables)
         if (std::optional<FontDetails> quick = sfntDetails(fam.file, fam.faceIndex, fixed))
             return quick;
-    if (!m_freetype && FT_Init_FreeType(&m_freetype) != 0) {
-        m_freetype = nullptr;
+    if (!m_freetype && !(m_freetype = newBoundedFreeType()))
         return std::nullopt;
-    }
-    FT_Face face = openFace(m_freetype, fam.file, fam.faceIndex);
+    return fontFileDetails(m_freetype, fam.file, fam.faceIndex, fixed, false);
+}
+
+FT_LibraryRec_* newBoundedFreeType()
+{
+    FT_Library lib = nullptr;
+    if (FT_New_Library(&BoundedMemory, &lib) != 0)
+        return nullptr;
+    FT_Add_Default_Modules(lib);
+    FT_Set_Default_Properties(lib);
+    return lib;
+}
+
+std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByteArray& file, int faceIndex,
+                                           bool fixed, bool readTables)
+{
+    if (readTables)
+        if (std::optional<FontDetails> quick = sfntDetails(file, faceIndex, fixed))
+            return quick;
+    FT_Face face = openFace(freetype, file, faceIndex);
     if (!face)
         return std::nullopt;
 

@@ -78,6 +78,18 @@ private:
     std::vector<_FcCharSet*> m_charsets;
 };
 
+// A FreeType library that refuses blocks larger than the face being opened could need (a
+// damaged size field must not cost gigabytes); FT_Done_Library frees it.
+FT_LibraryRec_* newBoundedFreeType();
+
+// The details of the face at faceIndex of a font file as readDetails gives them for a family
+// (fixed: fontconfig spaces it mono or dual): from its tables when readTables and the face is an
+// ordinary OpenType one, else read through FreeType; none when the file cannot be read as a font.
+// Exposed for the fuzz target: the file is anything a user installs. freetype is made by
+// newBoundedFreeType.
+std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByteArray& file, int faceIndex,
+                                           bool fixed, bool readTables);
+
 // fontconfig's matches from a configuration of its own, loaded anew from FONTCONFIG_FILE (or the
 // system's files) when made, for answers as a browser started now would get them: fonts
 // installed since the program started count, and fonts added to the program's own

@@ -174,8 +174,9 @@ void syncFolder(const QString& folder)
         ::fsync(dir.get()); // the rename is already done; a failure here loses nothing
 }
 
-// Puts bytes in place of the file at path, or leaves it as it was; the reason when it fails.
-QString replaceFile(const QString& path, const QByteArray& bytes)
+} // namespace
+
+QString replaceFileContent(const QString& path, const QByteArray& bytes, Durability durability)
 {
     const QString target = finalTarget(path);
     const QByteArray native = QFile::encodeName(target);
@@ -221,7 +222,7 @@ QString replaceFile(const QString& path, const QByteArray& bytes)
         p += n;
         left -= n;
     }
-    if (::fsync(file.get()) != 0 && errno != EINVAL && errno != EROFS)
+    if (durability == Durability::Synced && ::fsync(file.get()) != 0 && errno != EINVAL && errno != EROFS)
         return fail(failureText(errno));
     struct stat written;
     if (::fstat(file.get(), &written) != 0 || written.st_size != bytes.size())
@@ -230,11 +231,10 @@ QString replaceFile(const QString& path, const QByteArray& bytes)
         return fail(failureText(errno));
     if (::rename(temp.constData(), native.constData()) != 0)
         return fail(failureText(errno));
-    syncFolder(folder);
+    if (durability == Durability::Synced)
+        syncFolder(folder);
     return {};
 }
-
-} // namespace
 
 std::optional<QStringList> readTextLines(const QString& path, ReadLimits limits)
 {
@@ -260,7 +260,7 @@ std::optional<QStringList> readTextLines(const QString& path, ReadLimits limits)
     };
 
     // A file the program can use is never longer than this; reading stops there.
-    const qsizetype budget = limits.maxLines * (limits.maxLineBytes + 2) + 3;
+    const qsizetype budget = std::min(limits.maxLines * (limits.maxLineBytes + 2) + 3, limits.maxTotalBytes);
     qsizetype examined = 0;
     std::array<char, ChunkSize> chunk;
     while (lines.size() < limits.maxLines && examined < budget) {
@@ -339,7 +339,7 @@ SaveResult writeTextLines(const QString& path, const QStringList& lines)
         bytes += l.toUtf8();
         bytes += "\r\n";
     }
-    return {path, replaceFile(path, bytes)};
+    return {path, replaceFileContent(path, bytes, Durability::Synced)};
 }
 
 } // namespace typecask

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <optional>
 
 namespace typecask {
@@ -14,6 +15,8 @@ struct ReadLimits
 {
     qsizetype maxLines;
     qsizetype maxLineBytes;
+    // The bytes read at most in all, for files whose lines may be long but are few.
+    qsizetype maxTotalBytes = std::numeric_limits<qsizetype>::max();
 };
 
 // The file's lines. CR LF, LF or a lone CR end a line; a final line end does not start another
@@ -36,6 +39,15 @@ struct SaveResult
 // Either the whole new content is in place or the old file is untouched and the result says
 // why: every write, the flush to disk, the size and the rename are checked.
 SaveResult writeTextLines(const QString& path, const QStringList& lines);
+
+// Whether a replaced file's content is on the disk when the call returns (Synced), or only
+// where a kill of the program cannot lose it (Written: the page cache; a power cut may).
+enum class Durability { Synced, Written };
+// Puts bytes in place of the file at path (a symbolic link is followed) through a temporary file
+// beside it and a rename, keeping the file's permissions: either the new content is complete
+// there or the old file is untouched and the reason is returned (empty when it worked). Another
+// hard link to the old file keeps the old content.
+QString replaceFileContent(const QString& path, const QByteArray& bytes, Durability durability);
 
 // Whether a name's last six characters could be those of a temporary save file ("<name>.XXXXXX":
 // letters and digits, as QSaveFile and writeTextLines make them), leaving out the suffixes a

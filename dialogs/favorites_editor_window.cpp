@@ -153,7 +153,7 @@ void Form11::createControls()
         // Only the user's choice changes the preview: not the entry a list makes current by
         // itself when it gets the focus, nor one added or removed.
         connect(list, &QListView::clicked, this,
-                [this](const QModelIndex& index) { PreviewFavoriteFont(index.data().toString()); });
+                [this](const QModelIndex& index) { PreviewFavoriteFont(index.data(FontListModel::NameRole).toString()); });
     }
 }
 
@@ -345,7 +345,7 @@ bool Form11::eventFilter(QObject* watched, QEvent* event)
                     const QModelIndex to = list->model()->index(*row, 0);
                     list->selectionModel()->setCurrentIndex(to, QItemSelectionModel::ClearAndSelect);
                     list->scrollTo(to);
-                    PreviewFavoriteFont(to.data().toString());
+                    PreviewFavoriteFont(to.data(FontListModel::NameRole).toString());
                 }
                 return true;
             }
@@ -381,7 +381,7 @@ bool Form11::List_KeyDown(QListView* list, int key)
     case Qt::Key_Right:
         // Without a current entry there is no family to show.
         if (list->currentIndex().isValid())
-            m_host.showFontDetails(list->currentIndex().data().toString(), this);
+            m_host.showFontDetails(list->currentIndex().data(FontListModel::NameRole).toString(), this);
         return true;
     default:
         return false;
@@ -391,7 +391,7 @@ bool Form11::List_KeyDown(QListView* list, int key)
 void Form11::List_MouseDown(QListView* list, const QPoint& globalPos)
 {
     // The menu acts on the list's current entry, not on the one under the mouse.
-    m_session.state.ContextFontName = list->currentIndex().data().toString();
+    m_session.state.ContextFontName = list->currentIndex().data(FontListModel::NameRole).toString();
     m_facedel_bar01->setVisible(list == List1);
     m_facedel_bar00->setVisible(list == List2);
     m_facedel_bar->popup(globalPos);

@@ -3,6 +3,7 @@
 #include "core/colour.h"
 #include "export/string_table.h"
 
+#include <algorithm>
 #include <array>
 
 namespace typecask {
@@ -35,12 +36,12 @@ QString sampleHtml(const QString& fontName, const QString& text, std::int32_t co
     if (options.useStyleSheet) {
         body = e(12) + e(13) + e(3) + e(14) + hex;
         if (options.fontFamilyInStyleSheet)
-            body += e(17) + fontName;
+            body += e(17) + escapeHtml(cssFontFamily(fontName));
         body += e(15) + options.pixelSize + e(16) + weight + e(3) + e(6) + text + e(21);
     }
     if (options.useFontTag) {
         body = e(1) + e(5) + e(3) + options.fontTagSize + e(3) + e(4) + e(3) + e(22) + hex + e(3) + e(2) +
-               e(3) + fontName + e(3) + e(6) + body + e(7);
+               e(3) + escapeHtml(fontName) + e(3) + e(6) + body + e(7);
         // Bold and italic become tags only in the FONT-tag form; bold is outermost.
         if (italic)
             body = e(8) + body + e(9);
@@ -48,6 +49,64 @@ QString sampleHtml(const QString& fontName, const QString& text, std::int32_t co
             body = e(10) + body + e(11);
     }
     return body + u"\r\n";
+}
+
+QString escapeHtml(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += u"&amp;";
+            break;
+        case u'<':
+            out += u"&lt;";
+            break;
+        case u'>':
+            out += u"&gt;";
+            break;
+        case u'"':
+            out += u"&quot;";
+            break;
+        case u'\r': // a parser reads a bare CR, or CR LF, as LF
+            out += u"&#13;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+bool isControl(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+} // namespace
+
+QString cssFontFamily(const QString& name)
+{
+    const bool quoted = name.contains(u"/*") || std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+                            return isControl(c.unicode()) || QStringView(u"\"'\\{};<>&").contains(c);
+                        });
+    if (!quoted)
+        return name;
+    QString out = u"'"_qs;
+    for (QChar c : name) {
+        if (c == u'\'' || c == u'\\') {
+            out += u'\\';
+            out += c;
+        } else if (isControl(c.unicode())) {
+            out += u'\\' + QString::number(c.unicode(), 16) + u' '; // a CSS escape ends at the space
+        } else {
+            out += c;
+        }
+    }
+    return out + u'\'';
 }
 
 std::optional<QString> fontNameForm(int index, const QString& name)

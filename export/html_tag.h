@@ -26,8 +26,17 @@ struct HtmlTagOptions
 HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2Text,
                                   const QString& combo3Text);
 
-// The clipboard text of the HTML copy: the fragment followed by CR LF. Neither the text nor
-// the font name is escaped; the text is the author's HTML.
+// &, <, >, " and CR as references: a font name as the text or a double-quoted attribute value of a
+// page, read back as it is.
+QString escapeHtml(const QString& text);
+// A font name as the value of a CSS font-family declaration: as it is when it holds nothing that
+// could end the value, the declaration or the rule (a quote, backslash, brace, semicolon, "/*", a
+// control character, or <, > and & that end the attribute it stands in), else a quoted CSS string
+// with those escaped, so that a hostile name stays one family name.
+QString cssFontFamily(const QString& name);
+// The clipboard text of the HTML copy: the fragment followed by CR LF. The text is the author's
+// HTML and is not escaped; the font name is escaped where it would change the markup (an
+// ordinary name is written as it is).
 QString sampleHtml(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
                    const HtmlTagOptions& options);
 

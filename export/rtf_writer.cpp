@@ -63,10 +63,25 @@ QString rtfFontTableWords(const FontCatalog& catalog, const QString& fontName)
     return result;
 }
 
-QString escapeRtfText(const QString& text, bool unicodeEscapes)
+namespace {
+
+// How characters beyond ASCII are written: as code page 932 bytes, with a Unicode escape before
+// them in a {\\uc2 ...} group per two-byte character, or with \\ucN switched as needed and no
+// group (a group inside a font-table entry makes LibreOffice drop the entry).
+enum class NonAscii { Bytes, UnicodeInGroups, UnicodeWithoutGroups };
+
+// fontTable: a control character (a line break in a font's name) is written as a Unicode escape,
+// since its byte in a font-table entry breaks the document's paragraphs in LibreOffice.
+QString escapeRtf(const QString& text, NonAscii mode, bool fontTable = false)
 {
     QString out;
     out.reserve(text.size() * 4);
+    int skip = 1; // the \\uc in force
+    const auto setSkip = [&out, &skip](int bytes) {
+        if (skip != bytes)
+            out += u"\\uc" + QString::number(bytes);
+        skip = bytes;
+    };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
         // One character at a time: a surrogate pair is one character.
@@ -80,6 +95,12 @@ QString escapeRtfText(const QString& text, bool unicodeEscapes)
         const QStringView character = QStringView(text).mid(i, units);
         i += units;
 
+        if (fontTable && cp < 0x20) {
+            setSkip(1);
+            appendUnicode(out, first);
+            appendByte(out, '?');
+            continue;
+        }
         if (cp < 0x80) {
             if (ascii::isLetterOrDigit(cp))
                 out += QChar(static_cast<char16_t>(cp));
@@ -92,13 +113,20 @@ QString escapeRtfText(const QString& text, bool unicodeEscapes)
             // Not in code page 932, or only through a one-way mapping whose bytes read back as
             // another character (the yen sign as a backslash): the Unicode escape keeps the
             // character, '?' is the fallback.
+            if (mode == NonAscii::UnicodeWithoutGroups)
+                setSkip(1);
             for (QChar unit : character) {
                 appendUnicode(out, unit.unicode());
                 appendByte(out, '?');
             }
             continue;
         }
-        if (!unicodeEscapes) {
+        if (mode == NonAscii::Bytes) {
+            for (char b : bytes)
+                appendByte(out, static_cast<std::uint8_t>(b));
+        } else if (mode == NonAscii::UnicodeWithoutGroups) {
+            setSkip(static_cast<int>(bytes.size()));
+            appendUnicode(out, first);
             for (char b : bytes)
                 appendByte(out, static_cast<std::uint8_t>(b));
         } else if (bytes.size() == 1) {
@@ -113,6 +141,21 @@ QString escapeRtfText(const QString& text, bool unicodeEscapes)
         }
     }
     return out;
+}
+
+} // namespace
+
+QString escapeRtfText(const QString& text, bool unicodeEscapes)
+{
+    return escapeRtf(text, unicodeEscapes ? NonAscii::UnicodeInGroups : NonAscii::Bytes);
+}
+
+QString rtfFontTableName(const FontCatalog& catalog, const QString& fontName)
+{
+    // An entry without \\fcharset (no installed family) is read in the document's code page 932.
+    const FontCatalog::Entry* entry = catalog.find(fontName);
+    const bool otherCodePage = entry && entry->font.charset != ShiftJisCharset;
+    return escapeRtf(fontName, otherCodePage ? NonAscii::UnicodeWithoutGroups : NonAscii::Bytes, true);
 }
 
 bool rtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName)
@@ -138,7 +181,8 @@ QByteArray sampleRtf(const FontCatalog& catalog, const QString& fontName, const 
     const bool coloured = hex != u"000000";
 
     QString rtf = stringTableEntry(23);
-    rtf += u"{\\f2" + rtfFontTableWords(catalog, fontName) + u' ' + escapeRtfText(fontName) + u";}";
+    rtf +=
+        u"{\\f2" + rtfFontTableWords(catalog, fontName) + u' ' + rtfFontTableName(catalog, fontName) + u";}";
     rtf += u"}\r\n";
 
     rtf += u"{\\colortbl\\red0\\green0\\blue0;";

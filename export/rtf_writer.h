@@ -25,6 +25,13 @@ QString rtfFontTableWords(const FontCatalog& catalog, const QString& fontName);
 // too, for readers that would decode the bytes in a font's own (non-Japanese) code page.
 QString escapeRtfText(const QString& text, bool unicodeEscapes = false);
 
+// The family name as the font table entry of fontName writes it: as escapeRtfText writes it,
+// except that for an installed family that is not a Japanese one the characters beyond ASCII
+// carry Unicode escapes (without groups), so that a reader decoding the entry in the font's own
+// code page (its \fcharset) still gets the name; and a control character (a line break) is
+// written \uN\'3F, never as its byte.
+QString rtfFontTableName(const FontCatalog& catalog, const QString& fontName);
+
 // Whether text set in fontName needs escapeRtfText's Unicode escapes: true unless the font
 // is an installed charset-128 (Japanese) family. The makers' RTF follows the same rule.
 bool rtfUsesUnicodeEscapes(const FontCatalog& catalog, const QString& fontName);

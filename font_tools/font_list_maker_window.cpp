@@ -216,6 +216,8 @@ void Form4::Command1_Click()
         m_messages.warning(r.error);
         return;
     }
+    if (!r.linksSeparated.isEmpty())
+        m_messages.warning(fontListLinksMessage(r.linksSeparated));
     m_shell.open(m_openAfterwards ? folder + u'/' + fontListFileName(1) : folder);
     accept();
 }

@@ -1,12 +1,14 @@
 #include "font_tools/font_list_pages.h"
 
 #include "core/text_file.h"
+#include "export/html_tag.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 
-#include <cerrno>
 #include <cmath>
-#include <fcntl.h>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,36 +21,28 @@ QByteArray number(qsizetype n)
     return QByteArray::number(static_cast<qint64>(n));
 }
 
-// Writes the whole page; the reason when it fails.
-QString writePage(const QString& path, const QByteArray& bytes)
+// Removes the temporary pages a killed run left ("FontList3.Html.Ab12Cd"), once they are old
+// enough that no running write can still own them.
+void removeLeftoverPages(const QString& folder)
 {
-    // A new file in place of the old one: truncating a file the kernel still holds unwritten
-    // pages of makes ext4 write them out at close, which takes seconds for a few hundred pages.
-    const QByteArray native = QFile::encodeName(path);
-    struct stat st;
-    if (::lstat(native.constData(), &st) == 0 && S_ISREG(st.st_mode))
-        ::unlink(native.constData());
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return fileFailureText(errno);
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    int err = 0;
-    while (left > 0 && err == 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0 && errno == EINTR)
+    const QDir dir(folder);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString& name : dir.entryList({u"FontList*.Html.??????"_qs}, QDir::Files | QDir::Hidden)) {
+        if (!isSaveFileSuffix(QStringView(name).right(6)))
             continue;
-        if (n <= 0) {
-            err = n < 0 ? errno : EIO;
-            break;
-        }
-        p += n;
-        left -= n;
+        struct stat st;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            std::abs(now - st.st_mtime) >= 60)
+            ::unlink(path.constData());
     }
-    // A network file system may report a failed write only here.
-    if (::close(fd) != 0 && err == 0 && errno != EINTR)
-        err = errno;
-    return err ? fileFailureText(err) : QString();
+}
+
+// Whether the page at path has other hard links, which its replacement leaves with the old page.
+bool hasOtherLinks(const QString& path)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1;
 }
 
 } // namespace
@@ -82,31 +76,6 @@ QString fontListFileName(qsizetype page)
 QString fontListFolder(const QString& programFolder)
 {
     return programFolder + u"/List"_qs;
-}
-
-QString escapeHtml(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            out += u"&amp;";
-            break;
-        case u'<':
-            out += u"&lt;";
-            break;
-        case u'>':
-            out += u"&gt;";
-            break;
-        case u'"':
-            out += u"&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
@@ -147,6 +116,12 @@ QString fontListProgress(qsizetype index, qsizetype fontCount)
     return QString::number(fontCount > 0 ? index * 100 / fontCount : 0) + u'%';
 }
 
+QString fontListLinksMessage(const QStringList& pages)
+{
+    return u"次のページはハードリンクでした。新しいページに置き換えたため、ほかの名前には前のページが残っています。\n\n"_qs +
+           pages.join(u'\n');
+}
+
 FontListWriteResult writeFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
                                        const FontListStyle& style,
                                        const std::function<void(qsizetype index)>& progress)
@@ -156,6 +131,7 @@ FontListWriteResult writeFontListPages(const QString& folder, const QStringList&
         result.error = u"「"_qs + folder + u"」を作れませんでした（"_qs + fileFailureText(err) + u"）"_qs;
         return result;
     }
+    removeLeftoverPages(folder);
     const qsizetype c = names.size();
     const qsizetype pages = perPage > 0 && c > 0 ? (c + perPage - 1) / perPage : 1;
     for (qsizetype n = 1; n <= pages; ++n) {
@@ -163,12 +139,19 @@ FontListWriteResult writeFontListPages(const QString& folder, const QStringList&
             for (qsizetype i = (n - 1) * perPage; i < std::min(c, n * perPage); ++i)
                 progress(i);
         const QString path = folder + u'/' + fontListFileName(n);
-        const QString err = writePage(path, fontListPageHtml(names, n, perPage, pages, style));
+        // Replaced whole, never rewritten in place: a kill or a full disk leaves the old page or
+        // the new one. Not synced to disk page by page, which would cost more than the writing;
+        // the rename already keeps what a crash of the program could lose.
+        const bool linked = hasOtherLinks(path);
+        const QString err =
+            replaceFileContent(path, fontListPageHtml(names, n, perPage, pages, style), Durability::Written);
         if (!err.isEmpty()) {
             result.error = u"「"_qs + path + u"」に書き込めませんでした（"_qs + err + u"）"_qs;
             return result;
         }
         result.written.append(path);
+        if (linked)
+            result.linksSeparated.append(path);
     }
     return result;
 }

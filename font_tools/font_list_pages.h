@@ -44,9 +44,6 @@ QString fontListFileName(qsizetype page);
 // The folder List below the program folder.
 QString fontListFolder(const QString& programFolder);
 
-// &, <, > and " as entities: font names become text and attribute values of the page.
-QString escapeHtml(const QString& text);
-
 // One page: the fonts of names from index (page - 1) * perPage, with links to every page.
 QByteArray fontListPageHtml(const QStringList& names, qsizetype page, qsizetype perPage, qsizetype pageCount,
                             const FontListStyle& style);
@@ -59,11 +56,18 @@ struct FontListWriteResult
 {
     QStringList written; // the pages' paths, in order
     QString error;       // why a page or the folder could not be written; empty when all were
+    // Pages that were hard links: the new page took the name, the other names keep the old page.
+    QStringList linksSeparated;
     bool ok() const { return error.isEmpty(); }
 };
 
+// What the list maker says of pages whose hard links were separated.
+QString fontListLinksMessage(const QStringList& pages);
+
 // Writes every page into folder (created when missing). progress is called before each font
-// with its index. Stops at the first page that cannot be written.
+// with its index. Stops at the first page that cannot be written. Each page is replaced whole
+// (see replaceFileContent), keeping its permissions; the temporary pages of a killed run, a
+// minute old, are removed first.
 FontListWriteResult writeFontListPages(const QString& folder, const QStringList& names, qsizetype perPage,
                                        const FontListStyle& style,
                                        const std::function<void(qsizetype index)>& progress = {});

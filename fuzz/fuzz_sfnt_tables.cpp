@@ -1,4 +1,4 @@
-// The sfnt table reader on any bytes: the first byte picks the face, the rest is the file.
+// The sfnt table reader on any bytes, as every face a collection could name.
 #include "core/font_classification.h"
 #include "core/sfnt_tables.h"
 #include "fuzz_support.h"
@@ -7,12 +7,11 @@ using namespace typecask;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
-        return 0;
-    const int index = data[0] % 4;
-    const QByteArrayView font(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
-    const std::optional<SfntFace> face = readSfntFace(font, index);
-    if (face) {
+    const QByteArrayView font(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    for (int index = 0; index < 4; ++index) {
+        const std::optional<SfntFace> face = readSfntFace(font, index);
+        if (!face)
+            continue;
         // Details come only from a face that has the fields they are made of.
         const std::optional<FontDetails> details = detailsFromTables(*face, index % 2 == 0);
         FUZZ_CHECK(!details || (face->outline && face->os2));

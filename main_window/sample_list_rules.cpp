@@ -1,5 +1,6 @@
 #include "main_window/sample_list_rules.h"
 
+#include "core/font_list_model.h"
 #include "core/text_helpers.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ SampleListScroll sampleListScroll(int nameCount, int areaHeight, int rowHeight, 
 
 QString sampleListLabel(int index, const QString& name)
 {
-    return QString::number(index + 1) + u": "_qs + name;
+    return QString::number(index + 1) + u": "_qs + visibleFontName(name);
 }
 
 QString sampleListText(const QString& sampleText)

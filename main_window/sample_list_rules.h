@@ -31,7 +31,7 @@ struct SampleListScroll
 // either way, so a page that needs no scrolling still draws every name.
 SampleListScroll sampleListScroll(int nameCount, int areaHeight, int rowHeight, int value);
 
-// The row label: the 1-based position, ": ", the name.
+// The row label: the 1-based position, ": ", the name as the lists show it (visibleFontName).
 QString sampleListLabel(int index, const QString& name);
 // The sample as the rows draw it: one line, every CR LF removed.
 QString sampleListText(const QString& sampleText);

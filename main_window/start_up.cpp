@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <future>
 
 namespace typecask {
@@ -19,6 +20,9 @@ namespace typecask {
 std::unique_ptr<MDIForm1> StartUp(Session& session, Services& services, std::shared_ptr<FontSource> fonts,
                                   const QStringList& htmlPaths)
 {
+    // Past a file-size limit (ulimit -f) the kernel would end the program at the write that
+    // crosses it; ignored, that write fails with EFBIG and the save reports it like any other.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The families are read on a second thread while Qt, on this one, builds its own font
     // database for the progress window's first text: with thousands of fonts each takes a
     // good part of the start, and fontconfig allows both at once on its loaded configuration.

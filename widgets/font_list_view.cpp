@@ -1,5 +1,6 @@
 #include "widgets/font_list_view.h"
 
+#include "core/font_list_model.h"
 #include "core/list_navigation.h"
 
 #include <QHash>
@@ -33,7 +34,7 @@ int FontListView::selectedRow() const
 QString FontListView::selectedName() const
 {
     const int row = selectedRow();
-    return row < 0 ? QString() : model()->index(row, 0).data().toString();
+    return row < 0 ? QString() : model()->index(row, 0).data(FontListModel::NameRole).toString();
 }
 
 void FontListView::selectRow(int row)

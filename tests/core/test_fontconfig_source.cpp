@@ -2,11 +2,14 @@
 #include "core/fontconfig_source.h"
 #include "core/sfnt_tables.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
 #include <gtest/gtest.h>
+#include FT_MODULE_H
 
 using namespace typecask;
 
@@ -329,7 +332,7 @@ namespace {
 QByteArray sfntWith(std::initializer_list<std::tuple<const char*, std::uint32_t, std::uint32_t>> tables)
 {
     QByteArray b;
-    const auto be = [&b](std::uint32_t v, int bytes) {
+    const auto be = [&b](std::uint64_t v, int bytes) { // six bytes at most
         for (int i = bytes - 1; i >= 0; --i)
             b.append(static_cast<char>((v >> (8 * i)) & 0xFF));
     };
@@ -372,4 +375,21 @@ TEST(SfntTables, OffsetsAndLengthsAreCheckedAgainstTheData)
     EXPECT_TRUE(readSfntFace(ttc, 0));
     EXPECT_FALSE(readSfntFace(ttc, 1));
     EXPECT_FALSE(readSfntFace(ttc, 2)) << "past the face count";
+}
+
+TEST(FontFileDetails, TheAllocationBoundLeavesRealFontsReadable)
+{
+    // The damaged Type 1 font (one bit of a segment length flipped) for which FreeType asked for
+    // 2 GiB is refused; the fuzz target's seeds keep it, where libFuzzer's allocation limit
+    // catches the request. The font it was damaged from, and a large CJK font, still read.
+    FT_LibraryRec_* freetype = newBoundedFreeType();
+    ASSERT_NE(freetype, nullptr);
+    const QString data = qEnvironmentVariable("TYPECASK_TEST_DATA") + u"/fonts/"_qs;
+    EXPECT_FALSE(
+        fontFileDetails(freetype, QFile::encodeName(data + u"type1-segment-2gib.pfb"_qs), 0, false, false));
+    EXPECT_TRUE(
+        fontFileDetails(freetype, QFile::encodeName(data + u"standard-symbols.pfb"_qs), 0, false, false));
+    EXPECT_TRUE(
+        fontFileDetails(freetype, "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf", 0, true, false));
+    FT_Done_Library(freetype);
 }

@@ -66,6 +66,34 @@ TEST(SampleHtml, Cases)
             << c.what;
 }
 
+TEST(SampleHtml, AHostileFontNameStaysOneAttributeValueAndOneFamily)
+{
+    const QString name = u"Zx Amp & \"Dq\" 'Sq' <b>bold</b>"_qs;
+    EXPECT_EQ(sampleHtml(name, u"Ab"_qs, 0, false, false, options(true, true, true)),
+              u"<FONT SIZE=\"3\" COLOR=\"#000000\" FACE=\"Zx Amp &amp; &quot;Dq&quot; 'Sq' "
+              u"&lt;b&gt;bold&lt;/b&gt;\">"
+              u"<span style=\"color:#000000;font-family:'Zx Amp &amp; &quot;Dq&quot; \\'Sq\\' "
+              u"&lt;b&gt;bold&lt;/b&gt;';font-size:18px\">Ab</span></FONT>\r\n"_qs);
+
+    // As the CSS value: as it is unless something in it could end the value, the declaration,
+    // the rule or the attribute.
+    const struct
+    {
+        const char16_t* name;
+        const char16_t* css;
+    } cases[] = {
+        {u"ＭＳ 明朝", u"ＭＳ 明朝"},
+        {u"Font 2.0 (Beta)-x_y", u"Font 2.0 (Beta)-x_y"},
+        {u"\uFEFFZx \u202Eevil", u"\uFEFFZx \u202Eevil"},
+        {u"Zx;}body{color:red}/*", u"'Zx;}body{color:red}/*'"},
+        {u"Zx /* comment", u"'Zx /* comment'"},
+        {u"Back\\slash 'q'", u"'Back\\\\slash \\'q\\''"},
+        {u"Zx CR\r\nLF\tTab\u0085", u"'Zx CR\\d \\a LF\\9 Tab\\85 '"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cssFontFamily(QString::fromUtf16(c.name)), QString::fromUtf16(c.css));
+}
+
 TEST(SampleHtml, OptionsFromTheBar)
 {
     HtmlOptions bar;
@@ -95,6 +123,16 @@ TEST(FontNameForm, EveryItem)
     EXPECT_EQ(fontNameForm(6, name), u" font-family:ＭＳ 明朝;"_qs);
     for (int separatorOrOutside : {1, -1, 7})
         EXPECT_FALSE(fontNameForm(separatorOrOutside, name).has_value()) << separatorOrOutside;
+}
+
+TEST(FontNameForm, AHostileNameIsCopiedAsItIs)
+{
+    // The forms are for pasting into the author's own source: what the author sees in the
+    // font list is what they get, quotes and all.
+    const QString name = u"Zx \"Dq\" <b>;}"_qs;
+    EXPECT_EQ(fontNameForm(0, name), name);
+    EXPECT_EQ(fontNameForm(2, name), u" FACE=\"Zx \"Dq\" <b>;}\""_qs);
+    EXPECT_EQ(fontNameForm(6, name), u" font-family:Zx \"Dq\" <b>;};"_qs);
 }
 
 TEST(FontNameCopy, UsesThePopupsNameAndKeepsIt)

@@ -223,6 +223,25 @@ TEST(RtfFontTableWords, ReadsTheCatalog)
     EXPECT_EQ(f.source->detailReads, 2);
 }
 
+TEST(RtfFontTableName, EveryNameStaysOneEntryThatReadsBackInTheFontsCodePage)
+{
+    auto source = std::make_shared<FakeFontSource>();
+    const QString latin = u"Zxあｱ\r\n;{}\\\U0001F600"_qs;
+    const QString japanese = u"明朝\r\n;"_qs;
+    source->add(latin, 0, TrueTypeFontType).add(japanese, 128, TrueTypeFontType);
+    FontCatalog catalog;
+    catalog.setSource(source);
+    enumerateFonts(catalog, *source);
+    // A Latin font's Japanese name in Unicode escapes, \uc switched without groups; the line
+    // break as Unicode escapes too; the RTF delimiters as bytes.
+    EXPECT_EQ(
+        rtfFontTableName(catalog, latin),
+        uR"(Zx\uc2\u12354\'82\'A0\uc1\u-143\'B1\u13\'3F\u10\'3F\'3B\'7B\'7D\'5C\u-10179\'3F\u-8704\'3F)"_qs);
+    EXPECT_EQ(rtfFontTableName(catalog, japanese), uR"(\'96\'BE\'92\'A9\u13\'3F\u10\'3F\'3B)"_qs);
+    // An ordinary name, and one no font has, as before.
+    EXPECT_EQ(rtfFontTableName(catalog, u"ＭＳ ゴシック"_qs), escapeRtfText(u"ＭＳ ゴシック"_qs));
+}
+
 TEST(EscapeRtfText, Characters)
 {
     const struct

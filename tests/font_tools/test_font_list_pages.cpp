@@ -1,13 +1,19 @@
 // The HTML font list pages: the page count rule, the exact bytes of a page, and the files.
 #include "font_tools/font_list_pages.h"
 
+#include "export/html_tag.h"
+#include "fakes/file_faults.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace typecask;
+using namespace typecask::test;
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -163,6 +169,47 @@ TEST(FontListPages, FoldersAndPagesThatCannotBeWritten)
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.error.contains(u"FontList2.Html"_qs));
     EXPECT_EQ(r.written, QStringList{folder + u"/FontList1.Html"_qs});
+}
+
+TEST(FontListPages, PagesAreReplacedWholeKeepingTheirModeAndSayWhenALinkIsSeparated)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFontListPages(dir.path(), fonts(2), 1, {}).ok());
+    const QString first = dir.filePath(u"FontList1.Html"_qs);
+    const QString second = dir.filePath(u"FontList2.Html"_qs);
+    ASSERT_EQ(::chmod(QFile::encodeName(first).constData(), 0640), 0);
+    const QString linked = dir.filePath(u"published.html"_qs);
+    ASSERT_EQ(::link(QFile::encodeName(second).constData(), QFile::encodeName(linked).constData()), 0);
+    const QByteArray old = fileBytes(second);
+
+    const FontListWriteResult r = writeFontListPages(dir.path(), {u"New A"_qs, u"New B"_qs}, 1, {});
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(first).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    // The link's other name keeps the old page, and the result says which page that was.
+    EXPECT_EQ(rowNames(fileBytes(second)), QStringList{u"New B"_qs});
+    EXPECT_EQ(fileBytes(linked), old);
+    EXPECT_EQ(r.linksSeparated, QStringList{second});
+    EXPECT_TRUE(fontListLinksMessage(r.linksSeparated).contains(second));
+    EXPECT_TRUE(QDir(dir.path()).entryList({u"*.Html.*"_qs}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST(FontListPages, AFullDiskLeavesTheOldPage)
+{
+    const TmpfsRun run = onSmallTmpfs(64 * 1024, [](const QString& folder) {
+        TYPECASK_CHILD_CHECK(writeFontListPages(folder, fonts(3), 3, {}).ok());
+        const QByteArray old = readFile(folder + u"/FontList1.Html"_qs);
+        TYPECASK_CHILD_CHECK(fillFileSystem(folder, 4096));
+        const FontListWriteResult r = writeFontListPages(folder, fonts(300), 300, {});
+        TYPECASK_CHILD_CHECK(!r.ok());
+        TYPECASK_CHILD_CHECK(r.error.contains(u"ディスクの空き容量が足りません"_qs));
+        TYPECASK_CHILD_CHECK(readFile(folder + u"/FontList1.Html"_qs) == old);
+        return true;
+    });
+    if (run == TmpfsRun::Unsupported)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    EXPECT_EQ(run, TmpfsRun::Passed);
 }
 
 TEST(FontListPages, ProgressNeverReachesAHundred)

@@ -32,3 +32,6 @@ add_test(NAME test_coverage_reference_machine
          COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/font_tools/coverage_reference.py)
 set_tests_properties(test_coverage_reference_machine PROPERTIES ENVIRONMENT "${machine_env}" SKIP_RETURN_CODE 77
                                                                 TIMEOUT 300)
+# Kills during the list pages' writing leave every page whole.
+add_test(NAME test_font_list_kill_loop COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/font_tools/font_list_kill_loop.sh)
+set_tests_properties(test_font_list_kill_loop PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" TIMEOUT 300)

@@ -48,6 +48,7 @@ TEST(SampleListRules, LabelCountsFromOneAndSampleLosesOnlyCrLf)
 {
     EXPECT_EQ(sampleListLabel(0, u"IPAゴシック"_qs), u"1: IPAゴシック"_qs);
     EXPECT_EQ(sampleListLabel(41, QString()), u"42: "_qs);
+    EXPECT_EQ(sampleListLabel(2, u"Zx \u202Esnas"_qs), u"3: Zx [RLO]snas"_qs);
     EXPECT_EQ(sampleListText(u"ab\r\ncd\r\n"_qs), u"abcd"_qs);
     // Nothing else is touched: a lone CR or LF is drawn as it is, on the same line.
     EXPECT_EQ(sampleListText(u"a\rb\nc"_qs), u"a\rb\nc"_qs);

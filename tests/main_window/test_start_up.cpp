@@ -3,6 +3,7 @@
 #include "core/session.h"
 #include "fakes/fake_font_source.h"
 #include "fakes/fake_platform.h"
+#include "fakes/hostile_names.h"
 #include "main_window/font_browser.h"
 #include "main_window/main_window.h"
 #include "main_window/start_up.h"
@@ -18,7 +19,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace typecask;
 
@@ -117,6 +121,45 @@ TEST(StartUp, SecondStartReadsTheFilesBack)
     EXPECT_TRUE(ini.contains("\r\nW, \"quoted\"\r\n"));
     EXPECT_TRUE(ini.contains("\r\n 12 \r\n 2 \r\n"));
     EXPECT_EQ(readFile(dir.filePath(u"TypecaskBK.lst"_qs)), QByteArray("Alpha\r\nzeta\r\nzeta\r\n"));
+}
+
+TEST(StartUp, FavouritesOfAnyNameComeBackAfterARestart)
+{
+    QTemporaryDir dir;
+    QStringList names = test::hostileFontNames();
+    {
+        ProgramRun run(dir.path());
+        for (const QString& n : names)
+            run.main->favorites()->insertSorted(n);
+        run.main->close();
+        EXPECT_TRUE(run.fake.messageBox->messages.isEmpty());
+    }
+    ProgramRun again(dir.path());
+    QStringList back = again.main->favorites()->names();
+    std::sort(names.begin(), names.end());
+    std::sort(back.begin(), back.end());
+    EXPECT_EQ(back, names);
+}
+
+TEST(StartUp, AFileSizeLimitIsReportedLikeAnyFailedSave)
+{
+    // The limit as a shell's ulimit -f sets it, with the signal's default action: ending the
+    // program at the write that crosses it, unless the program ignores it.
+    std::signal(SIGXFSZ, SIG_DFL);
+    QTemporaryDir dir;
+    ProgramRun run(dir.path());
+    for (int i = 0; i < 600; ++i)
+        run.main->favorites()->insertSorted(u"Font Family %1"_qs.arg(i, 4, 10, QChar(u'0')));
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    run.main->close();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ASSERT_EQ(run.fake.messageBox->messages.size(), 1);
+    const QString message = run.fake.messageBox->messages.first();
+    EXPECT_TRUE(message.contains(u"TypecaskBK.lst（ファイルが大きすぎます）"_qs)) << message.toStdString();
 }
 
 TEST(StartUp, UnwritableProgramFolderStillQuitsCleanly)

@@ -12,3 +12,10 @@ add_test(NAME test_bold_on_installed_fonts_system COMMAND test_bold_on_installed
 set(system_env ${TYPECASK_TEST_ENV})
 list(FILTER system_env EXCLUDE REGEX "^FONTCONFIG_FILE=")
 set_tests_properties(test_bold_on_installed_fonts_system PROPERTIES ENVIRONMENT "${system_env}" TIMEOUT 600)
+# The program over damaged font files: broken_fonts.sh makes them and runs test_broken_fonts over them.
+add_executable(test_broken_fonts main_window/test_broken_fonts.cpp ui_test_main.cpp)
+target_link_libraries(test_broken_fonts PRIVATE typecask_test_support typecask_ui Qt6::Test)
+add_dependencies(test_broken_fonts typecask typecask-cli)
+add_test(NAME test_broken_fonts COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/main_window/broken_fonts.sh
+                                        $<TARGET_FILE:test_broken_fonts>)
+set_tests_properties(test_broken_fonts PROPERTIES ENVIRONMENT "${TYPECASK_TEST_ENV}" SKIP_RETURN_CODE 77 TIMEOUT 600)

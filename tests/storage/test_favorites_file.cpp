@@ -1,6 +1,7 @@
 #include "storage/favorites_file.h"
 
 #include "fakes/file_faults.h"
+#include "fakes/hostile_names.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -42,6 +43,20 @@ TEST(FavoritesFile, NamesRoundTripIncludingDuplicatesAndJapanese)
     const QStringList names{u"IPAゴシック"_qs, u"IPAゴシック"_qs, u"DejaVu Sans"_qs, u"Uninstalled Font"_qs};
     ASSERT_TRUE(saveFavorites(dir.path(), names));
     EXPECT_EQ(favoriteNames(loadFavorites(dir.path())), names);
+}
+
+TEST(FavoritesFile, AnyNameAFontCanCarryReadsBackExactly)
+{
+    QTemporaryDir dir;
+    QStringList names = hostileFontNames();
+    names += {u"\u0001Zx marked"_qs, u"Zx \\n not a break\\"_qs, u"Zx "_qs + QString(32000, u'\u3042')};
+    ASSERT_TRUE(saveFavorites(dir.path(), names));
+    EXPECT_EQ(favoriteNames(loadFavorites(dir.path())), names);
+    // Only the names that need it are written escaped; the others stay plain lines.
+    const QByteArray file = readFile(dir.filePath(u"TypecaskBK.lst"_qs));
+    EXPECT_TRUE(file.contains("\r\nZx Back\\slash {group} \\par\r\n"));
+    EXPECT_TRUE(file.contains("\r\n\x01Zx CR\\r\\nLF\r\n\x01Zx New\\nLine\r\n"));
+    EXPECT_TRUE(file.contains("\r\n\x01\x01Zx marked\r\n"));
 }
 
 TEST(FavoritesFile, ReadsAtMost32001Lines)
