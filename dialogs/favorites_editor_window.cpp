@@ -152,8 +152,9 @@ void Form11::createControls()
         list->viewport()->installEventFilter(this);
         // Only the user's choice changes the preview: not the entry a list makes current by
         // itself when it gets the focus, nor one added or removed.
-        connect(list, &QListView::clicked, this,
-                [this](const QModelIndex& index) { PreviewFavoriteFont(index.data(FontListModel::NameRole).toString()); });
+        connect(list, &QListView::clicked, this, [this](const QModelIndex& index) {
+            PreviewFavoriteFont(index.data(FontListModel::NameRole).toString());
+        });
     }
 }
 
