@@ -73,7 +73,7 @@ TEST(BrokenFonts, EveryWindowOverEveryFamily)
     ModalCloser closer;
     for (const QString& name : names)
         main->showFontDetails(name);
-    main->openSampleList(names);
+    main->openSampleList(names, nullptr);
     EXPECT_EQ(closer.closed, names.size() + 1);
 
     SearchRequest everything{QString(), DetailedConditions{}, {}};
