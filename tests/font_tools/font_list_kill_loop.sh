@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Kills typecask-cli fontlist at random moments while it rewrites a folder of pages, KILLS times
-# (default 200): after each kill every page must be whole (the old page or the new one) and none
-# may be missing. Prints how many runs the kill interrupted, and how many of those halfway
+# Kills typecask-cli fontlist at random moments while it rewrites a folder of pages until KILLS
+# runs (default 200) were killed before they ended: after each kill every page must be whole (the
+# old page or the new one) and none may be missing. Prints how many runs the kill interrupted, and how many of those halfway
 # through the pages (some new, some old).
 set -euo pipefail
 kills=${KILLS:-200}
@@ -14,7 +14,8 @@ pages=$(find "$dir" -name 'FontList*.Html' | wc -l)
 [ "$pages" -gt 1 ] || { echo "FAIL: only $pages pages written"; exit 1; }
 interrupted=0
 halfway=0
-for ((i = 0; i < kills; i++)); do
+i=0
+for ((; interrupted < kills && i < 4 * kills; i++)); do
   "$TYPECASK_CLI" fontlist "${options[@]}" --text "new$i$text" >/dev/null 2>&1 &
   pid=$!
   sleep "$(printf '0.%03d' $((RANDOM % 50)))"
@@ -35,8 +36,9 @@ for ((i = 0; i < kills; i++)); do
   now=$(find "$dir" -name 'FontList*.Html' | wc -l)
   [ "$now" = "$pages" ] || { echo "FAIL: $now of $pages pages left after kill $i"; exit 1; }
 done
-echo "$kills runs, $interrupted killed before they ended ($halfway halfway through the $pages pages):" \
+echo "$i runs, $interrupted killed before they ended ($halfway halfway through the $pages pages):" \
   "no page truncated or missing"
+[ "$interrupted" -ge "$kills" ] || { echo "FAIL: only $interrupted of $i runs were killed"; exit 1; }
 [ "$halfway" -gt 0 ] || { echo "FAIL: no kill came while pages were written"; exit 1; }
 # What the kills left behind goes with the next run once it is a minute old.
 leftovers=$(find "$dir" -name 'FontList*.Html.??????' | wc -l)
