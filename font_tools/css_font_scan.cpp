@@ -1,5 +1,6 @@
 #include "font_tools/css_font_scan.h"
 
+#include "font_tools/html_font_scan.h"
 #include "font_tools/html_line_reader.h"
 #include "font_tools/html_tokenizer.h"
 
@@ -432,6 +433,8 @@ int CssFontCheck::declaration(QByteArrayView property, QByteArrayView value, boo
         families = parseFontFamilyValue(QString::fromUtf8(value));
     else if (property == "font")
         families = parseFontShorthand(QString::fromUtf8(value));
+    // One rule with the name check: a name longer than a font name may be is no font's.
+    std::erase_if(families, [](const CssFamily& f) { return f.name.toUtf8().size() > MaxFontNameBytes; });
     if (families.empty())
         return -1;
     return addList(std::move(families), value, source);

@@ -78,6 +78,27 @@ TEST(HtmlCli, CheckNamesFilesItCannotReadAndChecksTheRest)
     EXPECT_EQ(runCli({u"check"_qs, u"--help"_qs}).exitCode, 0);
 }
 
+TEST(HtmlCli, BothChecksLeaveOutANameLongerThanAFontNameMayBe)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(u"long.html"_qs);
+    const QString longName(1025, u'L');
+    QFile f(page);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(
+        (u"<p style=\"font-family:'%1',serif\">a</p><FONT FACE=\"%1\">b</FONT>"_qs.arg(longName)).toUtf8());
+    f.close();
+    const auto plain = runCli({u"check"_qs, page});
+    EXPECT_FALSE(plain.out.contains(longName.toUtf8()));
+    const auto css = runCli({u"check"_qs, u"--css"_qs, u"--json"_qs, page});
+    const QJsonArray lists = QJsonDocument::fromJson(css.out).object().value(u"lists").toArray();
+    ASSERT_EQ(lists.size(), 1) << css.out.toStdString();
+    // The rest of the list stays: the value as written, and serif as its one family.
+    const QJsonArray families = lists[0].toObject().value(u"families").toArray();
+    ASSERT_EQ(families.size(), 1);
+    EXPECT_EQ(families[0].toObject().value(u"name").toString(), u"serif");
+}
+
 TEST(HtmlCli, CssCheckResolvesEachListAndNamesTheCharactersThatFallBack)
 {
     const QString page = fixture("css/coverage.html");
