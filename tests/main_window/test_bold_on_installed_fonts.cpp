@@ -19,19 +19,6 @@
 
 using namespace typecask;
 
-namespace {
-
-qint64 ink(const QImage& image)
-{
-    qint64 n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += 255 - qGray(image.pixel(x, y));
-    return n;
-}
-
-} // namespace
-
 TEST(BoldOnInstalledFonts, EveryFamilyWithoutABoldFaceIsVisiblyBolderAtEverySize)
 {
     QTemporaryDir dir;

@@ -478,20 +478,6 @@ TEST_F(Browser, LaterWindowsAreListedButDisabled)
     EXPECT_EQ(child(u"Check1"_qs)->toolTip(), u"太文字");
 }
 
-namespace {
-
-// The darkness of an image: the sum over its pixels of how far each is from white.
-qint64 ink(const QImage& image)
-{
-    qint64 n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += 255 - qGray(image.pixel(x, y));
-    return n;
-}
-
-} // namespace
-
 TEST_F(Browser, BoldIsBolderForAFamilyWithoutABoldFace)
 {
     // The IPA families of the test set ship a regular face only. Qt thickens such a face only

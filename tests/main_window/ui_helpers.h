@@ -1,6 +1,7 @@
 // Small helpers for tests that drive the real widgets.
 #pragma once
 
+#include <QImage>
 #include <QListView>
 #include <QString>
 #include <QTest>
@@ -28,6 +29,16 @@ inline void clickRow(QListView* view, int row, Qt::MouseButton button = Qt::Left
 {
     const QRect r = view->visualRect(view->model()->index(row, 0));
     QTest::mouseClick(view->viewport(), button, {}, r.center());
+}
+
+// The darkness of an image: the sum over its pixels of how far each is from white.
+inline qint64 ink(const QImage& image)
+{
+    qint64 n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += 255 - qGray(image.pixel(x, y));
+    return n;
 }
 
 } // namespace typecask
