@@ -44,6 +44,14 @@ struct FontDetails
     std::optional<int> averageWidthUnits; // OS/2 xAvgCharWidth; none without an OS/2 table
 };
 
+// Where a family's representative face is: its file and its index in the file.
+struct FaceFile
+{
+    QByteArray path;
+    int index = 0;
+    bool isNull() const { return path.isEmpty(); }
+};
+
 class FontSource
 {
 public:
@@ -65,6 +73,12 @@ public:
     {
         (void)faceName;
         return {};
+    }
+    // The file of the family's representative face; none for a source that cannot tell.
+    virtual std::optional<FaceFile> faceFile(const QString& faceName)
+    {
+        (void)faceName;
+        return std::nullopt;
     }
     // Whether that face maps every one of the characters.
     virtual bool mapsAll(const QString& faceName, std::span<const char32_t> characters)

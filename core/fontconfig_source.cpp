@@ -275,6 +275,19 @@ const FontconfigSource::Family* FontconfigSource::familyNamed(const QString& fac
     return it == m_byFaceName.constEnd() ? nullptr : &m_families[it.value()];
 }
 
+std::optional<FaceFile> FontconfigSource::faceFile(const QString& faceName)
+{
+    const Family* fam = familyNamed(faceName);
+    if (!fam) {
+        // Another of the family's names ("IPAGothic" for IPAゴシック).
+        const QString listed = resolveFamily(faceName);
+        fam = listed.isEmpty() ? nullptr : familyNamed(listed);
+    }
+    if (!fam || fam->file.isEmpty())
+        return std::nullopt;
+    return FaceFile{fam->file, fam->faceIndex};
+}
+
 _FcCharSet* FontconfigSource::charsetOf(const QString& faceName)
 {
     index();

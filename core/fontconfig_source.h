@@ -36,6 +36,7 @@ public:
     QStringList familyNames(const QString& faceName) override;
     CharacterPages characters(const QString& faceName) override;
     bool mapsAll(const QString& faceName, std::span<const char32_t> characters) override;
+    std::optional<FaceFile> faceFile(const QString& faceName) override;
 
     struct Family
     {

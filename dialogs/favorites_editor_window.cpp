@@ -7,6 +7,7 @@
 #include "core/services.h"
 #include "core/session.h"
 #include "dialogs/favorites_editing.h"
+#include "widgets/family_text.h"
 #include "widgets/font_list_view.h"
 #include "widgets/tool_window_host.h"
 
@@ -114,7 +115,7 @@ void Form11::createControls()
     buttons->addStretch();
     grid->addLayout(buttons, 2, 1);
 
-    Label2 = new QLabel(this);
+    Label2 = new FamilyTextLabel(this);
     Label2->setObjectName(u"Label2"_qs);
     Label2->setFrameShape(QFrame::StyledPanel);
     Label2->setFrameShadow(QFrame::Sunken);

@@ -2,12 +2,12 @@
 
 #include "core/app_state.h"
 #include "core/font_list_model.h"
-#include "core/fontconfig_source.h"
 #include "core/services.h"
 #include "core/text_helpers.h"
 #include "main_window/preview_area.h"
 #include "platform/own_bold.h"
 #include "platform/qt_units.h"
+#include "widgets/family_text.h"
 #include "widgets/font_list_view.h"
 
 #include <QCursor>
@@ -215,18 +215,6 @@ bool Form1::List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos)
     return true;
 }
 
-QString Form1::japaneseFallbackFor(const QString& family)
-{
-    auto it = m_fallbackFamilies.constFind(family);
-    if (it != m_fallbackFamilies.constEnd())
-        return it.value();
-    const QString generic = genericFamilyOf(family);
-    auto byGeneric = m_fallbackByGeneric.constFind(generic);
-    if (byGeneric == m_fallbackByGeneric.constEnd())
-        byGeneric = m_fallbackByGeneric.insert(generic, matchedFamily(generic + u":lang=ja"_qs));
-    return m_fallbackFamilies.insert(family, byGeneric.value()).value();
-}
-
 void Form1::ShowPreview(const QString& fontName)
 {
     const AppState& s = m_state;
@@ -249,8 +237,7 @@ void Form1::ShowPreview(const QString& fontName)
     // Characters the family lacks are drawn in the Japanese family of its kind (Mincho for serif
     // families, else Gothic), found once: Qt would sort every installed face for each new family.
     // Qt never merges other fonts into a symbol font; those keep Qt's own drawing.
-    const QString fallbackFamily =
-        fontName.contains(u"symbol"_qs, Qt::CaseInsensitive) ? QString() : japaneseFallbackFor(fontName);
+    const QString fallbackFamily = FamilyFontCache::shared().japaneseFallbackFor(fontName);
     QFont fallback = font;
     if (!fallbackFamily.isEmpty()) {
         font.setStyleStrategy(QFont::NoFontMerging);

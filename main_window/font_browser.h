@@ -64,14 +64,11 @@ private:
     bool List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
     void Timer1_Timer();
     bool Text1_Event(QEvent* event);
-    QString japaneseFallbackFor(const QString& family);
 
     AppState& m_state;
     MessageBox& m_messages;
     FontListModel* m_model;
     CharWidthCache m_widths;
-    QHash<QString, QString> m_fallbackFamilies;  // family -> Japanese family for what it lacks
-    QHash<QString, QString> m_fallbackByGeneric; // "serif" -> IPAMincho, ...
     PreviewLines m_lastLines;
     double m_previewWidth = 0;
     int m_previewHeight = 0;

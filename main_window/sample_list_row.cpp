@@ -1,6 +1,8 @@
 #include "main_window/sample_list_row.h"
 
+#include "platform/face_text.h"
 #include "platform/qt_units.h"
+#include "widgets/family_text.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -73,9 +75,9 @@ void SampleRow::mouseDoubleClickEvent(QMouseEvent* event)
         Q_EMIT doubleClicked(m_index);
 }
 
-SampleRowPainter::SampleRowPainter(const QFont& labelFont, int sampleSize)
-    : m_labelFont(labelFont), m_sampleSize(sampleSize), m_boxWidth(twipsToPixels(LabelBoxTwips)),
-      m_sampleLeft(twipsToPixels(HorizontalSampleTwips))
+SampleRowPainter::SampleRowPainter(const QFont& labelFont, int sampleSize, FontSource* fonts)
+    : m_labelFont(labelFont), m_sampleSize(sampleSize), m_fonts(fonts),
+      m_boxWidth(twipsToPixels(LabelBoxTwips)), m_sampleLeft(twipsToPixels(HorizontalSampleTwips))
 {
     m_labelFont.setPointSize(LabelPointSize);
     m_labelFont.setBold(false);
@@ -85,17 +87,14 @@ SampleRowPainter::SampleRowPainter(const QFont& labelFont, int sampleSize)
     m_labelLineHeight = fm.height();
 }
 
-const SampleRowPainter::Face& SampleRowPainter::face(const QString& family)
+FaceFile SampleRowPainter::fallbackFile(const QString& family)
 {
-    auto it = m_faces.constFind(family);
-    if (it == m_faces.constEnd()) {
-        Face f;
-        f.font.setFamilies({family}); // the name as it is, commas and all
-        f.font.setPointSize(m_sampleSize);
-        f.ascent = QFontMetricsF(f.font).ascent();
-        it = m_faces.insert(family, f);
-    }
-    return *it;
+    if (family.isEmpty() || !m_fonts)
+        return {};
+    auto it = m_fallbackFiles.constFind(family);
+    if (it == m_fallbackFiles.constEnd())
+        it = m_fallbackFiles.insert(family, m_fonts->faceFile(family).value_or(FaceFile{}));
+    return it.value();
 }
 
 void SampleRowPainter::clear(SampleRow& row, SampleListLayout layout, int width) const
@@ -126,12 +125,24 @@ bool SampleRowPainter::draw(SampleRow& row, SampleListLayout layout, const Sampl
     } else {
         p.drawText(QPointF(TextMargin, m_labelAscent), content.label);
     }
-    const Face& f = face(content.family);
-    p.setFont(f.font);
-    const QPointF at =
-        horizontal ? QPointF(m_sampleLeft, f.ascent) : QPointF(TextMargin, m_labelLineHeight + f.ascent);
-    p.drawText(at, content.sample);
-    p.end();
+    const QColor ink = row.palette().color(QPalette::Text);
+    const auto sampleAt = [&](qreal ascent) {
+        return horizontal ? QPointF(m_sampleLeft, ascent) : QPointF(TextMargin, m_labelLineHeight + ascent);
+    };
+    // Straight from the font file where the catalog knows it; Qt's drawing otherwise.
+    const std::optional<FaceFile> file = m_fonts ? m_fonts->faceFile(content.family) : std::nullopt;
+    FaceTextRenderer& renderer = FaceTextRenderer::shared();
+    const std::optional<qreal> ascent = file ? renderer.ascent(*file, m_sampleSize, image) : std::nullopt;
+    if (ascent) {
+        p.end(); // the renderer writes the pixels itself
+        renderer.draw(image, sampleAt(*ascent), content.sample, *file,
+                      fallbackFile(FamilyFontCache::shared().japaneseFallbackFor(content.family)),
+                      m_sampleSize, ink);
+    } else {
+        const auto fonts = FamilyFontCache::shared().fonts(content.family, m_sampleSize);
+        drawFamilyText(p, sampleAt(fonts->ownMetrics().ascent()), content.sample, *fonts);
+        p.end();
+    }
     row.setContent(content);
     row.update();
     return true;

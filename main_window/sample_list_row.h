@@ -1,7 +1,9 @@
 // One row area of the font sample list window (Picture1(i)) and the painter that draws a
 // family's row into it. A row keeps its drawing in an image, so repaints never shape text
-// again; the painter keeps each family's font and ascent once it has met the family.
+// again; the painter draws each family as the main preview does (widgets/family_text.h).
 #pragma once
+
+#include "core/font_catalog.h"
 
 #include <QFont>
 #include <QHash>
@@ -32,6 +34,7 @@ public:
     // row that can show); painting then draws into it.
     QImage& clearImage(int width);
     QImage& image() { return m_image; }
+    void releaseImage() { m_image = QImage(); }
     const QImage& image() const { return m_image; }
 
 Q_SIGNALS:
@@ -56,7 +59,8 @@ class SampleRowPainter
 {
 public:
     // labelFont: the face of the row labels (the sample-text box's face); sampleSize in points.
-    SampleRowPainter(const QFont& labelFont, int sampleSize);
+    // fonts (may be null) tells where each family's font file is.
+    SampleRowPainter(const QFont& labelFont, int sampleSize, FontSource* fonts);
 
     // Clears a row for its layout: the background, and the label box in the horizontal one.
     void clear(SampleRow& row, SampleListLayout layout, int width) const;
@@ -69,20 +73,16 @@ public:
     int horizontalSampleLeft() const { return m_sampleLeft; }
 
 private:
-    struct Face
-    {
-        QFont font;
-        qreal ascent = 0;
-    };
-    const Face& face(const QString& family);
+    FaceFile fallbackFile(const QString& family);
 
     QFont m_labelFont; // 8 points
     qreal m_labelAscent;
     qreal m_labelLineHeight;
     int m_sampleSize;
+    FontSource* m_fonts;
+    QHash<QString, FaceFile> m_fallbackFiles; // Japanese fallback family -> its file
     int m_boxWidth;
     int m_sampleLeft;
-    QHash<QString, Face> m_faces;
 };
 
 } // namespace typecask

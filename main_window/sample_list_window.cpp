@@ -1,15 +1,22 @@
 #include "main_window/sample_list_window.h"
 
 #include "core/app_state.h"
+#include "core/font_catalog.h"
 #include "core/sample.h"
 #include "core/services.h"
+#include "platform/face_text.h"
+#include "widgets/family_text.h"
 #include "widgets/tool_window_host.h"
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace typecask {
 
@@ -29,8 +36,9 @@ int lineHeight(QFont font, int pointSize)
 
 } // namespace
 
-Form18::Form18(AppState& state, MessageBox& messages, ToolWindowHost& host, QWidget* parent)
-    : QDialog(parent), m_state(state), m_messages(messages), m_host(host)
+Form18::Form18(AppState& state, const FontCatalog& catalog, MessageBox& messages, ToolWindowHost& host,
+               QWidget* parent)
+    : QDialog(parent), m_state(state), m_catalog(catalog), m_messages(messages), m_host(host)
 {
     setObjectName(u"Form18"_qs);
     setWindowTitle(u"フォント一覧"_qs);
@@ -77,7 +85,7 @@ void Form18::Form_Load()
         m_Picture1.push_back(r);
     }
     VScroll1->raise();
-    m_painter = std::make_unique<SampleRowPainter>(font, m_state.ListSampleSize);
+    m_painter = std::make_unique<SampleRowPainter>(font, m_state.ListSampleSize, m_catalog.source());
 }
 
 void Form18::StartItiran(const QStringList& names, const QSize& mainWindowSize)
@@ -164,6 +172,22 @@ void Form18::Picture1_MouseDown(int row, const QPoint& globalPos)
     if (!m_names.holds(index))
         return;
     m_host.openFontMenu(FontMenuForm::FontList, m_names.at(index), globalPos);
+}
+
+void Form18::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous())
+        return; // minimised: the rows come back as they were
+    // Closed: the rows and the fonts they were drawn in go, so the memory a pass over thousands
+    // of families took goes back; the next opening draws its page anew.
+    for (SampleRow* r : m_Picture1)
+        r->releaseImage();
+    FaceTextRenderer::shared().clear();
+    FamilyFontCache::shared().clear();
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
 }
 
 void Form18::keyPressEvent(QKeyEvent* event)

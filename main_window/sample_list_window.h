@@ -14,6 +14,7 @@ class QScrollBar;
 namespace typecask {
 
 struct AppState;
+class FontCatalog;
 class ToolWindowHost;
 class MessageBox;
 
@@ -22,7 +23,8 @@ class Form18 final : public QDialog
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Form18)
 public:
-    Form18(AppState& state, MessageBox& messages, ToolWindowHost& host, QWidget* parent);
+    Form18(AppState& state, const FontCatalog& catalog, MessageBox& messages, ToolWindowHost& host,
+           QWidget* parent);
     ~Form18() override;
 
     // Rows rebuilt for the current ListSampleSize and screen; ListRowCount recomputed.
@@ -45,6 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Form_Resize();
@@ -54,6 +57,7 @@ private:
     SampleListLayout layout() const;
 
     AppState& m_state;
+    const FontCatalog& m_catalog;
     MessageBox& m_messages;
     ToolWindowHost& m_host;
     QWidget* m_Picture3;                // the container filling the window

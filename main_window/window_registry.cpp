@@ -78,7 +78,7 @@ Form13& WindowRegistry::form13()
 Form18& WindowRegistry::form18()
 {
     if (!m_form18)
-        m_form18 = new Form18(m_session.state, *m_services.messageBox, m_host, m_main);
+        m_form18 = new Form18(m_session.state, m_session.catalog, *m_services.messageBox, m_host, m_main);
     return *m_form18;
 }
 

@@ -1,6 +1,7 @@
 # Widgets the windows share: they sit one floor below every window folder and include none.
 list(APPEND TYPECASK_UI_SOURCES
     widgets/drag_area.cpp widgets/drag_area.h
+    widgets/family_text.cpp widgets/family_text.h
     widgets/font_list_view.cpp widgets/font_list_view.h
     widgets/font_menu.cpp widgets/font_menu.h
     widgets/font_menu_form.h
