@@ -595,6 +595,28 @@ QString matchedFamily(const QString& pattern)
     return family;
 }
 
+GlyphRendering glyphRenderingFor(const QString& pattern)
+{
+    GlyphRendering r;
+    FcPattern* p = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.toUtf8().constData()));
+    if (!p)
+        return r;
+    FcConfig* config = FcConfigReference(nullptr);
+    FcConfigSubstitute(config, p, FcMatchPattern);
+    FcDefaultSubstitute(p);
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(config, p, &result)) {
+        r.antialias = fcBool(match, FC_ANTIALIAS, true);
+        r.hinting = fcBool(match, FC_HINTING, true);
+        r.autohint = fcBool(match, FC_AUTOHINT, false);
+        r.hintStyle = fcInt(match, FC_HINT_STYLE, FC_HINT_FULL);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(p);
+    FcConfigDestroy(config);
+    return r;
+}
+
 QString genericFamilyOf(const QString& family)
 {
     FcPattern* p = FcPatternCreate();

@@ -117,6 +117,17 @@ private:
 // The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
 // empty when it matches none.
 QString matchedFamily(const QString& pattern);
+// How fontconfig says glyphs are to be rasterised (antialiasing and hinting), as the match for
+// pattern carries it; what it leaves unsaid is as Qt takes it (antialiased, full hinting).
+struct GlyphRendering
+{
+    bool antialias = true;
+    bool hinting = true;
+    bool autohint = false;
+    int hintStyle = 3; // fontconfig's FC_HINT_NONE 0 ... FC_HINT_FULL 3
+};
+GlyphRendering glyphRenderingFor(const QString& pattern);
+
 // The generic family ("serif", "sans-serif" or "monospace") fontconfig's rules file a family
 // under; "sans-serif" for a family they do not know.
 QString genericFamilyOf(const QString& family);

@@ -7,6 +7,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_MODULE_H
+#include FT_OUTLINE_H
 #include <hb-ft.h>
 #include <hb.h>
 
@@ -30,8 +31,30 @@ struct FaceTextRenderer::Sized
 
 namespace {
 
-// Hinting as fontconfig's default "hintslight", which Qt follows for the preview.
-constexpr FT_Int32 LoadFlags = FT_LOAD_DEFAULT | FT_LOAD_TARGET_LIGHT;
+// Antialiasing and hinting as fontconfig sets them for the desktop, read once as Qt reads them
+// for each font it opens (per-font rules are rare; the match costs what a family's drawing does).
+FT_Int32 loadFlags()
+{
+    static const FT_Int32 flags = [] {
+        const GlyphRendering r = glyphRenderingFor(u"sans-serif"_qs);
+        FT_Int32 f = !r.antialias       ? FT_LOAD_TARGET_MONO
+                     : r.hintStyle == 1 ? FT_LOAD_TARGET_LIGHT
+                                        : FT_LOAD_TARGET_NORMAL;
+        if (!r.hinting || r.hintStyle == 0)
+            f |= FT_LOAD_NO_HINTING;
+        if (r.autohint)
+            f |= FT_LOAD_FORCE_AUTOHINT;
+        return f;
+    }();
+    return flags;
+}
+
+// Qt places glyphs at quarter pixels, with advances unrounded, when hinting is light or off;
+// at whole pixels with hinted advances otherwise.
+bool subpixelPositions()
+{
+    return FT_LOAD_TARGET_MODE(loadFlags()) == FT_RENDER_MODE_LIGHT || (loadFlags() & FT_LOAD_NO_HINTING);
+}
 
 qreal devicePixelSize(qreal pointSize, const QImage& image)
 {
@@ -126,7 +149,8 @@ FaceTextRenderer::Sized* FaceTextRenderer::sized(const FaceFile& file, qreal pix
         if (FT_IS_SCALABLE(face) && FT_Set_Char_Size(face, 0, key.size26d6, 72, 72) == 0) {
             made->font = hb_ft_font_create_referenced(face);
             FT_Done_Face(face); // the HarfBuzz font holds its own reference
-            hb_ft_font_set_load_flags(made->font, LoadFlags);
+            hb_ft_font_set_load_flags(made->font,
+                                      loadFlags() | (subpixelPositions() ? FT_LOAD_NO_HINTING : 0));
         }
     }
     if (!made->font)
@@ -170,6 +194,9 @@ bool FaceTextRenderer::draw(QImage& image, const QPointF& origin, QStringView te
     const auto* utf16 = reinterpret_cast<const uint16_t*>(text.utf16());
     const int length = static_cast<int>(text.size());
     hb_buffer_t* buffer = hb_buffer_create();
+    const bool subpixel = subpixelPositions();
+    const FT_Render_Mode renderMode =
+        FT_LOAD_TARGET_MODE(loadFlags()) == FT_RENDER_MODE_MONO ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL;
 
     // Shapes and draws text[start, end) in one face, with the whole text as context.
     const auto drawRun = [&](Sized* s, int start, int end) {
@@ -182,10 +209,17 @@ bool FaceTextRenderer::draw(QImage& image, const QPointF& origin, QStringView te
         const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);
         // HarfBuzz gives the glyphs left to right whatever the direction.
         for (unsigned g = 0; g < count && pen < image.width(); ++g) {
-            if (FT_Load_Glyph(s->face, info[g].codepoint, LoadFlags | FT_LOAD_COLOR) == 0 &&
-                FT_Render_Glyph(s->face->glyph, FT_RENDER_MODE_NORMAL) == 0) {
+            const double at = pen + pos[g].x_offset / 64.0;
+            const double whole = subpixel ? std::floor(at) : std::round(at);
+            if (FT_Load_Glyph(s->face, info[g].codepoint, loadFlags() | FT_LOAD_COLOR) == 0) {
                 const FT_GlyphSlot slot = s->face->glyph;
-                const int x = static_cast<int>(std::lround(pen + pos[g].x_offset / 64.0)) + slot->bitmap_left;
+                if (subpixel && slot->format == FT_GLYPH_FORMAT_OUTLINE)
+                    FT_Outline_Translate(&slot->outline, static_cast<FT_Pos>((at - whole) * 4) * 16, 0);
+                if (FT_Render_Glyph(slot, renderMode) != 0) {
+                    pen += pos[g].x_advance / 64.0;
+                    continue;
+                }
+                const int x = static_cast<int>(whole) + slot->bitmap_left;
                 const int y =
                     baseline - static_cast<int>(std::lround(pos[g].y_offset / 64.0)) - slot->bitmap_top;
                 blendGlyph(image, slot->bitmap, x, y, rgb);

@@ -1,10 +1,15 @@
 // The font sample list window through the real widgets: opened from its button and menu
 // items, scrolled, double-clicked and right-clicked.
+#include "core/fontconfig_source.h"
+#include "main_window/preview_area.h"
 #include "main_window/sample_list_window.h"
 #include "main_window/started_window.h"
+#include "platform/face_text.h"
+#include "widgets/family_text.h"
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -242,4 +247,92 @@ TEST_F(SampleList, LargerSampleSizeMeansTallerRowsAndFewerOfThem)
                        EXPECT_LT(f.rowCount(), smallRows);
                        EXPECT_EQ(f.row(1)->geometry().top(), f.rowHeight());
                    });
+}
+
+namespace {
+
+// The image cut to its ink (what differs from its top-right pixel), in grey.
+QImage inkOnly(const QImage& image, const QRect& within)
+{
+    const QRgb back = image.pixel(image.width() - 1, 0);
+    QRect ink;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (image.pixel(x, y) != back)
+                ink |= QRect(x, y, 1, 1);
+    return image.copy(ink).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// How far apart two ink images are: the mean grey difference, 0 to 255, of the two scaled to
+// one size a third of theirs, so that glyphs a pixel apart still match.
+double difference(const QImage& inkA, const QImage& inkB)
+{
+    const int w = std::max(1, std::max(inkA.width(), inkB.width()) / 3);
+    const int h = std::max(1, std::max(inkA.height(), inkB.height()) / 3);
+    const QImage a = inkA.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage b = inkB.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const auto grey = [](const QImage& i, int x, int y) {
+        return x < i.width() && y < i.height() ? qGray(i.pixel(x, y)) : 255;
+    };
+    double sum = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            sum += std::abs(grey(a, x, y) - grey(b, x, y));
+    return sum / (static_cast<double>(w) * h);
+}
+
+} // namespace
+
+// A row drawn from the font file and the main preview of the same Western family with a
+// Japanese sample: the same glyphs, the Japanese ones in the same fallback family, at the same
+// size. Gothic and Mincho differ by far more than hinting does: 0 (test fonts) and 3-6 (this
+// machine's configuration, light hinting) against 26-33.
+TEST_F(SampleList, ARowLooksLikeThePreviewOfItsFamily)
+{
+    FontconfigSource installed;
+    const QString sample = u"亜あ永W"_qs;
+    constexpr int Size = 28;
+    state().PreviewSize = Size;
+    state().PreviewBold = false;
+    state().PreviewItalic = false;
+    form1->Text1->setText(sample);
+
+    QWidget host;
+    SampleRow row(0, &host);
+    row.setGeometry(0, 0, 700, 120);
+    SampleRowPainter painter(QApplication::font(), Size, &installed);
+    for (const QString& family : {u"DejaVu Serif"_qs, u"DejaVu Sans"_qs}) {
+        FaceTextRenderer::shared().clear();
+        painter.clear(row, SampleListLayout::Vertical, row.width());
+        ASSERT_TRUE(painter.draw(row, SampleListLayout::Vertical, {u"1: x"_qs, family, sample}));
+        EXPECT_GT(FaceTextRenderer::shared().openFaces(), 0) << "drawn from the font file";
+        // Below the label line, above the row's dividing line.
+        const int labelBottom = QFontMetrics(QApplication::font()).height() - 2;
+        const QImage& drawn = row.image();
+        const QImage rowInk =
+            inkOnly(drawn, QRect(0, labelBottom + 4, drawn.width(), drawn.height() - labelBottom - 6));
+
+        form1->ShowPreview(family);
+        const QImage& preview = form1->Picture1->image();
+        const QImage previewInk = inkOnly(preview, preview.rect());
+        ASSERT_FALSE(previewInk.isNull());
+        if (qEnvironmentVariableIsSet("TYPECASK_KEEP_IMAGES")) {
+            rowInk.save(u"/tmp/row-%1.png"_qs.arg(family));
+            previewInk.save(u"/tmp/preview-%1.png"_qs.arg(family));
+        }
+        EXPECT_NEAR(rowInk.width(), previewInk.width(), 3) << family.toStdString();
+        EXPECT_NEAR(rowInk.height(), previewInk.height(), 2) << family.toStdString();
+        EXPECT_LT(difference(rowInk, previewInk), 12) << family.toStdString();
+
+        // With the other Japanese family behind it, the row would not pass for the preview.
+        const QString other = FamilyFontCache::shared().japaneseFallbackFor(family) == u"IPAMincho"_qs
+                                  ? u"IPAGothic"_qs
+                                  : u"IPAMincho"_qs;
+        QImage swapped = drawn;
+        swapped.fill(Qt::white);
+        ASSERT_TRUE(FaceTextRenderer::shared().draw(swapped, QPointF(4, 60), sample,
+                                                    *installed.faceFile(family), *installed.faceFile(other),
+                                                    Size, Qt::black));
+        EXPECT_GT(difference(rowInk, inkOnly(swapped, swapped.rect())), 20) << family.toStdString();
+    }
 }

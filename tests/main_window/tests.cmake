@@ -12,6 +12,8 @@ add_test(NAME test_bold_on_installed_fonts_system COMMAND test_bold_on_installed
 set(system_env ${TYPECASK_TEST_ENV})
 list(FILTER system_env EXCLUDE REGEX "^FONTCONFIG_FILE=")
 set_tests_properties(test_bold_on_installed_fonts_system PROPERTIES ENVIRONMENT "${system_env}" TIMEOUT 600)
+add_test(NAME test_sample_list_window_system COMMAND test_sample_list_window --gtest_filter=*LooksLikeThePreview*)
+set_tests_properties(test_sample_list_window_system PROPERTIES ENVIRONMENT "${system_env}" TIMEOUT 600)
 # The program over damaged font files: broken_fonts.sh makes them and runs test_broken_fonts over them.
 add_executable(test_broken_fonts main_window/test_broken_fonts.cpp ui_test_main.cpp)
 target_link_libraries(test_broken_fonts PRIVATE typecask_test_support typecask_ui Qt6::Test)
