@@ -8,10 +8,12 @@
 #include "main_window/start_up.h"
 #include "platform/ui_font.h"
 #include "storage/program_folder.h"
+#include "widgets/family_text.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <future>
 
 namespace {
 
@@ -49,11 +51,25 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // The Japanese family of each generic kind, matched on a second thread while Qt starts: the
+    // program's own texts are set in the sans-serif one, and the first preview draws what its
+    // family lacks in one of them. Each match runs every fontconfig rule over every face.
+    auto japanese = std::async(std::launch::async, [] {
+        QList<QPair<QString, QString>> families;
+        for (const QString& generic : {u"sans-serif"_qs, u"serif"_qs, u"monospace"_qs})
+            families.append({generic, typecask::matchedFamily(generic + u":lang=ja"_qs)});
+        return families;
+    });
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Typecask"_qs);
     QApplication::setApplicationVersion(typecask::programVersion());
     QApplication::setDesktopFileName(typecask::applicationId());
-    typecask::useJapaneseUiFont();
+    for (const auto& [generic, family] : japanese.get()) {
+        typecask::FamilyFontCache::shared().setJapaneseFallback(generic, family);
+        if (generic == u"sans-serif")
+            typecask::useUiFontFamily(family);
+    }
 
     // Qt has taken out the options it knows (-platform, -style, ...); what is left is ours.
     const auto commandLine = typecask::parseCommandLine(app.arguments().mid(1));

@@ -10,12 +10,17 @@ namespace typecask {
 QString useJapaneseUiFont()
 {
     const QString family = matchedFamily(u"sans-serif:lang=ja"_qs);
+    useUiFontFamily(family);
+    return family;
+}
+
+void useUiFontFamily(const QString& family)
+{
     if (family.isEmpty())
-        return {};
+        return;
     QFont font = QApplication::font();
     font.setFamilies({family});
     QApplication::setFont(font);
-    return family;
 }
 
 } // namespace typecask

@@ -12,5 +12,8 @@ namespace typecask {
 // returns the family; leaves the font as it is (and returns an empty name) when fontconfig
 // has no family for Japanese.
 QString useJapaneseUiFont();
+// The same with the family already found (empty: none), as the program does at start-up, where
+// the match runs on a second thread while Qt starts.
+void useUiFontFamily(const QString& family);
 
 } // namespace typecask

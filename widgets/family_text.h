@@ -68,6 +68,12 @@ public:
     // The Japanese family that draws what family lacks; empty for a family that keeps Qt's own
     // drawing (Qt never merges other fonts into a symbol font).
     QString japaneseFallbackFor(const QString& family);
+    // What japaneseFallbackFor answers for families of that generic kind ("serif"), found
+    // beforehand (at start-up, on another thread).
+    void setJapaneseFallback(const QString& generic, const QString& family)
+    {
+        m_fallbackByGeneric.insert(generic, family);
+    }
 
     qsizetype size() const { return static_cast<qsizetype>(m_order.size()); }
     qsizetype capacity() const { return m_capacity; }
