@@ -20,6 +20,7 @@ targets=(
   "fuzz_css_scan html 20000"
   "fuzz_sfnt_tables fonts 65536"
   "fuzz_font_details fonts 65536"
+  "fuzz_face_text fonts 65536"
 )
 names=()
 for t in "${targets[@]}"; do names+=("${t%% *}"); done
