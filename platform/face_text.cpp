@@ -31,29 +31,16 @@ struct FaceTextRenderer::Sized
 
 namespace {
 
-// Antialiasing and hinting as fontconfig sets them for the desktop, read once as Qt reads them
-// for each font it opens (per-font rules are rare; the match costs what a family's drawing does).
-FT_Int32 loadFlags()
+FT_Int32 loadFlagsFor(const GlyphRendering& r)
 {
-    static const FT_Int32 flags = [] {
-        const GlyphRendering r = glyphRenderingFor(u"sans-serif"_qs);
-        FT_Int32 f = !r.antialias       ? FT_LOAD_TARGET_MONO
-                     : r.hintStyle == 1 ? FT_LOAD_TARGET_LIGHT
-                                        : FT_LOAD_TARGET_NORMAL;
-        if (!r.hinting || r.hintStyle == 0)
-            f |= FT_LOAD_NO_HINTING;
-        if (r.autohint)
-            f |= FT_LOAD_FORCE_AUTOHINT;
-        return f;
-    }();
-    return flags;
-}
-
-// Qt places glyphs at quarter pixels, with advances unrounded, when hinting is light or off;
-// at whole pixels with hinted advances otherwise.
-bool subpixelPositions()
-{
-    return FT_LOAD_TARGET_MODE(loadFlags()) == FT_RENDER_MODE_LIGHT || (loadFlags() & FT_LOAD_NO_HINTING);
+    FT_Int32 f = !r.antialias       ? FT_LOAD_TARGET_MONO
+                 : r.hintStyle == 1 ? FT_LOAD_TARGET_LIGHT
+                                    : FT_LOAD_TARGET_NORMAL;
+    if (!r.hinting || r.hintStyle == 0)
+        f |= FT_LOAD_NO_HINTING;
+    if (r.autohint)
+        f |= FT_LOAD_FORCE_AUTOHINT;
+    return f;
 }
 
 qreal devicePixelSize(qreal pointSize, const QImage& image)
@@ -109,7 +96,14 @@ void blendGlyph(QImage& image, const FT_Bitmap& bitmap, int x, int y, QRgb colou
 
 } // namespace
 
-FaceTextRenderer::FaceTextRenderer(qsizetype capacity) : m_capacity(std::max<qsizetype>(capacity, 2)) {}
+FaceTextRenderer::FaceTextRenderer(qsizetype capacity, const GlyphRendering& rendering)
+    : m_capacity(std::max<qsizetype>(capacity, 2)), m_loadFlags(loadFlagsFor(rendering)),
+      // Qt places glyphs at quarter pixels, with advances unrounded, when hinting is light or
+      // off; at whole pixels with hinted advances otherwise.
+      m_subpixel(FT_LOAD_TARGET_MODE(m_loadFlags) == FT_RENDER_MODE_LIGHT ||
+                 (m_loadFlags & FT_LOAD_NO_HINTING))
+{
+}
 
 FaceTextRenderer::~FaceTextRenderer()
 {
@@ -120,7 +114,10 @@ FaceTextRenderer::~FaceTextRenderer()
 
 FaceTextRenderer& FaceTextRenderer::shared()
 {
-    static FaceTextRenderer renderer;
+    // Antialiasing and hinting as fontconfig sets them for the desktop, read once as Qt reads
+    // them for each font it opens (per-font rules are rare; a match costs what drawing a new
+    // family does).
+    static FaceTextRenderer renderer(DefaultCapacity, glyphRenderingFor(u"sans-serif"_qs));
     return renderer;
 }
 
@@ -149,8 +146,7 @@ FaceTextRenderer::Sized* FaceTextRenderer::sized(const FaceFile& file, qreal pix
         if (FT_IS_SCALABLE(face) && FT_Set_Char_Size(face, 0, key.size26d6, 72, 72) == 0) {
             made->font = hb_ft_font_create_referenced(face);
             FT_Done_Face(face); // the HarfBuzz font holds its own reference
-            hb_ft_font_set_load_flags(made->font,
-                                      loadFlags() | (subpixelPositions() ? FT_LOAD_NO_HINTING : 0));
+            hb_ft_font_set_load_flags(made->font, m_loadFlags | (m_subpixel ? FT_LOAD_NO_HINTING : 0));
         }
     }
     if (!made->font)
@@ -194,26 +190,30 @@ bool FaceTextRenderer::draw(QImage& image, const QPointF& origin, QStringView te
     const auto* utf16 = reinterpret_cast<const uint16_t*>(text.utf16());
     const int length = static_cast<int>(text.size());
     hb_buffer_t* buffer = hb_buffer_create();
-    const bool subpixel = subpixelPositions();
     const FT_Render_Mode renderMode =
-        FT_LOAD_TARGET_MODE(loadFlags()) == FT_RENDER_MODE_MONO ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL;
+        FT_LOAD_TARGET_MODE(m_loadFlags) == FT_RENDER_MODE_MONO ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL;
 
+    // Characters sit where their own widths put them, as in the preview. Kerning off also keeps
+    // HarfBuzz from FreeType's legacy kerning, which reads through a null pointer on some damaged
+    // fonts (FreeType 2.12).
+    static const hb_feature_t NoKerning{HB_TAG('k', 'e', 'r', 'n'), 0, HB_FEATURE_GLOBAL_START,
+                                        HB_FEATURE_GLOBAL_END};
     // Shapes and draws text[start, end) in one face, with the whole text as context.
     const auto drawRun = [&](Sized* s, int start, int end) {
         hb_buffer_clear_contents(buffer);
         hb_buffer_add_utf16(buffer, utf16, length, static_cast<unsigned>(start), end - start);
         hb_buffer_guess_segment_properties(buffer);
-        hb_shape(s->font, buffer, nullptr, 0);
+        hb_shape(s->font, buffer, &NoKerning, 1);
         unsigned count = 0;
         const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
         const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);
         // HarfBuzz gives the glyphs left to right whatever the direction.
         for (unsigned g = 0; g < count && pen < image.width(); ++g) {
             const double at = pen + pos[g].x_offset / 64.0;
-            const double whole = subpixel ? std::floor(at) : std::round(at);
-            if (FT_Load_Glyph(s->face, info[g].codepoint, loadFlags() | FT_LOAD_COLOR) == 0) {
+            const double whole = m_subpixel ? std::floor(at) : std::round(at);
+            if (FT_Load_Glyph(s->face, info[g].codepoint, m_loadFlags | FT_LOAD_COLOR) == 0) {
                 const FT_GlyphSlot slot = s->face->glyph;
-                if (subpixel && slot->format == FT_GLYPH_FORMAT_OUTLINE)
+                if (m_subpixel && slot->format == FT_GLYPH_FORMAT_OUTLINE)
                     FT_Outline_Translate(&slot->outline, static_cast<FT_Pos>((at - whole) * 4) * 16, 0);
                 if (FT_Render_Glyph(slot, renderMode) != 0) {
                     pen += pos[g].x_advance / 64.0;

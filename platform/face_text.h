@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/font_catalog.h"
+#include "core/fontconfig_source.h"
 
 #include <QColor>
 #include <QHash>
@@ -24,7 +25,8 @@ namespace typecask {
 class FaceTextRenderer
 {
 public:
-    explicit FaceTextRenderer(qsizetype capacity = DefaultCapacity);
+    // rendering: antialiasing and hinting (the shared renderer takes the desktop's from fontconfig).
+    explicit FaceTextRenderer(qsizetype capacity = DefaultCapacity, const GlyphRendering& rendering = {});
     ~FaceTextRenderer();
     FaceTextRenderer(const FaceTextRenderer&) = delete;
     FaceTextRenderer& operator=(const FaceTextRenderer&) = delete;
@@ -72,6 +74,8 @@ private:
 
     FT_LibraryRec_* m_freetype = nullptr;
     qsizetype m_capacity;
+    int m_loadFlags; // FreeType's FT_LOAD_*
+    bool m_subpixel;
     std::list<Entry> m_order; // most recently used first
     QHash<Key, std::list<Entry>::iterator> m_index;
 };
