@@ -14,7 +14,7 @@ declare -A allowed=(
   [platform]="core platform"
   [widgets]="core storage export platform widgets"
   [cli]="core storage export cli"
-  [app]="core storage platform main_window app"
+  [app]="core storage platform widgets main_window app"
 )
 for w in "${windows[@]}"; do allowed[$w]="core storage export platform widgets $w"; done
 
