@@ -45,6 +45,7 @@ public:
         int faceIndex = 0;
         int spacing = 0; // fontconfig FC_SPACING
         bool outline = true;
+        bool vertical = false; // has vertical alternates: listed a second time as "@" + name
     };
 
     // One record per family of a fontconfig listing, in the order the families first appear,
@@ -112,6 +113,28 @@ private:
     _FcConfig* m_config = nullptr;
     QHash<QString, _FcCharSet*> m_charsets; // family -> the matched font's characters
 };
+
+// The face fontconfig matches for a family and style, as Qt's own lookup finds it, with whether
+// it really is bold or italic (else the drawing makes it so); none when it matches no outline
+// font file.
+struct MatchedFace
+{
+    QByteArray file;
+    int faceIndex = 0;
+    bool bold = false;
+    bool italic = false;
+};
+std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool italic);
+
+// A name that begins with "@" is the vertical-writing variant of the family named by the rest.
+inline bool isVerticalFamilyName(QStringView name)
+{
+    return name.startsWith(u'@');
+}
+inline QString horizontalFamilyName(const QString& name)
+{
+    return isVerticalFamilyName(name) ? name.mid(1) : name;
+}
 
 // The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
 // empty when it matches none.
