@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/preview_layout.h"
+#include "platform/specimen.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -40,6 +41,8 @@ public:
     int columnCount() const { return m_columns; }
     // What the last preview drew, and how many previews were drawn (for the tests).
     const PreviewLines& lastLines() const { return m_lastLines; }
+    // The glyphs of the last vertical preview (an "@" family), in device pixels.
+    const VerticalLayout& lastColumns() const { return m_lastColumns; }
     int previewCount() const { return m_previewCount; }
 
 Q_SIGNALS:
@@ -64,15 +67,13 @@ private:
     bool List1_MouseDown(Qt::MouseButton button, const QPoint& globalPos);
     void Timer1_Timer();
     bool Text1_Event(QEvent* event);
-    QString japaneseFallbackFor(const QString& family);
 
     AppState& m_state;
     MessageBox& m_messages;
     FontListModel* m_model;
-    CharWidthCache m_widths;
-    QHash<QString, QString> m_fallbackFamilies;  // family -> Japanese family for what it lacks
-    QHash<QString, QString> m_fallbackByGeneric; // "serif" -> IPAMincho, ...
+    SpecimenPainter m_specimen;
     PreviewLines m_lastLines;
+    VerticalLayout m_lastColumns;
     double m_previewWidth = 0;
     int m_previewHeight = 0;
     int m_columns = 1;
