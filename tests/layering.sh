@@ -13,7 +13,7 @@ declare -A allowed=(
   [export]="core export"
   [platform]="core platform"
   [widgets]="core storage export platform widgets"
-  [cli]="core storage export cli"
+  [cli]="core storage export platform cli"
   [app]="core storage platform main_window app"
 )
 for w in "${windows[@]}"; do allowed[$w]="core storage export platform widgets $w"; done
