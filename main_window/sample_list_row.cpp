@@ -1,6 +1,8 @@
 #include "main_window/sample_list_row.h"
 
+#include "core/fontconfig_source.h"
 #include "platform/qt_units.h"
+#include "platform/specimen.h"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -125,6 +127,20 @@ bool SampleRowPainter::draw(SampleRow& row, SampleListLayout layout, const Sampl
         p.restore();
     } else {
         p.drawText(QPointF(TextMargin, m_labelAscent), content.label);
+    }
+    if (isVerticalFamilyName(content.family)) {
+        // An "@" family: vertical text in the row's sample space, drawn as the preview draws it.
+        static SpecimenPainter vertical;
+        const qreal top = horizontal ? 0 : m_labelLineHeight;
+        const qreal left = horizontal ? m_sampleLeft : TextMargin;
+        const QRectF space(left, top, image.width() / image.devicePixelRatio() - left, row.height() - top);
+        const bool drawn =
+            vertical.draw(p, space, content.family, content.sample, {m_sampleSize, false, false, p.pen().color()})
+                .drawn;
+        p.end();
+        row.setContent(content);
+        row.update();
+        return drawn;
     }
     const Face& f = face(content.family);
     p.setFont(f.font);
