@@ -126,16 +126,6 @@ struct MatchedFace
 };
 std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool italic);
 
-// A name that begins with "@" is the vertical-writing variant of the family named by the rest.
-inline bool isVerticalFamilyName(QStringView name)
-{
-    return name.startsWith(u'@');
-}
-inline QString horizontalFamilyName(const QString& name)
-{
-    return isVerticalFamilyName(name) ? name.mid(1) : name;
-}
-
 // The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
 // empty when it matches none.
 QString matchedFamily(const QString& pattern);

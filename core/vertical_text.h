@@ -17,6 +17,16 @@
 
 namespace typecask {
 
+// A name that begins with "@" is the vertical-writing variant of the family named by the rest.
+inline bool isVerticalFamilyName(QStringView name)
+{
+    return name.startsWith(u'@');
+}
+inline QString horizontalFamilyName(const QString& name)
+{
+    return isVerticalFamilyName(name) ? name.mid(1) : name;
+}
+
 extern const CodePointRange UprightInVerticalRanges[];
 extern const int UprightInVerticalRangeCount;
 

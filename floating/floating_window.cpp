@@ -1,7 +1,7 @@
 #include "floating/floating_window.h"
 
 #include "core/sample.h"
-#include "core/fontconfig_source.h"
+#include "core/vertical_text.h"
 #include "platform/own_bold.h"
 #include "platform/specimen.h"
 #include "platform/qt_units.h"

@@ -1,6 +1,6 @@
 #include "main_window/sample_list_row.h"
 
-#include "core/fontconfig_source.h"
+#include "core/vertical_text.h"
 #include "platform/qt_units.h"
 #include "platform/specimen.h"
 
