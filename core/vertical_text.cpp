@@ -109,6 +109,11 @@ bool VerticalFont::isValid() const
     return m->font != nullptr;
 }
 
+int VerticalFont::unitsPerEm() const
+{
+    return m->face ? m->face->units_per_EM : 0;
+}
+
 double VerticalFont::columnWidth() const
 {
     if (!m->face)

@@ -86,6 +86,7 @@ public:
 
     bool isValid() const;
     double pixelSize() const { return m_pixelSize; }
+    int unitsPerEm() const;
     // The column width: the font's ascent plus descent.
     double columnWidth() const;
 
