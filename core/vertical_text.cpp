@@ -116,10 +116,11 @@ int VerticalFont::unitsPerEm() const
 
 double VerticalFont::columnWidth() const
 {
+    // From the font units: FreeType's size metrics round each to whole pixels, and the columns
+    // would drift from the font's own by a pixel a column.
     if (!m->face)
         return 0;
-    const FT_Size_Metrics& metrics = m->face->size->metrics;
-    return (metrics.ascender - metrics.descender) / 64.0;
+    return (m->face->ascender - m->face->descender) * m_pixelSize / m->face->units_per_EM;
 }
 
 std::vector<ShapedGlyph> VerticalFont::shape(const QString& text) const
@@ -182,10 +183,10 @@ VerticalLayout VerticalFont::layout(const QString& text, double width, double he
     const std::vector<ShapedGlyph> glyphs = shape(text);
     if (glyphs.empty() || result.columnWidth <= 0)
         return result;
-    const FT_Size_Metrics& metrics = m->face->size->metrics;
     // Sideways glyphs sit on the central baseline: the middle of ascent and descent on the
     // column's centre line.
-    const double sidewaysBaseline = -(metrics.ascender + metrics.descender) / 128.0;
+    const double sidewaysBaseline =
+        -(m->face->ascender + m->face->descender) * m_pixelSize / m->face->units_per_EM / 2;
 
     std::size_t at = 0;
     int column = 0;
