@@ -631,9 +631,15 @@ std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool it
     FcResult result = FcResultNoMatch;
     if (FcPattern* match = FcFontMatch(config, p, &result)) {
         const QByteArray file = fcBytes(match, FC_FILE);
+        // fontconfig's own synthetic rules raise the weight and slant of a face that has none and
+        // ask for emboldening or a slanting matrix instead: such a face is not bold or italic.
+        FcMatrix* slant = nullptr;
+        const bool synthetic = FcPatternGetMatrix(match, FC_MATRIX, 0, &slant) == FcResultMatch && slant &&
+                               (slant->xy != 0 || slant->yx != 0);
         if (!file.isEmpty() && fcBool(match, FC_OUTLINE, true))
-            face = MatchedFace{file, fcInt(match, FC_INDEX, 0), fcInt(match, FC_WEIGHT, 0) >= FC_WEIGHT_BOLD,
-                               fcInt(match, FC_SLANT, 0) != FC_SLANT_ROMAN};
+            face = MatchedFace{file, fcInt(match, FC_INDEX, 0),
+                               fcInt(match, FC_WEIGHT, 0) >= FC_WEIGHT_BOLD && !fcBool(match, FC_EMBOLDEN, false),
+                               fcInt(match, FC_SLANT, 0) != FC_SLANT_ROMAN && !synthetic};
         FcPatternDestroy(match);
     }
     FcPatternDestroy(p);
