@@ -41,8 +41,8 @@ void drawOnce(SpecimenPainter& specimen, QImage& image, const QString& text)
 {
     image.fill(Qt::white);
     QPainter p(&image);
-    const SpecimenResult r =
-        specimen.draw(p, QRectF(QPointF(0, 0), image.size()), u"@IPA明朝"_qs, text, {72, false, false, Qt::black});
+    const SpecimenResult r = specimen.draw(p, QRectF(QPointF(0, 0), image.size()), u"@IPA明朝"_qs, text,
+                                           {72, false, false, Qt::black});
     benchmark::DoNotOptimize(r.drawn);
 }
 

@@ -56,14 +56,16 @@ int renderCommand(const QStringList& args, Streams io)
                 return 2;
             (a == u"--font" ? family : out) = *v;
         } else if (a == u"--size") {
-            const auto v = r.parsedValue(a, [](const QString& t) { return parseInt(t, 1, 1000); },
-                                         u"--size takes points from 1 to 1000"_qs);
+            const auto v = r.parsedValue(
+                a, [](const QString& t) { return parseInt(t, 1, 1000); },
+                u"--size takes points from 1 to 1000"_qs);
             if (!v)
                 return 2;
             style.pointSize = *v;
         } else if (a == u"--width" || a == u"--height") {
-            const auto v = r.parsedValue(a, [](const QString& t) { return parseInt(t, 1, MaxSide); },
-                                         a + u" takes pixels from 1 to "_qs + QString::number(MaxSide));
+            const auto v = r.parsedValue(
+                a, [](const QString& t) { return parseInt(t, 1, MaxSide); },
+                a + u" takes pixels from 1 to "_qs + QString::number(MaxSide));
             if (!v)
                 return 2;
             (a == u"--width" ? width : height) = *v;

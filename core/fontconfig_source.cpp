@@ -638,7 +638,8 @@ std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool it
                                (slant->xy != 0 || slant->yx != 0);
         if (!file.isEmpty() && fcBool(match, FC_OUTLINE, true))
             face = MatchedFace{file, fcInt(match, FC_INDEX, 0),
-                               fcInt(match, FC_WEIGHT, 0) >= FC_WEIGHT_BOLD && !fcBool(match, FC_EMBOLDEN, false),
+                               fcInt(match, FC_WEIGHT, 0) >= FC_WEIGHT_BOLD &&
+                                   !fcBool(match, FC_EMBOLDEN, false),
                                fcInt(match, FC_SLANT, 0) != FC_SLANT_ROMAN && !synthetic};
         FcPatternDestroy(match);
     }

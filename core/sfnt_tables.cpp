@@ -127,7 +127,8 @@ bool hasGsubFeature(const SfntRead& read, int index, std::span<const std::uint32
     const auto gsub = std::find_if(directory->begin(), directory->end(),
                                    [](const TableRecord& t) { return t.tag == 0x47535542; }); // GSUB
     unsigned char header[10];
-    if (gsub == directory->end() || gsub->length < sizeof header || !read(gsub->offset, sizeof header, header))
+    if (gsub == directory->end() || gsub->length < sizeof header ||
+        !read(gsub->offset, sizeof header, header))
         return false;
     // FeatureList: a count, then 6-byte records of tag and offset; it must lie inside the table.
     const std::uint32_t listOffset = u16(header + 6);

@@ -1,7 +1,7 @@
 // The few fields of an OpenType (sfnt) font file the details need, read from its bytes: the
-// table directory of a face (in a collection, by index), the OS/2 fields and GSUB's feature tags. Every offset and
-// length comes from the file, so every read is checked against what there is: damaged or
-// hostile data gives none, never a read outside it.
+// table directory of a face (in a collection, by index), the OS/2 fields and GSUB's feature tags. Every
+// offset and length comes from the file, so every read is checked against what there is: damaged or hostile
+// data gives none, never a read outside it.
 #pragma once
 
 #include <QByteArrayView>

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <fcntl.h>
+#include <limits>
 #include <unistd.h>
 
 #include <ft2build.h>
@@ -22,7 +22,8 @@ bool uprightInVertical(char32_t c)
 {
     const CodePointRange* begin = UprightInVerticalRanges;
     const CodePointRange* end = begin + UprightInVerticalRangeCount;
-    const auto* it = std::upper_bound(begin, end, c, [](char32_t v, const CodePointRange& r) { return v < r.first; });
+    const auto* it =
+        std::upper_bound(begin, end, c, [](char32_t v, const CodePointRange& r) { return v < r.first; });
     return it != begin && c <= (it - 1)->last;
 }
 
@@ -35,7 +36,8 @@ bool hasVerticalAlternates(const QByteArray& file, int faceIndex)
         return offset <= static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) &&
                ::pread(fd, out, count, static_cast<off_t>(offset)) == static_cast<ssize_t>(count);
     };
-    static constexpr std::array<std::uint32_t, 2> Tags{HB_TAG('v', 'e', 'r', 't'), HB_TAG('v', 'r', 't', '2')};
+    static constexpr std::array<std::uint32_t, 2> Tags{HB_TAG('v', 'e', 'r', 't'),
+                                                       HB_TAG('v', 'r', 't', '2')};
     const bool found = hasGsubFeature(readAt, faceIndex, Tags);
     ::close(fd);
     return found;
@@ -73,7 +75,8 @@ quint64 bitmapKey(std::uint32_t glyph, bool sideways)
 
 } // namespace
 
-VerticalFont::VerticalFont(const QByteArray& file, int faceIndex, double pixelSize, bool emboldened, bool slanted)
+VerticalFont::VerticalFont(const QByteArray& file, int faceIndex, double pixelSize, bool emboldened,
+                           bool slanted)
     : m(std::make_unique<Impl>()), m_pixelSize(pixelSize)
 {
     m->emboldened = emboldened;
@@ -94,12 +97,14 @@ VerticalFont::VerticalFont(const QByteArray& file, int faceIndex, double pixelSi
     hb_ft_font_set_load_flags(m->font, LoadFlags);
     // HarfBuzz applies vert by itself top to bottom; a font that has only vrt2 gets that instead.
     hb_face_t* hbFace = hb_font_get_face(m->font);
-    std::vector<hb_tag_t> tags(hb_ot_layout_table_get_feature_tags(hbFace, HB_OT_TAG_GSUB, 0, nullptr, nullptr));
+    std::vector<hb_tag_t> tags(
+        hb_ot_layout_table_get_feature_tags(hbFace, HB_OT_TAG_GSUB, 0, nullptr, nullptr));
     unsigned count = static_cast<unsigned>(tags.size());
     hb_ot_layout_table_get_feature_tags(hbFace, HB_OT_TAG_GSUB, 0, &count, tags.data());
     const auto has = [&tags](hb_tag_t tag) { return std::find(tags.begin(), tags.end(), tag) != tags.end(); };
     if (!has(HB_TAG('v', 'e', 'r', 't')) && has(HB_TAG('v', 'r', 't', '2')))
-        m->features.push_back({HB_TAG('v', 'r', 't', '2'), 1, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END});
+        m->features.push_back(
+            {HB_TAG('v', 'r', 't', '2'), 1, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END});
 }
 
 VerticalFont::~VerticalFont() = default;

@@ -58,9 +58,9 @@ struct PlacedGlyph
 struct VerticalLayout
 {
     std::vector<PlacedGlyph> glyphs;
-    int columns = 0;         // columns started, the last maybe beyond the left edge
-    double columnWidth = 0;  // distance between column centres
-    bool cut = false;        // the text went on past the left edge and was not laid out
+    int columns = 0;        // columns started, the last maybe beyond the left edge
+    double columnWidth = 0; // distance between column centres
+    bool cut = false;       // the text went on past the left edge and was not laid out
 };
 
 // A coverage bitmap (0 = none, 255 = full) and where its top left lies from the glyph origin.

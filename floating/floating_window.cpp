@@ -3,8 +3,8 @@
 #include "core/sample.h"
 #include "core/vertical_text.h"
 #include "platform/own_bold.h"
-#include "platform/specimen.h"
 #include "platform/qt_units.h"
+#include "platform/specimen.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -32,8 +32,9 @@ protected:
     {
         if (isVerticalFamilyName(family)) {
             QPainter p(this);
-            m_specimen.draw(p, QRectF(rect()), family, text(),
-                            {font().pointSize(), font().bold(), font().italic(), palette().color(QPalette::WindowText)});
+            m_specimen.draw(
+                p, QRectF(rect()), family, text(),
+                {font().pointSize(), font().bold(), font().italic(), palette().color(QPalette::WindowText)});
             return;
         }
         const qreal stroke = ownBoldStroke(font(), this);
@@ -117,7 +118,7 @@ FloatingWindow::FloatingWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget
 void FloatingWindow::showSample(const Sample& sample)
 {
     Label1->setText(sample.text);
-    QFont font(sample.fontName);
+    QFont font(horizontalFamilyName(sample.fontName));
     font.setPointSize(sample.size);
     font.setBold(sample.bold);
     font.setItalic(sample.italic);

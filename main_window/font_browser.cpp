@@ -6,8 +6,8 @@
 #include "core/services.h"
 #include "core/text_helpers.h"
 #include "main_window/preview_area.h"
-#include "platform/specimen.h"
 #include "platform/qt_units.h"
+#include "platform/specimen.h"
 #include "widgets/font_list_view.h"
 
 #include <QCursor>

@@ -135,7 +135,8 @@ bool SampleRowPainter::draw(SampleRow& row, SampleListLayout layout, const Sampl
         const qreal left = horizontal ? m_sampleLeft : TextMargin;
         const QRectF space(left, top, image.width() / image.devicePixelRatio() - left, row.height() - top);
         const bool drawn =
-            vertical.draw(p, space, content.family, content.sample, {m_sampleSize, false, false, p.pen().color()})
+            vertical
+                .draw(p, space, content.family, content.sample, {m_sampleSize, false, false, p.pen().color()})
                 .drawn;
         p.end();
         row.setContent(content);

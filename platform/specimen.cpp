@@ -36,7 +36,7 @@ struct SpecimenPainter::Vertical
         QRgb colour = 0;
     };
     // A few sizes and styles of a few families: the preview switches between them.
-    static constexpr int Kept = 6;
+    static constexpr int Kept = 4;
     std::vector<std::unique_ptr<Font>> fonts; // most recently used last
     Font* current = nullptr;
 };
@@ -135,7 +135,8 @@ SpecimenResult SpecimenPainter::drawHorizontal(QPainter& p, const QRectF& area, 
     return result;
 }
 
-VerticalFont* SpecimenPainter::verticalFont(const QString& family, double pixelSize, const SpecimenStyle& style)
+VerticalFont* SpecimenPainter::verticalFont(const QString& family, double pixelSize,
+                                            const SpecimenStyle& style)
 {
     Vertical& v = *m_vertical;
     const Vertical::FaceKey key{family, style.bold, style.italic};
@@ -215,8 +216,9 @@ SpecimenResult SpecimenPainter::drawVertical(QPainter& p, const QRectF& area, co
             picture = kept.pictures.insert(key, image);
         }
         if (!picture->isNull())
-            p.drawImage(QPointF(std::round(g.x) + picture->offset().x(), std::round(g.y) + picture->offset().y()),
-                        *picture);
+            p.drawImage(
+                QPointF(std::round(g.x) + picture->offset().x(), std::round(g.y) + picture->offset().y()),
+                *picture);
     }
     p.restore();
     result.drawn = true;

@@ -26,9 +26,9 @@ struct SpecimenStyle
 
 struct SpecimenResult
 {
-    bool drawn = false;    // false: the family could not be drawn, and nothing was
-    bool vertical = false; // drawn as vertical text (the family's name begins with "@")
-    PreviewLines lines;    // the lines drawn (horizontal)
+    bool drawn = false;     // false: the family could not be drawn, and nothing was
+    bool vertical = false;  // drawn as vertical text (the family's name begins with "@")
+    PreviewLines lines;     // the lines drawn (horizontal)
     VerticalLayout columns; // the glyphs placed, in device pixels (vertical)
 };
 
@@ -48,8 +48,8 @@ public:
                         const SpecimenStyle& style);
 
     // The vertical text alone, in the family without its "@".
-    SpecimenResult drawVertical(QPainter& painter, const QRectF& area, const QString& family, const QString& text,
-                                const SpecimenStyle& style);
+    SpecimenResult drawVertical(QPainter& painter, const QRectF& area, const QString& family,
+                                const QString& text, const SpecimenStyle& style);
 
 private:
     SpecimenResult drawHorizontal(QPainter& painter, const QRectF& area, const QString& family,

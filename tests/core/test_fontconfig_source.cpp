@@ -398,8 +398,10 @@ TEST(SfntTables, FeatureTagsAreReadOnlyInsideTheGsubTable)
     EXPECT_TRUE(hasGsubFeature(readFromBytes(good), 0, both));
     EXPECT_FALSE(hasGsubFeature(readFromBytes(good), 0, onlyKern));
     EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(17, 1, vrt2)), 0, both)) << "record past the table";
-    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(18, 0xFFFF, vrt2)), 0, both)) << "count past the table";
-    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(0xFFFFFFFFu, 2, vrt2)), 0, both)) << "records past the data";
+    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(18, 0xFFFF, vrt2)), 0, both))
+        << "count past the table";
+    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(0xFFFFFFFFu, 2, vrt2)), 0, both))
+        << "records past the data";
 }
 
 // Each family with vertical alternates (every IPA family has vert) is listed a second time as
@@ -423,7 +425,8 @@ TEST(FontconfigSource, VerticalWritingFamiliesFollowTheirFamily)
         EXPECT_EQ(listed[i - 1].fontType, listed[i].fontType);
     }
     vertical.sort();
-    EXPECT_EQ(vertical, (QStringList{u"@IPA Pゴシック"_qs, u"@IPA P明朝"_qs, u"@IPAゴシック"_qs, u"@IPA明朝"_qs}));
+    EXPECT_EQ(vertical,
+              (QStringList{u"@IPA Pゴシック"_qs, u"@IPA P明朝"_qs, u"@IPAゴシック"_qs, u"@IPA明朝"_qs}));
 
     EXPECT_EQ(src.resolveFamily(u"@ipagothic"_qs), u"@IPAゴシック");
     EXPECT_TRUE(src.resolveFamily(u"@DejaVu Sans"_qs).isEmpty());

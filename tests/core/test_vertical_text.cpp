@@ -31,10 +31,10 @@ struct Expected
 std::vector<Expected> hbShape(const MatchedFace& face, const TextRun& run)
 {
     QProcess p;
-    p.start(u"hb-shape"_qs, {u"--font-funcs=ft"_qs, u"--direction="_qs + (run.upright ? u"ttb" : u"ltr"),
-                             u"--language=ja"_qs, u"--face-index="_qs + QString::number(face.faceIndex),
-                             u"--no-glyph-names"_qs, u"--output-format=json"_qs, u"--"_qs, QString::fromLocal8Bit(face.file),
-                             run.text});
+    p.start(u"hb-shape"_qs,
+            {u"--font-funcs=ft"_qs, u"--direction="_qs + (run.upright ? u"ttb" : u"ltr"), u"--language=ja"_qs,
+             u"--face-index="_qs + QString::number(face.faceIndex), u"--no-glyph-names"_qs,
+             u"--output-format=json"_qs, u"--"_qs, QString::fromLocal8Bit(face.file), run.text});
     EXPECT_TRUE(p.waitForFinished(30000));
     std::vector<Expected> out;
     for (const QJsonValue v : QJsonDocument::fromJson(p.readAllStandardOutput()).array()) {
@@ -117,7 +117,7 @@ TEST(VerticalText, ColumnsRunRightToLeftAndWrapAtTheHeight)
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE(i);
         const double centre = 100 - (i / 3 + 0.5) * column;
-        EXPECT_NEAR(l.glyphs[i].x, centre - 10, 1.5); // full width: centred on the line
+        EXPECT_NEAR(l.glyphs[i].x, centre - 10, 1.5);         // full width: centred on the line
         EXPECT_NEAR(l.glyphs[i].y, (i % 3) * 20 + 17.6, 1.5); // baseline 0.88 em into the cell
     }
     // Only 50 pixels wide: the third column still starts inside, the fourth would not.
@@ -147,8 +147,8 @@ TEST(VerticalText, ColumnsRunRightToLeftAndWrapAtTheHeight)
 // The orientation table follows Unicode's VerticalOrientation.txt where Japanese text needs it.
 TEST(VerticalText, OrientationOfJapaneseAndLatinCharacters)
 {
-    for (char32_t upright : {U'あ', U'ア', U'漢', U'、', U'。', U'ー', U'「', U'」', U'〜', U'Ａ', U'１', U'㍿',
-                             U'\U00020B9F'})
+    for (char32_t upright :
+         {U'あ', U'ア', U'漢', U'、', U'。', U'ー', U'「', U'」', U'〜', U'Ａ', U'１', U'㍿', U'\U00020B9F'})
         EXPECT_TRUE(uprightInVertical(upright)) << std::hex << static_cast<unsigned>(upright);
     for (char32_t sideways : {U'A', U'z', U'0', U' ', U'-', U'(', U'—', U'…', U'ｱ'})
         EXPECT_FALSE(uprightInVertical(sideways)) << std::hex << static_cast<unsigned>(sideways);
