@@ -8,7 +8,6 @@
 #include "main_window/start_up.h"
 #include "platform/ui_font.h"
 #include "storage/program_folder.h"
-#include "widgets/family_text.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -66,7 +65,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(typecask::programVersion());
     QApplication::setDesktopFileName(typecask::applicationId());
     for (const auto& [generic, family] : japanese.get()) {
-        typecask::FamilyFontCache::shared().setJapaneseFallback(generic, family);
+        typecask::setJapaneseFallback(generic, family);
         if (generic == u"sans-serif")
             typecask::useUiFontFamily(family);
     }

@@ -23,6 +23,7 @@ int gradientCommand(const QStringList& args, Streams io);
 int randomColoursCommand(const QStringList& args, Streams io);
 int checkCommand(const QStringList& args, Streams io);
 int fontlistCommand(const QStringList& args, Streams io);
+int renderCommand(const QStringList& args, Streams io);
 
 // What "typecask-cli --help" prints.
 QString cliHelp();

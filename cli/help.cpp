@@ -120,6 +120,22 @@ QString commandHelp(const QString& command)
                "      --json     with --css: the report as JSON (see the README)\n"
                "      --         every later argument is a FILE\n"_qs +
                standardOptions();
+    if (command == u"render")
+        return u"Usage: typecask-cli render --font NAME [OPTION]... --out FILE.png [--] TEXT\n"
+               "Draw TEXT as the preview draws it into a PNG picture: in lines wrapped at the\n"
+               "width, or, for an @ family, as Japanese vertical text in columns from the right,\n"
+               "wrapped at the height. Points are taken at 96 pixels an inch.\n"
+               "\n"
+               "      --font NAME          an installed family (@ + name: vertical writing)\n"
+               "      --size N             points, 1 to 1000 (default 32)\n"
+               "      --bold, --italic     the preview's bold and italic\n"
+               "      --color RRGGBB       the text colour (default 000000)\n"
+               "      --background RRGGBB  the background (default FFFFFF)\n"
+               "      --width PX, --height PX  the picture's size (default 800 by 600)\n"
+               "      --out FILE.png       where the picture is written\n"
+               "\n"
+               "Several TEXT arguments are joined with one space.\n"_qs +
+               standardOptions(27);
     if (command == u"fontlist")
         return u"Usage: typecask-cli fontlist [OPTION]... --out DIR\n"
                "Write the HTML font list pages FontList1.Html, FontList2.Html, ... into DIR\n"
@@ -201,6 +217,7 @@ QString cliHelp()
            "  fontlist        the HTML font list pages\n"
            "  search          the families the font search finds\n"
            "  coverage        how much of each Japanese character set the families have\n"
+           "  render          a PNG picture of the sample as the preview draws it\n"
            "\n"
            "'typecask-cli COMMAND --help' describes the options of a command.\n"
            "\n"_qs +

@@ -4,11 +4,13 @@
 #include "core/command_line.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringDecoder>
 #include <QTextStream>
 #include <csignal>
 #include <cstdio>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -31,7 +33,12 @@ int main(int argc, char** argv)
     // A file-size limit makes a write fail with EFBIG, reported, instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
     const QStringList args = argumentsOf(argc, argv); // before Qt takes any out
-    QCoreApplication app(argc, argv);
+    // Only render draws text, and Qt's fonts need a GUI application; it needs no display.
+    const bool drawing = !args.isEmpty() && args.first() == u"render";
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                                                    : std::make_unique<QCoreApplication>(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
@@ -63,7 +70,8 @@ int main(int argc, char** argv)
                                               {u"search"_qs, &typecask::cli::searchCommand},
                                               {u"coverage"_qs, &typecask::cli::coverageCommand},
                                               {u"check"_qs, &typecask::cli::checkCommand},
-                                              {u"fontlist"_qs, &typecask::cli::fontlistCommand}};
+                                              {u"fontlist"_qs, &typecask::cli::fontlistCommand},
+                                              {u"render"_qs, &typecask::cli::renderCommand}};
     const auto it = commands.find(args.first());
     if (it == commands.end())
         return fail(u"unknown command '"_qs + args.first() + u'\'');

@@ -8,5 +8,6 @@ set(TYPECASK_CLI_SOURCES
     cli/help.cpp
     cli/html_commands.cpp
     cli/main.cpp
+    cli/render_command.cpp
     cli/search_command.cpp
 )

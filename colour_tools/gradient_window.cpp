@@ -5,6 +5,7 @@
 #include "core/services.h"
 #include "core/session.h"
 #include "core/text_helpers.h"
+#include "core/vertical_text.h"
 #include "platform/qt_units.h"
 #include "widgets/drag_area.h"
 
@@ -41,7 +42,7 @@ public:
 
 QFont sampleFont(const Sample& sample, int points)
 {
-    QFont f(sample.fontName, points);
+    QFont f(horizontalFamilyName(sample.fontName), points);
     f.setBold(sample.bold);
     f.setItalic(sample.italic);
     return f;

@@ -6,6 +6,7 @@
 #include "core/services.h"
 #include "core/session.h"
 #include "core/text_helpers.h"
+#include "core/vertical_text.h"
 #include "platform/qt_units.h"
 #include "storage/palette_file.h"
 #include "widgets/drag_area.h"
@@ -243,7 +244,7 @@ void Form13::Form_Load(const Sample& sample, const HtmlTagOptions& options)
         m_Option1[0]->setChecked(true);
 
     const CellCaptions text = cellCaptions(sample.text);
-    QFont font(sample.fontName, std::min<int>(sample.size, RandomCellMaximumPoints));
+    QFont font(horizontalFamilyName(sample.fontName), std::min<int>(sample.size, RandomCellMaximumPoints));
     font.setBold(sample.bold);
     font.setItalic(sample.italic);
     for (std::size_t i = 0; i < RandomCellCount; ++i) {

@@ -1,5 +1,7 @@
 #include "core/fontconfig_source.h"
 
+#include "core/vertical_text.h"
+
 #include "core/sfnt_tables.h"
 
 #include <fontconfig/fontconfig.h>
@@ -148,6 +150,20 @@ FontconfigSource::Family familyOf(FcPattern* p)
     return fam;
 }
 
+// Windows lists "@" variants for the East Asian character sets only; reading the GSUB of just
+// these families keeps start-up from opening every font file.
+bool mayWriteVertically(const FontconfigSource::Family& f)
+{
+    const int c = f.font.charset;
+    return f.font.fontType == TrueTypeFontType && (c == ShiftJisCharset || c == 129 || c == 134 || c == 136);
+}
+
+void findVerticalFamilies(std::vector<FontconfigSource::Family>& families)
+{
+    for (FontconfigSource::Family& f : families)
+        f.vertical = mayWriteVertically(f) && hasVerticalAlternates(f.file, f.faceIndex);
+}
+
 } // namespace
 
 FontconfigSource::FontconfigSource(Order order) : m_order(order) {}
@@ -191,6 +207,7 @@ void FontconfigSource::load()
             if (FcFontSet* set = FcConfigGetFonts(config, which))
                 faces.insert(faces.end(), set->fonts, set->fonts + set->nfont);
         m_families = familiesOf(faces.data(), static_cast<int>(faces.size()));
+        findVerticalFamilies(m_families);
         FcConfigDestroy(config);
         return;
     }
@@ -205,6 +222,7 @@ void FontconfigSource::load()
         m_families = familiesOf(set->fonts, set->nfont);
         FcFontSetDestroy(set);
     }
+    findVerticalFamilies(m_families);
     FcConfigDestroy(config);
 }
 
@@ -231,15 +249,26 @@ void FontconfigSource::index()
             if (!m_byFoldedName.contains(folded))
                 m_byFoldedName.insert(folded, i);
         }
+        if (f.vertical) {
+            const QString at = u'@' + f.font.faceName;
+            if (!m_byFaceName.contains(at))
+                m_byFaceName.insert(at, i);
+            for (const QString& n : names)
+                if (!m_byFoldedName.contains(u'@' + n.toCaseFolded()))
+                    m_byFoldedName.insert(u'@' + n.toCaseFolded(), i);
+        }
     }
 }
 
 void FontconfigSource::enumerate(const std::function<bool(const EnumeratedFont&)>& visit)
 {
     load();
-    for (const Family& f : m_families)
+    for (const Family& f : m_families) {
         if (!visit(f.font))
             break;
+        if (f.vertical && !visit({u'@' + f.font.faceName, f.font.charset, f.font.fontType}))
+            break;
+    }
 }
 
 QString FontconfigSource::resolveFamily(const QString& name)
@@ -253,7 +282,10 @@ QString FontconfigSource::resolveFamily(const QString& name)
         if (bracket > 0)
             it = m_byFoldedName.constFind(name.left(bracket).toCaseFolded());
     }
-    return it == m_byFoldedName.constEnd() ? QString() : m_families[it.value()].font.faceName;
+    if (it == m_byFoldedName.constEnd())
+        return {};
+    const QString& faceName = m_families[it.value()].font.faceName;
+    return isVerticalFamilyName(name) ? u'@' + faceName : faceName;
 }
 
 QStringList FontconfigSource::familyNames(const QString& faceName)
@@ -263,6 +295,9 @@ QStringList FontconfigSource::familyNames(const QString& faceName)
     if (it == m_byFaceName.constEnd())
         return {};
     QStringList names = m_families[it.value()].allNames;
+    if (isVerticalFamilyName(faceName))
+        for (QString& n : names)
+            n.prepend(u'@');
     if (!names.contains(faceName))
         names.append(faceName);
     return names;
@@ -595,6 +630,31 @@ QString matchedFamily(const QString& pattern)
     return family;
 }
 
+namespace {
+QHash<QString, QString>& japaneseByGeneric()
+{
+    static QHash<QString, QString> families; // "serif" -> IPAMincho, ...
+    return families;
+}
+} // namespace
+
+QString japaneseFallbackFor(const QString& family)
+{
+    if (family.contains(u"symbol"_qs, Qt::CaseInsensitive))
+        return {};
+    const QString generic = genericFamilyOf(family);
+    QHash<QString, QString>& known = japaneseByGeneric();
+    auto it = known.constFind(generic);
+    if (it == known.constEnd())
+        it = known.insert(generic, matchedFamily(generic + u":lang=ja"_qs));
+    return it.value();
+}
+
+void setJapaneseFallback(const QString& generic, const QString& family)
+{
+    japaneseByGeneric().insert(generic, family);
+}
+
 GlyphRendering glyphRenderingFor(const QString& pattern)
 {
     GlyphRendering r;
@@ -615,6 +675,37 @@ GlyphRendering glyphRenderingFor(const QString& pattern)
     FcPatternDestroy(p);
     FcConfigDestroy(config);
     return r;
+}
+
+std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool italic)
+{
+    FcPattern* p = FcPatternCreate();
+    FcPatternAddString(p, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcPatternAddInteger(p, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(p, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(p, FC_OUTLINE, FcTrue);
+    FcConfig* config = FcConfigReference(nullptr);
+    FcConfigSubstitute(config, p, FcMatchPattern);
+    FcDefaultSubstitute(p);
+    std::optional<MatchedFace> face;
+    FcResult result = FcResultNoMatch;
+    if (FcPattern* match = FcFontMatch(config, p, &result)) {
+        const QByteArray file = fcBytes(match, FC_FILE);
+        // fontconfig's own synthetic rules raise the weight and slant of a face that has none and
+        // ask for emboldening or a slanting matrix instead: such a face is not bold or italic.
+        FcMatrix* slant = nullptr;
+        const bool synthetic = FcPatternGetMatrix(match, FC_MATRIX, 0, &slant) == FcResultMatch && slant &&
+                               (slant->xy != 0 || slant->yx != 0);
+        if (!file.isEmpty() && fcBool(match, FC_OUTLINE, true))
+            face = MatchedFace{file, fcInt(match, FC_INDEX, 0),
+                               fcInt(match, FC_WEIGHT, 0) >= FC_WEIGHT_BOLD &&
+                                   !fcBool(match, FC_EMBOLDEN, false),
+                               fcInt(match, FC_SLANT, 0) != FC_SLANT_ROMAN && !synthetic};
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(p);
+    FcConfigDestroy(config);
+    return face;
 }
 
 QString genericFamilyOf(const QString& family)

@@ -46,6 +46,7 @@ public:
         int faceIndex = 0;
         int spacing = 0; // fontconfig FC_SPACING
         bool outline = true;
+        bool vertical = false; // has vertical alternates: listed a second time as "@" + name
     };
 
     // One record per family of a fontconfig listing, in the order the families first appear,
@@ -114,9 +115,30 @@ private:
     QHash<QString, _FcCharSet*> m_charsets; // family -> the matched font's characters
 };
 
+// The face fontconfig matches for a family and style, as Qt's own lookup finds it, with whether
+// it really is bold or italic (else the drawing makes it so); none when it matches no outline
+// font file.
+struct MatchedFace
+{
+    QByteArray file;
+    int faceIndex = 0;
+    bool bold = false;
+    bool italic = false;
+};
+std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool italic);
+
 // The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
 // empty when it matches none.
 QString matchedFamily(const QString& pattern);
+// The Japanese family that draws what family lacks in a preview or sample: the family fontconfig
+// matches for Japanese text of the family's generic kind (Mincho for serif families, else Gothic),
+// matched once per kind for the whole program (GUI thread only); empty for a symbol font, which
+// keeps Qt's own drawing (Qt never merges other fonts into one).
+QString japaneseFallbackFor(const QString& family);
+// What japaneseFallbackFor answers for families of that generic kind ("serif"), matched
+// beforehand (at start-up, on another thread).
+void setJapaneseFallback(const QString& generic, const QString& family);
+
 // How fontconfig says glyphs are to be rasterised (antialiasing and hinting), as the match for
 // pattern carries it; what it leaves unsaid is as Qt takes it (antialiased, full hinting).
 struct GlyphRendering

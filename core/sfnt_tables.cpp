@@ -23,9 +23,15 @@ constexpr std::uint32_t Ttcf = 0x74746366, Otto = 0x4F54544F, True = 0x74727565;
 constexpr int MaxTables = 512;
 constexpr std::size_t Os2FieldsSize = 78; // up to usWinDescent
 
-} // namespace
+struct TableRecord
+{
+    std::uint32_t tag;
+    std::uint32_t offset;
+    std::uint32_t length;
+};
 
-std::optional<SfntFace> readSfntFace(const SfntRead& read, int index)
+// The table directory of the face at index; none when it cannot be read.
+std::optional<std::vector<TableRecord>> tableDirectory(const SfntRead& read, int index)
 {
     if (index < 0)
         return std::nullopt;
@@ -49,11 +55,25 @@ std::optional<SfntFace> readSfntFace(const SfntRead& read, int index)
     std::vector<unsigned char> directory(static_cast<std::size_t>(tables) * 16);
     if (!read(start + 12, directory.size(), directory.data()))
         return std::nullopt;
-    SfntFace face;
-    std::uint32_t os2Offset = 0, os2Length = 0;
+    std::vector<TableRecord> records(static_cast<std::size_t>(tables));
     for (int i = 0; i < tables; ++i) {
         const unsigned char* entry = directory.data() + 16 * i;
-        switch (u32(entry)) {
+        records[i] = {u32(entry), u32(entry + 8), u32(entry + 12)};
+    }
+    return records;
+}
+
+} // namespace
+
+std::optional<SfntFace> readSfntFace(const SfntRead& read, int index)
+{
+    const std::optional<std::vector<TableRecord>> directory = tableDirectory(read, index);
+    if (!directory)
+        return std::nullopt;
+    SfntFace face;
+    std::uint32_t os2Offset = 0, os2Length = 0;
+    for (const TableRecord& table : *directory) {
+        switch (table.tag) {
         case 0x676C7966: // glyf
         case 0x43464620: // CFF
         case 0x43464632: // CFF2
@@ -64,8 +84,8 @@ std::optional<SfntFace> readSfntFace(const SfntRead& read, int index)
             face.bitmapsOrVariations = true;
             break;
         case 0x4F532F32: // OS/2
-            os2Offset = u32(entry + 8);
-            os2Length = u32(entry + 12);
+            os2Offset = table.offset;
+            os2Length = table.length;
             break;
         }
     }
@@ -83,17 +103,48 @@ std::optional<SfntFace> readSfntFace(const SfntRead& read, int index)
     return face;
 }
 
-std::optional<SfntFace> readSfntFace(QByteArrayView font, int index)
+SfntRead readFromBytes(QByteArrayView font)
 {
     const auto size = static_cast<std::uint64_t>(font.size());
-    return readSfntFace(
-        [font, size](std::uint64_t offset, std::size_t count, unsigned char* out) {
-            if (offset > size || count > size - offset)
-                return false;
-            std::copy_n(font.data() + offset, count, out);
+    return [font, size](std::uint64_t offset, std::size_t count, unsigned char* out) {
+        if (offset > size || count > size - offset)
+            return false;
+        std::copy_n(font.data() + offset, count, out);
+        return true;
+    };
+}
+
+std::optional<SfntFace> readSfntFace(QByteArrayView font, int index)
+{
+    return readSfntFace(readFromBytes(font), index);
+}
+
+bool hasGsubFeature(const SfntRead& read, int index, std::span<const std::uint32_t> tags)
+{
+    const std::optional<std::vector<TableRecord>> directory = tableDirectory(read, index);
+    if (!directory)
+        return false;
+    const auto gsub = std::find_if(directory->begin(), directory->end(),
+                                   [](const TableRecord& t) { return t.tag == 0x47535542; }); // GSUB
+    unsigned char header[10];
+    if (gsub == directory->end() || gsub->length < sizeof header ||
+        !read(gsub->offset, sizeof header, header))
+        return false;
+    // FeatureList: a count, then 6-byte records of tag and offset; it must lie inside the table.
+    const std::uint32_t listOffset = u16(header + 6);
+    unsigned char countBytes[2];
+    if (listOffset + 2u > gsub->length || !read(gsub->offset + std::uint64_t{listOffset}, 2, countBytes))
+        return false;
+    const std::size_t count = u16(countBytes);
+    if (listOffset + 2u + count * 6 > gsub->length)
+        return false;
+    std::vector<unsigned char> records(count * 6);
+    if (count == 0 || !read(gsub->offset + std::uint64_t{listOffset} + 2, records.size(), records.data()))
+        return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (std::find(tags.begin(), tags.end(), u32(records.data() + 6 * i)) != tags.end())
             return true;
-        },
-        index);
+    return false;
 }
 
 } // namespace typecask

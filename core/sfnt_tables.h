@@ -1,7 +1,7 @@
 // The few fields of an OpenType (sfnt) font file the details need, read from its bytes: the
-// table directory of a face (in a collection, by index) and the OS/2 fields. Every offset and
-// length comes from the file, so every read is checked against what there is: damaged or
-// hostile data gives none, never a read outside it.
+// table directory of a face (in a collection, by index), the OS/2 fields and GSUB's feature tags. Every
+// offset and length comes from the file, so every read is checked against what there is: damaged or hostile
+// data gives none, never a read outside it.
 #pragma once
 
 #include <QByteArrayView>
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 
 namespace typecask {
 
@@ -39,5 +40,11 @@ using SfntRead = std::function<bool(std::uint64_t offset, std::size_t count, uns
 std::optional<SfntFace> readSfntFace(const SfntRead& read, int index);
 // The same from the file's bytes in memory.
 std::optional<SfntFace> readSfntFace(QByteArrayView font, int index);
+// Reads from bytes in memory, refusing reads past their end.
+SfntRead readFromBytes(QByteArrayView font);
+
+// Whether the face's GSUB feature list names one of tags (vertical alternates: 'vert', 'vrt2'),
+// read from the list's records alone; false for a face without GSUB or a damaged one.
+bool hasGsubFeature(const SfntRead& read, int index, std::span<const std::uint32_t> tags);
 
 } // namespace typecask

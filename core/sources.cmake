@@ -7,6 +7,7 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/command_line.cpp core/command_line.h
     core/character_coverage.cpp core/character_coverage.h
     core/data/japanese_sets_data.cpp
+    core/data/vertical_orientation_data.cpp
     core/font_catalog.cpp core/font_catalog.h
     core/font_classification.cpp core/font_classification.h
     core/font_filter.cpp core/font_filter.h
@@ -25,5 +26,6 @@ list(APPEND TYPECASK_CORE_SOURCES
     core/size_link.cpp core/size_link.h
     core/text_file.cpp core/text_file.h
     core/text_helpers.cpp core/text_helpers.h
+    core/vertical_text.cpp core/vertical_text.h
     core/window_stacking.cpp core/window_stacking.h
 )

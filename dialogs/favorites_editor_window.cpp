@@ -6,6 +6,7 @@
 #include "core/sample.h"
 #include "core/services.h"
 #include "core/session.h"
+#include "core/vertical_text.h"
 #include "dialogs/favorites_editing.h"
 #include "widgets/family_text.h"
 #include "widgets/font_list_view.h"
@@ -222,7 +223,7 @@ void Form11::LGetList(const QStringList& names)
 void Form11::PreviewFavoriteFont(const QString& family)
 {
     QFont f = Label2->font();
-    f.setFamilies({family});
+    f.setFamilies({horizontalFamilyName(family)});
     f.setBold(false);
     f.setItalic(false);
     Label2->setFont(f);

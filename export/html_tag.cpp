@@ -1,6 +1,7 @@
 #include "export/html_tag.h"
 
 #include "core/colour.h"
+#include "core/vertical_text.h"
 #include "export/string_table.h"
 
 #include <algorithm>
@@ -15,9 +16,13 @@ HtmlTagOptions htmlTagOptionsFrom(const HtmlOptions& html, const QString& combo2
                           combo3Text};
 }
 
-QString sampleHtml(const QString& fontName, const QString& text, std::int32_t colour, bool bold, bool italic,
+QString sampleHtml(const QString& name, const QString& text, std::int32_t colour, bool bold, bool italic,
                    const HtmlTagOptions& options)
 {
+    // Browsers know no "@" families: the page names the family itself, and the style sheet sets
+    // the text vertically (an inline box keeps its parent's direction, an inline block does not).
+    const bool vertical = isVerticalFamilyName(name);
+    const QString fontName = horizontalFamilyName(name);
     std::array<QString, 22> s;
     for (int i = 0; i < 22; ++i)
         s[static_cast<std::size_t>(i)] = stringTableEntry(i + 1);
@@ -37,7 +42,10 @@ QString sampleHtml(const QString& fontName, const QString& text, std::int32_t co
         body = e(12) + e(13) + e(3) + e(14) + hex;
         if (options.fontFamilyInStyleSheet)
             body += e(17) + escapeHtml(cssFontFamily(fontName));
-        body += e(15) + options.pixelSize + e(16) + weight + e(3) + e(6) + text + e(21);
+        body += e(15) + options.pixelSize + e(16) + weight;
+        if (vertical)
+            body += u";display:inline-block;writing-mode:vertical-rl"_qs;
+        body += e(3) + e(6) + text + e(21);
     }
     if (options.useFontTag) {
         body = e(1) + e(5) + e(3) + options.fontTagSize + e(3) + e(4) + e(3) + e(22) + hex + e(3) + e(2) +

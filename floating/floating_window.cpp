@@ -1,8 +1,10 @@
 #include "floating/floating_window.h"
 
 #include "core/sample.h"
+#include "core/vertical_text.h"
 #include "platform/own_bold.h"
 #include "platform/qt_units.h"
+#include "platform/specimen.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -22,9 +24,19 @@ class SampleLabel final : public QLabel
 public:
     using QLabel::QLabel;
 
+    // The family as the sample names it: an "@" family is drawn as vertical text.
+    QString family;
+
 protected:
     void paintEvent(QPaintEvent* event) override
     {
+        if (isVerticalFamilyName(family)) {
+            QPainter p(this);
+            m_specimen.draw(
+                p, QRectF(rect()), family, text(),
+                {font().pointSize(), font().bold(), font().italic(), palette().color(QPalette::WindowText)});
+            return;
+        }
         const qreal stroke = ownBoldStroke(font(), this);
         if (stroke <= 0) {
             QLabel::paintEvent(event);
@@ -53,6 +65,9 @@ protected:
         }
         layout.endLayout();
     }
+
+private:
+    SpecimenPainter m_specimen;
 };
 
 } // namespace
@@ -103,10 +118,11 @@ FloatingWindow::FloatingWindow(QWidget* parent, Qt::WindowFlags flags) : QWidget
 void FloatingWindow::showSample(const Sample& sample)
 {
     Label1->setText(sample.text);
-    QFont font(sample.fontName);
+    QFont font(horizontalFamilyName(sample.fontName));
     font.setPointSize(sample.size);
     font.setBold(sample.bold);
     font.setItalic(sample.italic);
+    static_cast<SampleLabel*>(Label1)->family = sample.fontName;
     Label1->setFont(font);
     setTextColour(sample.textColour);
 }

@@ -1,5 +1,6 @@
 #include "font_tools/character_grid.h"
 
+#include "core/vertical_text.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>
@@ -148,7 +149,7 @@ CharacterGrid::CharacterGrid(QWidget* parent) : QListView(parent), m_model(new C
 
 void CharacterGrid::setCharacterFont(const QString& family, int pointSize)
 {
-    m_font = QFont(family, pointSize);
+    m_font = QFont(horizontalFamilyName(family), pointSize);
     m_font.setBold(false);
     m_font.setItalic(false);
     // Only the family itself draws: a fallback family would hide a missing glyph.

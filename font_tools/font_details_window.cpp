@@ -1,6 +1,7 @@
 #include "font_tools/font_details_window.h"
 
 #include "core/fontconfig_source.h"
+#include "core/vertical_text.h"
 #include "platform/qt_units.h"
 
 #include <QApplication>
@@ -134,7 +135,7 @@ private:
 TextExtent measureFontDetailsText(const QString& text, const QString& face, int pointSize, bool bold,
                                   bool italic)
 {
-    QFont f(face, pointSize);
+    QFont f(horizontalFamilyName(face), pointSize);
     f.setBold(bold);
     f.setItalic(italic);
     const QFontMetricsF fm(f);
@@ -213,7 +214,7 @@ void Form9::fill(const FontDetailsView& view)
         label(i)->setText(view.labels[static_cast<std::size_t>(i)]);
     QLabel* sample = label(DetailsSample);
     if (!view.faceName.isEmpty()) {
-        QFont f(view.faceName, 12);
+        QFont f(horizontalFamilyName(view.faceName), 12);
         sample->setFont(f);
     }
     sample->adjustSize(); // the sample sizes itself to its text

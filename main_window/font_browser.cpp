@@ -5,15 +5,13 @@
 #include "core/services.h"
 #include "core/text_helpers.h"
 #include "main_window/preview_area.h"
-#include "platform/own_bold.h"
 #include "platform/qt_units.h"
-#include "widgets/family_text.h"
+#include "platform/specimen.h"
 #include "widgets/font_list_view.h"
 
 #include <QCursor>
 #include <QDropEvent>
 #include <QFontInfo>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -229,72 +227,21 @@ void Form1::ShowPreview(const QString& fontName)
     }
     m_previewPending = false;
     ++m_previewCount;
-    QFont font(fontName);
-    font.setBold(s.PreviewBold);
-    font.setItalic(s.PreviewItalic);
-    font.setPointSize(s.PreviewSize);
-    font.setKerning(false); // characters sit where their own widths put them
-    // Characters the family lacks are drawn in the Japanese family of its kind (Mincho for serif
-    // families, else Gothic), found once: Qt would sort every installed face for each new family.
-    // Qt never merges other fonts into a symbol font; those keep Qt's own drawing.
-    const QString fallbackFamily = FamilyFontCache::shared().japaneseFallbackFor(fontName);
-    QFont fallback = font;
-    if (!fallbackFamily.isEmpty()) {
-        font.setStyleStrategy(QFont::NoFontMerging);
-        fallback.setFamilies({fallbackFamily});
-    }
-
     QImage& image = Picture1->clearImage();
     QPainter p;
-    if (!p.begin(&image)) {
+    SpecimenResult drawn;
+    if (p.begin(&image)) {
+        drawn = m_specimen.draw(p, QRectF(0, 0, m_previewWidth, m_previewHeight), fontName, s.SampleText,
+                                {s.PreviewSize, s.PreviewBold, s.PreviewItalic, Picture1->foreColor()});
+        p.end();
+    }
+    if (!drawn.drawn) {
+        Picture1->update();
         m_messages.warning(u"\""_qs + fontName + u"\"を正常に表示できませんでした"_qs);
         return;
     }
-    p.setPen(Picture1->foreColor());
-    const QFontMetricsF fm(font, &image);
-    const QFontMetricsF fallbackMetrics(fallback, &image);
-    const auto ownGlyph = [&](char32_t c) { return fallbackFamily.isEmpty() || fm.inFontUcs4(c); };
-    const CharWidthFn widths =
-        m_widths.widths({fontName, s.PreviewSize, s.PreviewBold, s.PreviewItalic}, [&](char32_t c) {
-            const QString text = QString::fromUcs4(&c, 1);
-            return ownGlyph(c) ? fm.horizontalAdvance(text) : fallbackMetrics.horizontalAdvance(text);
-        });
-    m_lastLines = layoutPreview(s.SampleText, m_previewWidth, m_previewHeight, fm.height(), widths);
-    const qreal boldStroke = ownBoldStroke(font, &image);
-    const qreal fallbackBoldStroke = ownBoldStroke(fallback, &image);
-    for (qsizetype i = 0; i < m_lastLines.lines.size(); ++i) {
-        const QString& line = m_lastLines.lines[i];
-        const double baseline = i * fm.height() + fm.ascent();
-        // Runs of characters drawn in the same font, each where the widths before it end.
-        double x = 0;
-        double runX = 0;
-        qsizetype runStart = 0;
-        bool runOwn = true;
-        qsizetype at = 0;
-        const auto drawRun = [&](qsizetype end) {
-            if (end > runStart) {
-                p.setFont(runOwn ? font : fallback);
-                drawSampleText(p, QPointF(runX, baseline), line.mid(runStart, end - runStart),
-                               runOwn ? boldStroke : fallbackBoldStroke);
-            }
-        };
-        while (at < line.size()) {
-            const char32_t c = line.at(at).isHighSurrogate() && at + 1 < line.size()
-                                   ? QChar::surrogateToUcs4(line.at(at), line.at(at + 1))
-                                   : line.at(at).unicode();
-            const bool own = ownGlyph(c);
-            if (own != runOwn) {
-                drawRun(at);
-                runStart = at;
-                runX = x;
-                runOwn = own;
-            }
-            x += widths(c);
-            at += QChar::requiresSurrogates(c) ? 2 : 1;
-        }
-        drawRun(line.size());
-    }
-    p.end();
+    m_lastLines = drawn.lines;
+    m_lastColumns = drawn.columns;
     Picture1->update();
 
     if (s.SubWindowShown)

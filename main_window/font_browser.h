@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/preview_layout.h"
+#include "platform/specimen.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -40,6 +41,8 @@ public:
     int columnCount() const { return m_columns; }
     // What the last preview drew, and how many previews were drawn (for the tests).
     const PreviewLines& lastLines() const { return m_lastLines; }
+    // The glyphs of the last vertical preview (an "@" family), in device pixels.
+    const VerticalLayout& lastColumns() const { return m_lastColumns; }
     int previewCount() const { return m_previewCount; }
 
 Q_SIGNALS:
@@ -68,8 +71,9 @@ private:
     AppState& m_state;
     MessageBox& m_messages;
     FontListModel* m_model;
-    CharWidthCache m_widths;
+    SpecimenPainter m_specimen;
     PreviewLines m_lastLines;
+    VerticalLayout m_lastColumns;
     double m_previewWidth = 0;
     int m_previewHeight = 0;
     int m_columns = 1;

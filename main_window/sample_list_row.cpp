@@ -1,7 +1,10 @@
 #include "main_window/sample_list_row.h"
 
+#include "core/fontconfig_source.h"
+#include "core/vertical_text.h"
 #include "platform/face_text.h"
 #include "platform/qt_units.h"
+#include "platform/specimen.h"
 #include "widgets/family_text.h"
 
 #include <QFontMetricsF>
@@ -125,6 +128,21 @@ bool SampleRowPainter::draw(SampleRow& row, SampleListLayout layout, const Sampl
     } else {
         p.drawText(QPointF(TextMargin, m_labelAscent), content.label);
     }
+    if (isVerticalFamilyName(content.family)) {
+        // An "@" family: vertical text in the row's sample space, drawn as the preview draws it.
+        static SpecimenPainter vertical;
+        const qreal top = horizontal ? 0 : m_labelLineHeight;
+        const qreal left = horizontal ? m_sampleLeft : TextMargin;
+        const QRectF space(left, top, image.width() / image.devicePixelRatio() - left, row.height() - top);
+        const bool drawn =
+            vertical
+                .draw(p, space, content.family, content.sample, {m_sampleSize, false, false, p.pen().color()})
+                .drawn;
+        p.end();
+        row.setContent(content);
+        row.update();
+        return drawn;
+    }
     const QColor ink = row.palette().color(QPalette::Text);
     const auto sampleAt = [&](qreal ascent) {
         return horizontal ? QPointF(m_sampleLeft, ascent) : QPointF(TextMargin, m_labelLineHeight + ascent);
@@ -136,8 +154,7 @@ bool SampleRowPainter::draw(SampleRow& row, SampleListLayout layout, const Sampl
     if (ascent) {
         p.end(); // the renderer writes the pixels itself
         renderer.draw(image, sampleAt(*ascent), content.sample, *file,
-                      fallbackFile(FamilyFontCache::shared().japaneseFallbackFor(content.family)),
-                      m_sampleSize, ink);
+                      fallbackFile(japaneseFallbackFor(content.family)), m_sampleSize, ink);
     } else {
         const auto fonts = FamilyFontCache::shared().fonts(content.family, m_sampleSize);
         drawFamilyText(p, sampleAt(fonts->ownMetrics().ascent()), content.sample, *fonts);

@@ -5,5 +5,6 @@ list(APPEND TYPECASK_UI_SOURCES
     platform/own_bold.cpp platform/own_bold.h
     platform/qt_translations.cpp platform/qt_translations.h
     platform/qt_units.cpp platform/qt_units.h
+    platform/specimen.cpp platform/specimen.h
     platform/ui_font.cpp platform/ui_font.h
 )

@@ -10,7 +10,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins libgl-dev libxkbcommon-dev libxcb1-dev
-  libfontconfig-dev libfreetype-dev libharfbuzz-dev
+  libfontconfig-dev libfreetype-dev libharfbuzz-dev libharfbuzz-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   librsvg2-bin xvfb xauth imagemagick x11-utils
   openbox

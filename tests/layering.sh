@@ -13,8 +13,8 @@ declare -A allowed=(
   [export]="core export"
   [platform]="core platform"
   [widgets]="core storage export platform widgets"
-  [cli]="core storage export cli"
-  [app]="core storage platform widgets main_window app"
+  [cli]="core storage export platform cli"
+  [app]="core storage platform main_window app"
 )
 for w in "${windows[@]}"; do allowed[$w]="core storage export platform widgets $w"; done
 

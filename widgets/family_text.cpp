@@ -52,17 +52,6 @@ FamilyFontCache& FamilyFontCache::shared()
     return cache;
 }
 
-QString FamilyFontCache::japaneseFallbackFor(const QString& family)
-{
-    if (family.contains(u"symbol"_qs, Qt::CaseInsensitive))
-        return {};
-    const QString generic = genericFamilyOf(family);
-    auto it = m_fallbackByGeneric.constFind(generic);
-    if (it == m_fallbackByGeneric.constEnd())
-        it = m_fallbackByGeneric.insert(generic, matchedFamily(generic + u":lang=ja"_qs));
-    return it.value();
-}
-
 std::shared_ptr<const FamilyFonts> FamilyFontCache::fonts(const QString& family, int pointSize, bool bold,
                                                           bool italic)
 {

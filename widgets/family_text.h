@@ -54,7 +54,7 @@ private:
 qreal drawFamilyText(QPainter& painter, const QPointF& origin, QStringView text, const FamilyFonts& fonts);
 
 // The fonts of recently drawn families, oldest dropped first so memory stays flat however many
-// families are drawn, and the Japanese fallback of each kind, looked up once.
+// families are drawn.
 class FamilyFontCache
 {
 public:
@@ -65,16 +65,6 @@ public:
 
     std::shared_ptr<const FamilyFonts> fonts(const QString& family, int pointSize, bool bold = false,
                                              bool italic = false);
-    // The Japanese family that draws what family lacks; empty for a family that keeps Qt's own
-    // drawing (Qt never merges other fonts into a symbol font).
-    QString japaneseFallbackFor(const QString& family);
-    // What japaneseFallbackFor answers for families of that generic kind ("serif"), found
-    // beforehand (at start-up, on another thread).
-    void setJapaneseFallback(const QString& generic, const QString& family)
-    {
-        m_fallbackByGeneric.insert(generic, family);
-    }
-
     qsizetype size() const { return static_cast<qsizetype>(m_order.size()); }
     qsizetype capacity() const { return m_capacity; }
     void clear();
@@ -104,7 +94,6 @@ private:
     qsizetype m_capacity;
     std::list<Entry> m_order; // most recently used first
     QHash<Key, std::list<Entry>::iterator> m_index;
-    QHash<QString, QString> m_fallbackByGeneric; // "serif" -> IPAMincho, ...
 };
 
 // A one-line label that draws its text in its font's family as the preview does: what the family

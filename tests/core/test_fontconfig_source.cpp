@@ -240,7 +240,7 @@ TEST(FontconfigSource, DefaultListIsJapaneseAndWesternTrueTypeSorted)
     const auto rows = details();
     QStringList expected;
     for (const Row& r : rows)
-        if (r.list == u"japanese-truetype" || r.list == u"western-truetype")
+        if ((r.list == u"japanese-truetype" || r.list == u"western-truetype") && !r.name.startsWith(u'@'))
             expected.append(r.name);
     const QStringList listed = runCli({u"fonts"_qs}).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(QSet<QString>(listed.begin(), listed.end()), QSet<QString>(expected.begin(), expected.end()));
@@ -375,6 +375,70 @@ TEST(SfntTables, OffsetsAndLengthsAreCheckedAgainstTheData)
     EXPECT_TRUE(readSfntFace(ttc, 0));
     EXPECT_FALSE(readSfntFace(ttc, 1));
     EXPECT_FALSE(readSfntFace(ttc, 2)) << "past the face count";
+}
+
+// GSUB's feature list is read from the same untrusted bytes: its count and offset must fit the
+// table the directory gives, or no feature is found.
+TEST(SfntTables, FeatureTagsAreReadOnlyInsideTheGsubTable)
+{
+    const std::uint32_t vert = 0x76657274, vrt2 = 0x76727432, kern = 0x6B65726E;
+    const auto gsubFont = [](std::uint32_t length, std::uint16_t count, std::uint32_t tag) {
+        QByteArray font = sfntWith({{"GSUB", 28, length}});
+        // Version 1.0, script list 0, feature list at 10, lookup list 0; then the list.
+        font.append("\0\1\0\0\0\0\0\x0A\0\0", 10);
+        font.append(static_cast<char>(count >> 8)).append(static_cast<char>(count & 0xFF));
+        for (int i = 3; i >= 0; --i)
+            font.append(static_cast<char>(tag >> (8 * i) & 0xFF));
+        font.append("\0\0", 2);
+        return font;
+    };
+    const std::uint32_t both[] = {vert, vrt2};
+    const std::uint32_t onlyKern[] = {kern};
+    const QByteArray good = gsubFont(18, 1, vrt2);
+    EXPECT_TRUE(hasGsubFeature(readFromBytes(good), 0, both));
+    EXPECT_FALSE(hasGsubFeature(readFromBytes(good), 0, onlyKern));
+    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(17, 1, vrt2)), 0, both)) << "record past the table";
+    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(18, 0xFFFF, vrt2)), 0, both))
+        << "count past the table";
+    EXPECT_FALSE(hasGsubFeature(readFromBytes(gsubFont(0xFFFFFFFFu, 2, vrt2)), 0, both))
+        << "records past the data";
+}
+
+// Each family with vertical alternates (every IPA family has vert) is listed a second time as
+// "@" + its name, right after it and in the same list; its lookups and details are the family's.
+TEST(FontconfigSource, VerticalWritingFamiliesFollowTheirFamily)
+{
+    FontconfigSource src;
+    std::vector<EnumeratedFont> listed;
+    src.enumerate([&listed](const EnumeratedFont& f) {
+        listed.push_back(f);
+        return true;
+    });
+    QStringList vertical;
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        if (!listed[i].faceName.startsWith(u'@'))
+            continue;
+        vertical.append(listed[i].faceName);
+        ASSERT_GT(i, 0u);
+        EXPECT_EQ(u'@' + listed[i - 1].faceName, listed[i].faceName);
+        EXPECT_EQ(listed[i - 1].charset, listed[i].charset);
+        EXPECT_EQ(listed[i - 1].fontType, listed[i].fontType);
+    }
+    vertical.sort();
+    EXPECT_EQ(vertical,
+              (QStringList{u"@IPA Pゴシック"_qs, u"@IPA P明朝"_qs, u"@IPAゴシック"_qs, u"@IPA明朝"_qs}));
+
+    EXPECT_EQ(src.resolveFamily(u"@ipagothic"_qs), u"@IPAゴシック");
+    EXPECT_TRUE(src.resolveFamily(u"@DejaVu Sans"_qs).isEmpty());
+    const auto at = src.readDetails(u"@IPA明朝"_qs);
+    const auto plain = src.readDetails(u"IPA明朝"_qs);
+    ASSERT_TRUE(at && plain);
+    EXPECT_EQ(at->pitchAndFamily, plain->pitchAndFamily);
+    EXPECT_EQ(at->averageWidthUnits, plain->averageWidthUnits);
+
+    // Listed only when asked for, as the font list does with ShowVerticalFonts.
+    EXPECT_FALSE(runCli({u"fonts"_qs}).contains(u'@'));
+    EXPECT_TRUE(runCli({u"fonts"_qs, u"--vertical"_qs}).contains(u"\n@IPA明朝\n"_qs));
 }
 
 TEST(FontFileDetails, TheAllocationBoundLeavesRealFontsReadable)

@@ -9,6 +9,7 @@ typecask_add_test(test_fontconfig_source SOURCES core/test_fontconfig_source.cpp
 # Lists the test font set itself to hand the source its faces in both orders.
 target_link_libraries(test_fontconfig_source PRIVATE PkgConfig::FONTCONFIG PkgConfig::FREETYPE)
 typecask_add_test(test_preview_layout SOURCES core/test_preview_layout.cpp)
+typecask_add_test(test_vertical_text SOURCES core/test_vertical_text.cpp)
 typecask_add_test(test_size_link SOURCES core/test_size_link.cpp)
 typecask_add_test(test_text_file SOURCES core/test_text_file.cpp)
 typecask_add_test(test_text_helpers SOURCES core/test_text_helpers.cpp)

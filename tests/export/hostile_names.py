@@ -56,7 +56,7 @@ def main():
           f'fonts --details: {len(rows)} rows of 8 fields')
     listed = {field(row.split('\t')[1]) for row in rows}
     check(set(names) <= listed, 'fonts --details: every hostile name, exactly')
-    plain = cli('fonts', '--categories', 'jwso').stdout.decode().split('\n')[:-1]
+    plain = cli('fonts', '--categories', 'jwso', '--vertical').stdout.decode().split('\n')[:-1]
     check(set(names) <= {field(n) for n in plain} and len(plain) == len(rows), 'fonts: one line a family')
     found = cli('search', 'Zx').stdout.decode().split('\n')[:-1]
     check(sorted(field(n) for n in found) == sorted(names), f'search Zx: {len(found)} names, exactly')

@@ -198,6 +198,9 @@ TEST(RtfInLibreOffice, FormattingAndTextSurvive)
          false, u"left"_qs},
         {"yen sign in the font name", u"¥100 Font"_qs, u"¥100"_qs, 12, u"333399"_qs, false, false,
          u"left"_qs},
+        // The vertical-writing variant keeps its "@" name, as Japanese word processors look it up.
+        {"vertical-writing family", u"@IPA明朝"_qs, u"「縦書き」の見本、ひらがな。"_qs, 24, u"660000"_qs,
+         false, false, u"left"_qs},
         {"Western font, ASCII", u"DejaVu Sans Mono"_qs, u"Plain {text} \\ here"_qs, 9, u"0000FF"_qs, true,
          false, u"right"_qs},
     };

@@ -1,6 +1,7 @@
 // The font browser driven through its real widgets on the offscreen platform.
 #include "core/fontconfig_source.h"
 #include "core/text_helpers.h"
+#include "core/vertical_text.h"
 #include "main_window/preview_area.h"
 #include "main_window/started_window.h"
 #include "platform/qt_units.h"
@@ -658,4 +659,34 @@ TEST_F(Browser, APreviewAskedForWhileHiddenIsDrawnWhenShown)
     main->hide();
     main->show(); // nothing new asked for: not drawn again
     EXPECT_EQ(form1->previewCount(), drawn + 1);
+}
+
+// An "@" family previews as vertical text: columns from the right edge, top to bottom, wrapped at
+// the area's height, and bold as much bolder as the horizontal preview's.
+TEST_F(Browser, VerticalFamilyPreviewsInColumnsFromTheRight)
+{
+    auto* sizes = child<QComboBox>(u"Combo1"_qs);
+    Q_EMIT sizes->activated(72 - 8);
+    form1->Text1->setText(u"縦書きの見本です。ひらがな、カタカナー、漢字とLatin 2026年"_qs);
+    form1->ShowPreview(u"@IPA明朝"_qs);
+    EXPECT_EQ(main->windowTitle(), u"@IPA明朝"_qs + Suffix);
+    const VerticalLayout& columns = form1->lastColumns();
+    ASSERT_GE(columns.columns, 2);
+    const QImage& image = form1->Picture1->image();
+    const double right = image.width(); // device pixels
+    EXPECT_NEAR(columns.glyphs.front().x, right - columns.columnWidth, columns.columnWidth / 4);
+    EXPECT_LT(columns.glyphs.front().y, columns.columnWidth);
+    double lowest = 0;
+    for (const PlacedGlyph& g : columns.glyphs)
+        lowest = std::max(lowest, g.y);
+    EXPECT_LE(lowest, image.height());
+    // The ink lies in the right part, where the first columns are.
+    const QImage rightHalf =
+        image.copy(image.width() / 2, 0, image.width() - image.width() / 2, image.height());
+    EXPECT_GT(ink(rightHalf), 0);
+
+    const qint64 regular = ink(image);
+    child<QAbstractButton>(u"Check1"_qs)->click();
+    EXPECT_GT(ink(form1->Picture1->image()), regular * 5 / 4);
+    EXPECT_TRUE(messages->messages.isEmpty());
 }

@@ -325,9 +325,8 @@ TEST_F(SampleList, ARowLooksLikeThePreviewOfItsFamily)
         EXPECT_LT(difference(rowInk, previewInk), 12) << family.toStdString();
 
         // With the other Japanese family behind it, the row would not pass for the preview.
-        const QString other = FamilyFontCache::shared().japaneseFallbackFor(family) == u"IPAMincho"_qs
-                                  ? u"IPAGothic"_qs
-                                  : u"IPAMincho"_qs;
+        const QString other =
+            japaneseFallbackFor(family) == u"IPAMincho"_qs ? u"IPAGothic"_qs : u"IPAMincho"_qs;
         QImage swapped = drawn;
         swapped.fill(Qt::white);
         ASSERT_TRUE(FaceTextRenderer::shared().draw(swapped, QPointF(4, 60), sample,
