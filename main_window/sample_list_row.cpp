@@ -129,15 +129,19 @@ bool SampleRowPainter::draw(SampleRow& row, SampleListLayout layout, const Sampl
         p.drawText(QPointF(TextMargin, m_labelAscent), content.label);
     }
     if (isVerticalFamilyName(content.family)) {
-        // An "@" family: vertical text in the row's sample space, drawn as the preview draws it.
+        // An "@" family: its vertical text as the preview draws it, in one column turned to run
+        // along the row (a row is one character high), as Japanese desktops list vertical fonts.
         static SpecimenPainter vertical;
         const qreal top = horizontal ? 0 : m_labelLineHeight;
         const qreal left = horizontal ? m_sampleLeft : TextMargin;
-        const QRectF space(left, top, image.width() / image.devicePixelRatio() - left, row.height() - top);
-        const bool drawn =
-            vertical
-                .draw(p, space, content.family, content.sample, {m_sampleSize, false, false, p.pen().color()})
-                .drawn;
+        const qreal length = image.width() / image.devicePixelRatio() - left;
+        const qreal height = row.height() - top;
+        p.translate(left, top + height);
+        p.rotate(-90);
+        const bool drawn = vertical
+                               .draw(p, QRectF(0, 0, height, length), content.family, content.sample,
+                                     {m_sampleSize, false, false, p.pen().color()})
+                               .drawn;
         p.end();
         row.setContent(content);
         row.update();

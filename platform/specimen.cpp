@@ -175,11 +175,13 @@ SpecimenResult SpecimenPainter::drawVertical(QPainter& p, const QRectF& area, co
     }
     result.columns = font->layout(text, area.width() * ratio, area.height() * ratio);
     p.save();
-    // Device pixels from the area's top left, on a whole pixel as the glyphs were made.
-    const QPointF origin = p.deviceTransform().map(area.topLeft());
-    p.resetTransform();
-    p.scale(1 / ratio, 1 / ratio);
-    p.translate(std::round(origin.x()), std::round(origin.y()));
+    // Device pixels from the area's top left, on a whole pixel as the glyphs were made. A turn the
+    // painter has (the sample list runs a column along its row) is kept; its scale is not.
+    const QTransform toDevice = p.deviceTransform();
+    const QPointF origin = toDevice.map(area.topLeft());
+    p.setTransform(QTransform(toDevice.m11() / ratio, toDevice.m12() / ratio, toDevice.m21() / ratio,
+                              toDevice.m22() / ratio, std::round(origin.x()), std::round(origin.y())) *
+                   QTransform::fromScale(1 / ratio, 1 / ratio));
     const QRgb premultiplied = qPremultiply(style.fore.rgba());
     for (const PlacedGlyph& g : result.columns.glyphs) {
         const quint64 key = quint64{g.glyph} << 1 | (g.sideways ? 1 : 0);
