@@ -335,3 +335,28 @@ TEST_F(SampleList, ARowLooksLikeThePreviewOfItsFamily)
         EXPECT_GT(difference(rowInk, inkOnly(swapped, swapped.rect())), 20) << family.toStdString();
     }
 }
+
+// An "@" family's row: its one column runs along the row from the left (a row is one character
+// high), glyphs turned a quarter left as vertical fonts are listed: "一" stands as a bar.
+TEST_F(SampleList, AVerticalFamilysRowRunsItsColumnAlongTheRow)
+{
+    FontconfigSource installed;
+    QWidget host;
+    SampleRow row(0, &host);
+    row.setGeometry(0, 0, 900, 60);
+    SampleRowPainter painter(QApplication::font(), 24, &installed);
+    painter.clear(row, SampleListLayout::Horizontal, row.width());
+    ASSERT_TRUE(
+        painter.draw(row, SampleListLayout::Horizontal, {u"1: @IPA明朝"_qs, u"@IPA明朝"_qs, u"一一一"_qs}));
+    const QImage& drawn = row.image();
+    const int start = painter.horizontalSampleLeft();
+    QRect ink;
+    for (int y = 0; y < drawn.height() - 1; ++y)
+        for (int x = start; x < drawn.width(); ++x)
+            if (qGray(drawn.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_LT(ink.left() - start, 24);         // from the left
+    EXPECT_GT(ink.height() * 4, ink.width());  // three standing bars, not three lying strokes
+    EXPECT_LT(ink.width(), drawn.width() / 4); // in one line
+}
