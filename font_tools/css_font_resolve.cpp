@@ -12,7 +12,9 @@ namespace typecask {
 
 struct FontconfigResolver::Cache
 {
+    explicit Cache(const QString& language) : fontconfig(language) {}
     FontconfigMatcher fontconfig;
+    QHash<char32_t, QString> fallbacks;
     QHash<QString, QString> installed;   // name as asked, case folded -> family or ""
     QHash<QString, QString> substitutes; // a name -> the family fontconfig matches for it
 };
@@ -38,7 +40,14 @@ bool metricCompatible(const QString& asked, const QString& found)
 
 } // namespace
 
-FontconfigResolver::FontconfigResolver() : m_cache(std::make_unique<Cache>()) {}
+FontconfigResolver::FontconfigResolver(const QString& language)
+    : m_language(fontconfigLanguage([&](const char* name) {
+          // --lang stands in for the environment's first choice.
+          return !language.isEmpty() && qstrcmp(name, "FC_LANG") == 0 ? language.toLatin1() : qgetenv(name);
+      })),
+      m_cache(std::make_unique<Cache>(m_language))
+{
+}
 
 FontconfigResolver::~FontconfigResolver() = default;
 
@@ -88,14 +97,25 @@ QString FontconfigResolver::substitute(const QString& generic)
         return named(u"Comic Sans MS"_qs);
     if (g == u"fantasy")
         return named(u"Impact"_qs);
-    if (g == u"system-ui")
-        return matchFamily(u"sans-serif"_qs);
-    return matchFamily(g);
+    if (g == u"serif" || g == u"sans-serif" || g == u"monospace")
+        return matchFamily(g);
+    // system-ui, the ui-* families, emoji, math: Chromium on Linux draws them as its default
+    // sans.
+    return matchFamily(u"sans-serif"_qs);
 }
 
 bool FontconfigResolver::covers(const QString& family, char32_t c)
 {
     return m_cache->fontconfig.matchedFontCovers(family, c);
+}
+
+QString FontconfigResolver::fallback(char32_t c)
+{
+    if (const auto it = m_cache->fallbacks.constFind(c); it != m_cache->fallbacks.cend())
+        return *it;
+    const QString family = m_cache->fontconfig.fallbackFamily(c);
+    m_cache->fallbacks.insert(c, family);
+    return family;
 }
 
 // ---- resolution ----
@@ -169,21 +189,73 @@ std::vector<ListResolution> resolveFamilyLists(const std::vector<CssFamilyList>&
             r.by = ListResolution::By::Default;
             r.webFontFirst = webFontSeen;
         }
+        // Character by character, as a browser walks the list: the first of the list's fonts
+        // that has it, else the system's fallback for it, else a box.
+        std::vector<QString> fonts;
+        for (std::size_t i = 0; i < list.families.size(); ++i) {
+            const FamilyState s = r.states[i];
+            QString f = s == FamilyState::Generic     ? resolver.substitute(list.families[i].name)
+                        : s == FamilyState::Installed ? resolver.installedFamily(list.families[i].name)
+                                                      : QString();
+            if (!f.isEmpty() && std::find(fonts.begin(), fonts.end(), f) == fonts.end())
+                fonts.push_back(std::move(f));
+        }
+        if (fonts.empty())
+            fonts.push_back(r.resolved);
+        std::vector<DrawnCharacters> own(fonts.size());
+        for (std::size_t i = 0; i < fonts.size(); ++i)
+            own[i].family = fonts[i];
+        std::vector<DrawnCharacters> fallbacks;
+        DrawnCharacters none{DrawnCharacters::By::None, r.resolved, {}};
         const std::vector<char32_t> text = list.text.toVector();
         r.characters = static_cast<qsizetype>(text.size());
         for (char32_t c : text) {
-            if (resolver.covers(r.resolved, c))
+            const auto font = std::find_if(fonts.begin(), fonts.end(),
+                                           [&](const QString& f) { return resolver.covers(f, c); });
+            if (font != fonts.end()) {
+                own[static_cast<std::size_t>(font - fonts.begin())].characters.push_back(c);
                 continue;
+            }
             if (r.uncoveredCount < MaxUncoveredKept)
                 r.uncovered.push_back(c);
             ++r.uncoveredCount;
+            const QString f = resolver.fallback(c);
+            if (f.isEmpty()) {
+                none.characters.push_back(c);
+                continue;
+            }
+            auto it = std::find_if(fallbacks.begin(), fallbacks.end(),
+                                   [&](const DrawnCharacters& d) { return d.family == f; });
+            if (it == fallbacks.end())
+                it = fallbacks.insert(fallbacks.end(), {DrawnCharacters::By::Fallback, f, {}});
+            it->characters.push_back(c);
         }
+        for (DrawnCharacters& d : own)
+            if (!d.characters.empty())
+                r.drawn.push_back(std::move(d));
+        for (DrawnCharacters& d : fallbacks)
+            r.drawn.push_back(std::move(d));
+        if (!none.characters.empty())
+            r.drawn.push_back(std::move(none));
         out.push_back(std::move(r));
     }
     return out;
 }
 
 // ---- reports ----
+
+QString drawnByWord(DrawnCharacters::By by)
+{
+    switch (by) {
+    case DrawnCharacters::By::List:
+        return u"list"_qs;
+    case DrawnCharacters::By::Fallback:
+        return u"fallback"_qs;
+    case DrawnCharacters::By::None:
+        return u"none"_qs;
+    }
+    return {};
+}
 
 QString characterText(const std::vector<char32_t>& characters, qsizetype count)
 {
@@ -229,6 +301,12 @@ QString cssCheckText(const std::vector<ListResolution>& lists, const std::vector
         out += u"\tresolves to\t"_qs + r.resolved + u" ("_qs + byWord(r.by) + u")\n"_qs;
         for (std::size_t i = 0; i < r.families.size(); ++i)
             out += u'\t' + familyStateWord(r.states[i]) + u'\t' + r.families[i].name + u'\n';
+        for (const DrawnCharacters& d : r.drawn) {
+            const auto n = static_cast<qsizetype>(d.characters.size());
+            out += u"\tdrawn by "_qs + drawnByWord(d.by) + u'\t' + d.family + u'\t' + QString::number(n) +
+                   u'\t' + characterText(d.characters, UncoveredShown) +
+                   (n > UncoveredShown ? u"…"_qs : QString()) + u'\n';
+        }
         out += u"\tuncovered\t"_qs + QString::number(r.uncoveredCount) + u" of "_qs +
                QString::number(r.characters);
         if (r.uncoveredCount > 0)
@@ -307,6 +385,14 @@ QByteArray cssCheckJson(const std::vector<CssFileResult>& files, const std::vect
         QJsonArray uncovered;
         for (char32_t c : r.uncovered)
             uncovered.append(QString::fromUcs4(&c, 1));
+        QJsonArray drawn;
+        for (const DrawnCharacters& d : r.drawn)
+            drawn.append(QJsonObject{
+                {u"family"_qs, d.family},
+                {u"by"_qs, drawnByWord(d.by)},
+                {u"count"_qs, static_cast<qint64>(d.characters.size())},
+                {u"characters"_qs,
+                 QString::fromUcs4(d.characters.data(), static_cast<qsizetype>(d.characters.size()))}});
         listArray.append(QJsonObject{{u"written"_qs, r.written},
                                      {u"families"_qs, families},
                                      {u"sources"_qs, sources},
@@ -316,13 +402,14 @@ QByteArray cssCheckJson(const std::vector<CssFileResult>& files, const std::vect
                                      {u"characters"_qs, r.characters},
                                      {u"uncoveredCount"_qs, r.uncoveredCount},
                                      {u"uncovered"_qs, uncovered},
+                                     {u"drawnBy"_qs, drawn},
                                      {u"ok"_qs, !r.fails()}});
     }
     QJsonArray faces;
     for (const CssWebFont& w : webFonts)
         faces.append(QJsonObject{{u"family"_qs, w.family}, {u"src"_qs, w.src}});
     const QJsonObject root{
-        {u"version"_qs, 1}, {u"files"_qs, fileArray}, {u"lists"_qs, listArray}, {u"webFonts"_qs, faces}};
+        {u"version"_qs, 2}, {u"files"_qs, fileArray}, {u"lists"_qs, listArray}, {u"webFonts"_qs, faces}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -280,9 +280,17 @@ public:
     {
         return coverage[family].contains(QString::fromUcs4(&c, 1));
     }
+    QString fallback(char32_t c) override
+    {
+        for (const auto& [family, chars] : fallbacks)
+            if (chars.contains(QString::fromUcs4(&c, 1)))
+                return family;
+        return {};
+    }
+    std::map<QString, QString> fallbacks; // family -> what the system's fallback finds in it
 };
 
-TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
+TEST(CssResolve, EachCharacterGoesToTheFirstFontOfTheListThatHasItElseToTheSystemsFallback)
 {
     FakeResolver fonts;
     fonts.installed = {{u"dejavu sans"_qs, u"DejaVu Sans"_qs}, {u"ipaゴシック"_qs, u"IPAゴシック"_qs}};
@@ -290,6 +298,7 @@ TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
     fonts.coverage = {{u"DejaVu Sans"_qs, u"abc"_qs},
                       {u"IPAゴシック"_qs, u"abc日本語"_qs},
                       {u"DejaVu Serif"_qs, u"abc"_qs}};
+    fonts.fallbacks = {{u"IPAゴシック"_qs, u"日本語"_qs}};
 
     CssFontCheck check;
     check.scanText("<style>@font-face { font-family: Web; src: url(w.woff) }</style>"
@@ -297,18 +306,33 @@ TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
                    "<p style='font-family: \"IPAゴシック\", sans-serif'>a日本語</p>"
                    "<p style='font-family: Gone, Lost'>abc</p>"
                    "<p style='font-family: Web, sans-serif'>日</p>"
-                   "<p style='font-family: Gone, sans-serif'>b</p>");
+                   "<p style='font-family: Gone, sans-serif'>b</p>"
+                   "<p style='font-family: \"dejavu sans\"'>a日☃</p>");
     const std::vector<ListResolution> r = resolveFamilyLists(check.lists(), check.webFonts(), fonts);
-    ASSERT_EQ(r.size(), 5U);
+    ASSERT_EQ(r.size(), 6U);
 
+    // A Latin font first and a Japanese one next: each draws its own characters.
     EXPECT_EQ(r[0].resolved, u"DejaVu Sans"_qs);
     EXPECT_EQ(r[0].by, ListResolution::By::Installed);
     EXPECT_EQ(r[0].states,
               (std::vector{FamilyState::Missing, FamilyState::Installed, FamilyState::Installed}));
     EXPECT_EQ(r[0].characters, 4);
-    EXPECT_EQ(r[0].uncoveredCount, 3);
-    EXPECT_EQ(characterText(r[0].uncovered, UncoveredShown), u"日本語"_qs);
-    EXPECT_TRUE(r[0].fails());
+    EXPECT_EQ(r[0].uncoveredCount, 0);
+    ASSERT_EQ(r[0].drawn.size(), 2U);
+    EXPECT_EQ(r[0].drawn[0].family, u"DejaVu Sans"_qs);
+    EXPECT_EQ(r[0].drawn[0].characters, std::vector<char32_t>{U'a'});
+    EXPECT_EQ(r[0].drawn[1].family, u"IPAゴシック"_qs);
+    EXPECT_EQ(characterText(r[0].drawn[1].characters, 10), u"日本語"_qs);
+    EXPECT_FALSE(r[0].fails());
+
+    // What the list's fonts lack goes to the system's fallback, or to none: both fail it.
+    ASSERT_EQ(r[5].drawn.size(), 3U);
+    EXPECT_EQ(r[5].drawn[1].by, DrawnCharacters::By::Fallback);
+    EXPECT_EQ(r[5].drawn[1].family, u"IPAゴシック"_qs);
+    EXPECT_EQ(r[5].drawn[2].by, DrawnCharacters::By::None);
+    EXPECT_EQ(r[5].drawn[2].family, u"DejaVu Sans"_qs);
+    EXPECT_EQ(characterText(r[5].uncovered, 10), u"☃日"_qs);
+    EXPECT_TRUE(r[5].fails());
 
     EXPECT_EQ(r[1].resolved, u"IPAゴシック"_qs);
     EXPECT_EQ(r[1].uncoveredCount, 0);
@@ -327,18 +351,25 @@ TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
     EXPECT_EQ(r[3].by, ListResolution::By::Generic);
     EXPECT_TRUE(r[3].webFontFirst);
     EXPECT_EQ(r[3].uncoveredCount, 1);
+    EXPECT_EQ(r[3].drawn.at(0).by, DrawnCharacters::By::Fallback);
     EXPECT_FALSE(r[3].fails());
 
     EXPECT_EQ(r[4].states, (std::vector{FamilyState::Missing, FamilyState::Generic}));
     EXPECT_FALSE(r[4].fails());
 
     const QString text = cssCheckText(r, check.webFonts());
-    EXPECT_TRUE(text.startsWith(u"FAIL\tGone, \"dejavu sans\", IPAゴシック\n"
+    EXPECT_TRUE(text.startsWith(u"ok\tGone, \"dejavu sans\", IPAゴシック\n"
                                 "\tresolves to\tDejaVu Sans (installed)\n"
                                 "\tmissing\tGone\n"
                                 "\tinstalled\tdejavu sans\n"
                                 "\tinstalled\tIPAゴシック\n"
-                                "\tuncovered\t3 of 4\t日本語\n"_qs))
+                                "\tdrawn by list\tDejaVu Sans\t1\ta\n"
+                                "\tdrawn by list\tIPAゴシック\t3\t日本語\n"
+                                "\tuncovered\t0 of 4\n"_qs))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\tdrawn by fallback\tIPAゴシック\t1\t日\n"
+                              "\tdrawn by none\tDejaVu Sans\t1\t☃\n"
+                              "\tuncovered\t2 of 3\t☃日\n"_qs))
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(u"web-font\tWeb\turl(w.woff)\n"_qs)) << text.toStdString();
 }
