@@ -143,6 +143,9 @@ bool ListResolution::namesNothingUsable() const
 
 bool ListResolution::fails() const
 {
+    // The browser's own lists are no author's to mend.
+    if (!fromStyleAttribute && !fromStyleSheet)
+        return false;
     return namesNothingUsable() || (uncoveredCount > 0 && !webFontFirst);
 }
 
@@ -158,24 +161,33 @@ std::vector<ListResolution> resolveFamilyLists(const std::vector<CssFamilyList>&
         r.families = list.families;
         r.fromStyleAttribute = list.sources & static_cast<unsigned char>(CssSource::StyleAttribute);
         r.fromStyleSheet = list.sources & static_cast<unsigned char>(CssSource::StyleSheet);
+        r.fromDefaultStyle = list.sources & static_cast<unsigned char>(CssSource::DefaultStyle);
         bool webFontSeen = false;
+        std::vector<QString> fonts; // what draws, in list order
         for (const CssFamily& f : list.families) {
             FamilyState state = FamilyState::Missing;
             QString drawn;
+            const auto face = std::find_if(webFonts.begin(), webFonts.end(), [&](const CssWebFont& w) {
+                return w.family.compare(f.name, Qt::CaseInsensitive) == 0;
+            });
             if (f.generic) {
                 state = FamilyState::Generic;
                 drawn = resolver.substitute(f.name);
-            } else if (std::any_of(webFonts.begin(), webFonts.end(), [&](const CssWebFont& w) {
-                           return w.family.compare(f.name, Qt::CaseInsensitive) == 0;
-                       })) {
+            } else if (face != webFonts.end()) {
                 // The page brings it: a browser draws with it once loaded, and with what
-                // follows in the list until then or when it cannot be loaded.
+                // follows in the list until then or when it cannot be loaded; a local() source
+                // is an installed font, drawn at once.
                 state = FamilyState::WebFont;
+                for (const QString& local : face->localNames())
+                    if (drawn.isEmpty())
+                        drawn = resolver.installedFamily(local);
             } else if (drawn = resolver.installedFamily(f.name); !drawn.isEmpty()) {
                 state = FamilyState::Installed;
             }
             r.states.push_back(state);
-            if (state == FamilyState::WebFont && r.resolved.isEmpty())
+            if (!drawn.isEmpty() && std::find(fonts.begin(), fonts.end(), drawn) == fonts.end())
+                fonts.push_back(drawn);
+            if (state == FamilyState::WebFont && drawn.isEmpty() && r.resolved.isEmpty())
                 webFontSeen = true;
             if (r.resolved.isEmpty() && !drawn.isEmpty()) {
                 r.resolved = drawn;
@@ -191,15 +203,6 @@ std::vector<ListResolution> resolveFamilyLists(const std::vector<CssFamilyList>&
         }
         // Character by character, as a browser walks the list: the first of the list's fonts
         // that has it, else the system's fallback for it, else a box.
-        std::vector<QString> fonts;
-        for (std::size_t i = 0; i < list.families.size(); ++i) {
-            const FamilyState s = r.states[i];
-            QString f = s == FamilyState::Generic     ? resolver.substitute(list.families[i].name)
-                        : s == FamilyState::Installed ? resolver.installedFamily(list.families[i].name)
-                                                      : QString();
-            if (!f.isEmpty() && std::find(fonts.begin(), fonts.end(), f) == fonts.end())
-                fonts.push_back(std::move(f));
-        }
         if (fonts.empty())
             fonts.push_back(r.resolved);
         std::vector<DrawnCharacters> own(fonts.size());
@@ -382,6 +385,8 @@ QByteArray cssCheckJson(const std::vector<CssFileResult>& files, const std::vect
             sources.append(u"style-attribute"_qs);
         if (r.fromStyleSheet)
             sources.append(u"style-sheet"_qs);
+        if (r.fromDefaultStyle)
+            sources.append(u"default-style"_qs);
         QJsonArray uncovered;
         for (char32_t c : r.uncovered)
             uncovered.append(QString::fromUcs4(&c, 1));

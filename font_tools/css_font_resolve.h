@@ -90,11 +90,12 @@ struct ListResolution
     std::vector<DrawnCharacters> drawn; // the list's fonts in list order, then fallbacks, then none
     bool fromStyleAttribute = false;
     bool fromStyleSheet = false;
+    bool fromDefaultStyle = false; // the browser's own style (monospace for code ...)
 
     // No installed name, generic or web font: the page gets the default font.
     bool namesNothingUsable() const;
-    // What fails the check: nothing usable named, or text that falls back to other fonts
-    // (unless a web font is meant to draw it).
+    // What fails the check: nothing usable named, or text drawn by a font the list does not
+    // name or by none (unless a web font is meant to draw it); never the browser's own lists.
     bool fails() const;
 };
 

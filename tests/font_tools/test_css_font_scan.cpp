@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
 #include <ostream>
 
@@ -110,8 +111,8 @@ std::vector<Found> declarationsIn(const std::vector<QByteArray>& pieces, bool de
 {
     std::vector<Found> found;
     CssDeclarationScanner::Handler h;
-    h.declaration = [&](QByteArrayView p, QByteArrayView v, bool f) {
-        found.push_back({p.toByteArray().toStdString(), v.toByteArray().toStdString(), f});
+    h.declaration = [&](const CssDeclaration& d) {
+        found.push_back({d.property.toByteArray().toStdString(), d.value.toByteArray().toStdString(), d.inFontFace});
     };
     h.import = [&](QByteArrayView t) {
         if (imports)
@@ -165,6 +166,17 @@ QStringList firstNames(const std::vector<CssFamilyList>& lists)
     return out;
 }
 
+QString textOf(const CharacterSet& set);
+
+// Each list's text by the list as written, for pages whose lists are told apart by that.
+std::map<QString, QString> textByList(const std::vector<CssFamilyList>& lists)
+{
+    std::map<QString, QString> out;
+    for (const CssFamilyList& l : lists)
+        out[l.written] = textOf(l.text);
+    return out;
+}
+
 QString textOf(const CharacterSet& set)
 {
     QString s;
@@ -173,7 +185,7 @@ QString textOf(const CharacterSet& set)
     return s;
 }
 
-TEST(CssFontCheck, TextGoesToTheStyledElementAndStyleSheetsGetThePage)
+TEST(CssFontCheck, TextGoesToTheListItsElementGetsNotToEveryListOfThePage)
 {
     CssFontCheck check;
     check.scanText("<html><head><title>Tt</title><style>p{font-family:serif}</style>\n"
@@ -185,7 +197,8 @@ TEST(CssFontCheck, TextGoesToTheStyledElementAndStyleSheetsGetThePage)
     const std::vector<CssFamilyList> lists = check.lists();
     ASSERT_EQ(firstNames(lists), (QStringList{u"serif"_qs, u"Q"_qs, u"Img"_qs, u"Unquoted"_qs}));
     EXPECT_EQ(textOf(check.pageText()), u"&abcdefhij"_qs); // no title, script or comment
-    EXPECT_EQ(textOf(lists[0].text), u"&abcdefhij"_qs);
+    // The <p> rule styles only the <p> without a style attribute of its own.
+    EXPECT_EQ(textOf(lists[0].text), u"i"_qs);
     // "Q" twice is one list; the second <p> closes the first.
     EXPECT_EQ(textOf(lists[1].text), u"&cdeh"_qs);
     EXPECT_EQ(lists[1].written, u"\"Q\""_qs);
@@ -224,16 +237,17 @@ TEST(CssFontCheck, AFileWithLinkedSheetsImportsAndWebFonts)
                                           QDir::cleanPath(fixture("styles/print.css"))}));
     EXPECT_TRUE(r.unreadSheets.isEmpty()); // the https one is not read at all
     const std::vector<CssFamilyList> lists = check.lists();
+    // The linked sheet (and the sheet it imports first) is read where it is linked.
     EXPECT_EQ(firstNames(lists),
-              (QStringList{u"IPAゴシック"_qs, u"Brand Web"_qs, u"Missing Mono"_qs, u"DejaVu Sans"_qs,
-                           u"Nowhere Sans"_qs, u"Site Font"_qs, u"fantasy"_qs}));
+              (QStringList{u"fantasy"_qs, u"Site Font"_qs, u"IPAゴシック"_qs, u"Brand Web"_qs, u"Missing Mono"_qs,
+                           u"DejaVu Sans"_qs, u"Nowhere Sans"_qs}));
     EXPECT_EQ(check.webFonts(), (std::vector<CssWebFont>{
                                     {u"Brand Web"_qs, u"url(\"fonts/brand.woff2\") format(\"woff2\")"_qs}}));
-    EXPECT_EQ(textOf(lists[3].text), u"Laintと日本語"_qs);
-    EXPECT_TRUE(lists[3].text.contains(U'日'));
-    EXPECT_FALSE(lists[3].text.contains(U'見'));
-    EXPECT_TRUE(lists[0].text.contains(U'見'));  // a sheet's list gets the page
-    EXPECT_FALSE(lists[0].text.contains(U'タ')); // not the title
+    EXPECT_EQ(textOf(lists[5].text), u"Laintと日本語"_qs);
+    EXPECT_EQ(textOf(lists[3].text), u"し出見"_qs); // h1's own rule, not the body's
+    EXPECT_EQ(textOf(lists[4].text), u"mno"_qs);    // code
+    EXPECT_TRUE(lists[2].text.isEmpty());          // the body's text is all in elements of their own
+    EXPECT_TRUE(lists[0].text.isEmpty());          // no element has class print
 
     // A missing page is Failed; a missing linked sheet is named and the page still read.
     QTemporaryDir dir;
@@ -248,6 +262,56 @@ TEST(CssFontCheck, AFileWithLinkedSheetsImportsAndWebFonts)
     EXPECT_TRUE(r2.unreadSheets.front().contains(u"gone.css"));
     EXPECT_EQ(firstNames(second.lists()), QStringList{u"P"_qs});
     EXPECT_EQ(second.scanFile(dir.filePath(u"none.html"_qs)).status, CssFileResult::Status::Failed);
+}
+
+// Which rule styles an element: selectors, !important, specificity, order, inheritance, the
+// browser's own defaults, <font face>, custom properties and the font shorthand's forms.
+TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
+{
+    CssFontCheck check;
+    check.scanText(
+        "<html lang=ja class='root'><head><style>\n"
+        ":root { --stack: 'Var A', var(--none, serif); }\n"
+        "body { font-family: Body }\n"
+        ".en { font-family: \"Helvetica Neue\", Arial, sans-serif }\n"
+        "div > .en, #main .en { font-family: Deep }\n"
+        "p.en[data-x] { font-family: Attr !important }\n"
+        "section p { font-family: Later } section p { font-family: Last }\n"
+        "a:hover, li:first-child, p::before, h2 + p { font-family: Never }\n"
+        "@media print { body { font-family: Print } }\n"
+        "@media screen and (min-width: 1px) { h3 { font: italic small-caps 700 condensed 12px/2 'H3', serif } }\n"
+        ".v { font-family: var(--stack) } .i { font-family: inherit } .r { font-family: initial }\n"
+        ":lang(ja) em { font-family: Lang } [hidden] { font-family: Hidden }\n"
+        "*.m { font: menu } q:not(.x) { font-family: Not }\n"
+        "</style></head><body>b"
+        "<p class=en>e</p><div><p class='x en'>d</p></div><div id=main><span><b class=en>m</b></span></div>"
+        "<p class=en data-x style='font-family: Inline'>a</p><p class=en style='font-family: Imp !important'>I</p>"
+        "<section><p>L</p></section><h2>2</h2><p>+</p><ul><li>1</li></ul>"
+        "<h3>3<code>c</code><pre class=i>p</pre></h3><kbd class=r>r</kbd>"
+        "<div class=v>v</div><font face='Face, monospace'>f<span style='font-family:Over'>o</span></font>"
+        "<em>j</em><button class=m>u</button><input value=w><select><option>O</select>"
+        "<q>q</q><q class=x>Q</q></body></html>");
+    std::map<QString, QString> text = textByList(check.lists());
+    EXPECT_EQ(text[u"Body"_qs], u"+12Qb"_qs);
+    EXPECT_EQ(text[u"\"Helvetica Neue\", Arial, sans-serif"_qs], u"e"_qs);
+    EXPECT_EQ(text[u"Deep"_qs], u"dm"_qs);
+    EXPECT_EQ(text[u"Attr"_qs], u"a"_qs); // an important rule over the style attribute
+    EXPECT_EQ(text[u"Imp"_qs], u"I"_qs);  // an important style attribute over an important rule
+    EXPECT_EQ(text[u"Inline"_qs], u""_qs);
+    EXPECT_EQ(text[u"Last"_qs], u"L"_qs);
+    EXPECT_EQ(text[u"Never"_qs], u""_qs);
+    EXPECT_EQ(text[u"Print"_qs], u""_qs);
+    EXPECT_EQ(text[u"italic small-caps 700 condensed 12px/2 'H3', serif"_qs], u"3p"_qs); // pre inherits
+    EXPECT_EQ(text[u"monospace"_qs], u"c"_qs);   // the browser's own style for code
+    EXPECT_EQ(text[u"'Var A', serif"_qs], u"v"_qs);
+    EXPECT_EQ(text[u"Face, monospace"_qs], u"f"_qs);
+    EXPECT_EQ(text[u"Over"_qs], u"o"_qs);
+    EXPECT_EQ(text[u"Lang"_qs], u"j"_qs);
+    EXPECT_EQ(text[u"menu"_qs], u"Ou"_qs); // font: menu is system-ui, as the controls' own is
+    EXPECT_EQ(text[u"Not"_qs], u"q"_qs);
+    EXPECT_EQ(text[u"Hidden"_qs], u""_qs);      // a rule that styles nothing
+    // initial: the page's default font, no list.
+    EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'r'); }));
 }
 
 TEST(CssFontCheck, DistinctListsAreBounded)

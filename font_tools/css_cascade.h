@@ -1,0 +1,81 @@
+// The part of the CSS cascade that decides which font-family an element gets: selectors of the
+// kinds pages style fonts with, matched against an element and its ancestors while the page
+// streams past (no document tree is kept), and rules ranked by importance, specificity and
+// order.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace typecask {
+
+// An element as selectors see it.
+struct CascadeElement
+{
+    std::string name;    // lower case
+    std::string id;
+    std::string classes; // each class with a space before and after: " a b "
+    std::vector<std::pair<std::string, std::string>> attributes; // names in lower case
+    std::string lang;    // its own lang attribute or the nearest ancestor's, lower case
+
+    const std::string* attribute(std::string_view name) const;
+    bool hasClass(std::string_view c) const;
+};
+
+// One complex selector: compound selectors joined by descendant or child combinators.
+// Selectors with parts a static page never matches (:hover, ::before) or that need the
+// element's later siblings or children (+, ~, :last-child) are kept as never matching.
+class CssSelector
+{
+public:
+    // Every selector of a comma-separated list; an invalid list gives none.
+    static std::vector<CssSelector> parseList(std::string_view text);
+
+    // Whether path.back() matches, path holding its ancestors from the root down.
+    bool matches(const std::vector<CascadeElement>& path) const;
+    // Ids, then classes, attributes and pseudo-classes, then types, packed to compare as one.
+    std::uint32_t specificity() const { return m_specificity; }
+    bool neverMatches() const { return m_never; }
+    // Whether it asks for more of an element than its name (ids, classes, attributes).
+    bool usesAttributes() const { return m_attributes; }
+    // What an index keys the selector by (the rightmost compound's id, else a class, else
+    // its type); empty strings when it has none of that kind.
+    const std::string& keyId() const;
+    const std::string& keyClass() const;
+    const std::string& keyTag() const;
+
+    struct Attribute
+    {
+        std::string name;
+        char op = 0; // 0 present, '=', '~', '|', '^', '$', '*'
+        std::string value;
+        bool ignoreCase = false;
+    };
+    struct Compound
+    {
+        std::string tag; // empty: any
+        std::string id;
+        std::vector<std::string> classes;
+        std::vector<Attribute> attributes;
+        std::vector<std::string> langs; // :lang()
+        std::vector<Compound> nots;     // :not() of simple compounds
+        bool root = false;
+    };
+
+private:
+    static bool matchesCompound(const Compound& c, const std::vector<CascadeElement>& path, std::size_t at);
+    bool matchFrom(std::size_t compound, std::size_t at, const std::vector<CascadeElement>& path,
+                   int& budget) const;
+
+    std::vector<Compound> m_compounds; // left to right
+    std::vector<char> m_combinators;   // ' ' or '>' between compound i and i + 1
+    std::uint32_t m_specificity = 0;
+    bool m_never = false;
+    bool m_attributes = false;
+};
+
+} // namespace typecask
