@@ -73,8 +73,7 @@ int checkCommand(const QStringList& args, Streams io)
             if (!v)
                 return 2;
             language = *v;
-        }
-        else if (a == u"--css")
+        } else if (a == u"--css")
             css = true;
         else if (a == u"--json")
             json = true;

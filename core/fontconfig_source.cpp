@@ -617,14 +617,23 @@ void addLanguage(FcPattern* pattern, const QByteArray& language)
     FcPatternAddString(pattern, FC_NAMELANG, tag);
 }
 
-// The font fontconfig matches for family after its substitutions; null when none.
-FcPattern* matchFamily(FcConfig* config, const QString& family, const QByteArray& language)
+// The pattern for family after fontconfig's substitutions, asking for a scalable font as
+// browsers do.
+FcPattern* substitutedPattern(FcConfig* config, const QString& family, const QByteArray& language)
 {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     addLanguage(pattern, language);
     FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
+    return pattern;
+}
+
+// The font fontconfig matches for family after its substitutions; null when none.
+FcPattern* matchFamily(FcConfig* config, const QString& family, const QByteArray& language)
+{
+    FcPattern* pattern = substitutedPattern(config, family, language);
     FcResult result = FcResultNoMatch;
     FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
@@ -691,6 +700,16 @@ QStringList FontconfigMatcher::matchedFamilies(const QString& family)
         FcPatternDestroy(m);
     }
     return names;
+}
+
+QString FontconfigMatcher::substitutedFamily(const QString& family)
+{
+    if (!m_config)
+        return family;
+    FcPattern* pattern = substitutedPattern(m_config, family, m_language);
+    const QString first = fcString(pattern, FC_FAMILY);
+    FcPatternDestroy(pattern);
+    return first.isEmpty() ? family : first;
 }
 
 bool FontconfigMatcher::matchedFontCovers(const QString& family, char32_t c)

@@ -108,6 +108,9 @@ public:
     // The family names of the font fontconfig matches for family after its substitutions,
     // first the one it is known by; empty when it matches none.
     QStringList matchedFamilies(const QString& family);
+    // The first family of the pattern for family once fontconfig's rules have substituted it
+    // (an alias the configuration puts first, for the language); family itself when none does.
+    QString substitutedFamily(const QString& family);
     // Whether the font matched for family has a glyph for c (its characters kept per family).
     bool matchedFontCovers(const QString& family, char32_t c);
     // The family of the first font, in fontconfig's order for a text of that character in the

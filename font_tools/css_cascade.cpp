@@ -19,7 +19,8 @@ const std::string Empty;
 
 bool isNameChar(char c)
 {
-    return isLetterOrDigit(static_cast<unsigned char>(c)) || c == '-' || c == '_' || static_cast<unsigned char>(c) >= 0x80 || c == '\\';
+    return isLetterOrDigit(static_cast<unsigned char>(c)) || c == '-' || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80 || c == '\\';
 }
 
 // An identifier at s[i] with its escapes resolved (a backslash keeps the next character).
@@ -79,7 +80,8 @@ bool parseAttribute(std::string_view inner, CssSelector::Attribute& a)
     if (inner[i] == '=') {
         a.op = '=';
         ++i;
-    } else if (i + 1 < inner.size() && inner[i + 1] == '=' && std::string_view("~|^$*").find(inner[i]) != std::string_view::npos) {
+    } else if (i + 1 < inner.size() && inner[i + 1] == '=' &&
+               std::string_view("~|^$*").find(inner[i]) != std::string_view::npos) {
         a.op = inner[i];
         i += 2;
     } else {
@@ -268,8 +270,8 @@ std::vector<CssSelector> CssSelector::parseList(std::string_view text)
             if (p == Parsed::Invalid)
                 return {}; // one invalid selector drops the whole rule, as browsers do
             sel.m_never = sel.m_never || p == Parsed::Never;
-            sel.m_attributes = sel.m_attributes || !c.id.empty() || !c.classes.empty() || !c.attributes.empty() ||
-                               !c.langs.empty() || !c.nots.empty();
+            sel.m_attributes = sel.m_attributes || !c.id.empty() || !c.classes.empty() ||
+                               !c.attributes.empty() || !c.langs.empty() || !c.nots.empty();
             sel.m_compounds.push_back(std::move(c));
             const std::size_t before = i;
             skipSpaces(text, i);
@@ -288,7 +290,8 @@ std::vector<CssSelector> CssSelector::parseList(std::string_view text)
         }
         if (sel.m_compounds.size() > MaxCompounds)
             sel.m_never = true;
-        sel.m_specificity = std::min<std::uint32_t>(ids, 1023) << 20 | std::min<std::uint32_t>(classes, 1023) << 10 |
+        sel.m_specificity = std::min<std::uint32_t>(ids, 1023) << 20 |
+                            std::min<std::uint32_t>(classes, 1023) << 10 |
                             std::min<std::uint32_t>(types, 1023);
         out.push_back(std::move(sel));
         if (i >= text.size())
@@ -304,7 +307,8 @@ const std::string& CssSelector::keyId() const
 
 const std::string& CssSelector::keyClass() const
 {
-    return m_compounds.empty() || m_compounds.back().classes.empty() ? Empty : m_compounds.back().classes.front();
+    return m_compounds.empty() || m_compounds.back().classes.empty() ? Empty
+                                                                     : m_compounds.back().classes.front();
 }
 
 const std::string& CssSelector::keyTag() const
@@ -353,12 +357,12 @@ bool CssSelector::matchFrom(std::size_t compound, std::size_t at, const std::vec
     return false;
 }
 
-bool CssSelector::matches(const std::vector<CascadeElement>& path) const
+bool CssSelector::matches(const std::vector<CascadeElement>& path, std::size_t at) const
 {
-    if (m_never || path.empty() || m_compounds.empty())
+    if (m_never || at >= path.size() || m_compounds.empty())
         return false;
     int budget = MatchBudget;
-    return matchFrom(m_compounds.size() - 1, path.size() - 1, path, budget);
+    return matchFrom(m_compounds.size() - 1, at, path, budget);
 }
 
 } // namespace typecask

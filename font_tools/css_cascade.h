@@ -16,11 +16,11 @@ namespace typecask {
 // An element as selectors see it.
 struct CascadeElement
 {
-    std::string name;    // lower case
+    std::string name; // lower case
     std::string id;
     std::string classes; // each class with a space before and after: " a b "
     std::vector<std::pair<std::string, std::string>> attributes; // names in lower case
-    std::string lang;    // its own lang attribute or the nearest ancestor's, lower case
+    std::string lang; // its own lang attribute or the nearest ancestor's, lower case
 
     const std::string* attribute(std::string_view name) const;
     bool hasClass(std::string_view c) const;
@@ -35,8 +35,8 @@ public:
     // Every selector of a comma-separated list; an invalid list gives none.
     static std::vector<CssSelector> parseList(std::string_view text);
 
-    // Whether path.back() matches, path holding its ancestors from the root down.
-    bool matches(const std::vector<CascadeElement>& path) const;
+    // Whether path[at] matches, path holding its ancestors from the root down before it.
+    bool matches(const std::vector<CascadeElement>& path, std::size_t at) const;
     // Ids, then classes, attributes and pseudo-classes, then types, packed to compare as one.
     std::uint32_t specificity() const { return m_specificity; }
     bool neverMatches() const { return m_never; }

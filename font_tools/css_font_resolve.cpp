@@ -56,16 +56,25 @@ QString FontconfigResolver::installedFamily(const QString& name)
     const QString key = name.toCaseFolded();
     if (const auto it = m_cache->installed.constFind(key); it != m_cache->installed.cend())
         return *it;
-    // As browsers take fontconfig's answer: only a font of that very family, or one made
-    // metric-compatible to replace it, draws a named family; any other substitute fontconfig
-    // offers (Nimbus Sans for Helvetica) leaves the name to the next one in the list.
+    // As Chromium takes fontconfig's answer: a font of that very family, or of the family
+    // fontconfig's rules put first for it (an alias for the language), or one made
+    // metric-compatible to replace it; any other substitute fontconfig offers (Nimbus Sans for
+    // Helvetica) leaves the name to the next one in the list. "sans", "serif" and "monospace"
+    // take whatever fontconfig gives, even written in quotes.
     QString found;
     const QStringList names = m_cache->fontconfig.matchedFamilies(name);
+    const bool anyFont = name.compare(u"sans", Qt::CaseInsensitive) == 0 ||
+                         name.compare(u"serif", Qt::CaseInsensitive) == 0 ||
+                         name.compare(u"monospace", Qt::CaseInsensitive) == 0;
     for (const QString& n : names)
         if (found.isEmpty() && n.compare(name, Qt::CaseInsensitive) == 0)
             found = n;
-    if (found.isEmpty() && !names.isEmpty() && metricCompatible(name, names.front()))
-        found = names.front();
+    if (found.isEmpty() && !names.isEmpty()) {
+        const QString substituted = m_cache->fontconfig.substitutedFamily(name);
+        for (const QString& n : names)
+            if (anyFont || n.compare(substituted, Qt::CaseInsensitive) == 0 || metricCompatible(name, n))
+                found = names.front();
+    }
     m_cache->installed.insert(key, found);
     return found;
 }
@@ -279,6 +288,19 @@ QString characterText(const std::vector<char32_t>& characters, qsizetype count)
     return out;
 }
 
+QString characterCodes(const std::vector<char32_t>& characters, qsizetype count)
+{
+    QStringList out;
+    for (char32_t c : characters) {
+        if (out.size() == count)
+            break;
+        const QString code = u"U+"_qs + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+        const QString shown = characterText({c}, 1);
+        out += shown == code ? code : shown + u' ' + code;
+    }
+    return out.join(u"  "_qs);
+}
+
 namespace {
 
 QString byWord(ListResolution::By by)
@@ -342,21 +364,44 @@ std::vector<CssCheckRow> cssCheckRows(const std::vector<ListResolution>& lists,
     for (const ListResolution& r : lists) {
         CssCheckRow row;
         row.fails = r.fails();
+        const bool none = std::any_of(r.drawn.begin(), r.drawn.end(), [](const DrawnCharacters& d) {
+            return d.by == DrawnCharacters::By::None;
+        });
         const QString verdict = r.namesNothingUsable() ? u"使えるﾌｫﾝﾄなし"_qs
-                                : r.uncoveredCount > 0 ? u"欠字あり"_qs
+                                : none                 ? u"表示できない文字あり"_qs
+                                : r.uncoveredCount > 0 ? u"代替ﾌｫﾝﾄで表示"_qs
                                                        : u"OK"_qs;
         QString uncovered;
         if (r.uncoveredCount > 0)
             uncovered = QString::number(r.uncoveredCount) + u"字: "_qs +
-                        characterText(r.uncovered, UncoveredShown) +
+                        characterCodes(r.uncovered, UncoveredShown) +
                         (r.uncoveredCount > UncoveredShown ? u"…"_qs : QString());
         row.columns = {r.written, r.resolved, verdict, uncovered};
         for (std::size_t i = 0; i < r.families.size(); ++i)
             row.children.push_back({r.families[i].name, QString(), stateText(r.states[i]), QString()});
+        // Which font draws which characters: the list's own, the system's, or none.
+        for (const DrawnCharacters& d : r.drawn) {
+            const auto n = static_cast<qsizetype>(d.characters.size());
+            const QString chars = QString::number(n) + u"字: "_qs +
+                                  characterCodes(d.characters, UncoveredShown) +
+                                  (n > UncoveredShown ? u"…"_qs : QString());
+            switch (d.by) {
+            case DrawnCharacters::By::List:
+                row.children.push_back({QString(), d.family, u"表示"_qs, chars});
+                break;
+            case DrawnCharacters::By::Fallback:
+                row.children.push_back({QString(), d.family, u"代替ﾌｫﾝﾄで表示"_qs, chars});
+                row.uncoveredFamilies += d.family;
+                break;
+            case DrawnCharacters::By::None:
+                row.children.push_back({QString(), QString(), u"表示できるﾌｫﾝﾄなし"_qs, chars});
+                break;
+            }
+        }
         rows.push_back(std::move(row));
     }
     for (const CssWebFont& w : webFonts)
-        rows.push_back({{w.family, QString(), stateText(FamilyState::WebFont), w.src}, {}, false});
+        rows.push_back({{w.family, QString(), stateText(FamilyState::WebFont), w.src}, {}, false, {}});
     return rows;
 }
 

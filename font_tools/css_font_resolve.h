@@ -82,8 +82,8 @@ struct ListResolution
     std::vector<FamilyState> states;
     QString resolved; // the family this machine draws the list with
     enum class By { Installed, Generic, Default } by = By::Default;
-    bool webFontFirst = false;       // a web font comes before the resolved family
-    qsizetype characters = 0;        // distinct characters of the text the list applies to
+    bool webFontFirst = false; // a web font comes before the resolved family
+    qsizetype characters = 0;  // distinct characters of the text the list applies to
     // Those no font the list names draws (the system's fallback or none), at most MaxUncoveredKept.
     std::vector<char32_t> uncovered;
     qsizetype uncoveredCount = 0;
@@ -120,12 +120,18 @@ struct CssCheckRow
     QStringList columns;
     std::vector<QStringList> children;
     bool fails = false;
+    // The fonts that have the characters of the last column (the system's fallbacks), for
+    // showing them as characters rather than as boxes.
+    QStringList uncoveredFamilies;
 };
 std::vector<CssCheckRow> cssCheckRows(const std::vector<ListResolution>& lists,
                                       const std::vector<CssWebFont>& webFonts);
 
 // The word for a DrawnCharacters::By in the command's output: list, fallback, none.
 QString drawnByWord(DrawnCharacters::By by);
+
+// Characters each followed by its code point ("日 U+65E5"), at most count of them.
+QString characterCodes(const std::vector<char32_t>& characters, qsizetype count);
 
 // Characters as text, with U+XXXX for those that would not show.
 QString characterText(const std::vector<char32_t>& characters, qsizetype count);

@@ -74,6 +74,9 @@ private:
     void endTag();
     void addCharacter(char32_t c);
     void readSheet(std::string_view href);
+    // After rules are added: the open elements' lists again, while they are only html, head
+    // and body (the rules of a page's head style the root and the body that came before them).
+    void rulesAdded();
     // The list of the element at path index at, from its attributes and its parent's list.
     int elementList(std::size_t at);
     int currentList() const { return m_lists.back(); }
@@ -316,8 +319,18 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
 void CssFontCheck::Page::readSheet(std::string_view href)
 {
     const QString path = relativeSheetPath(decodeEntities(href), m_baseDir);
-    if (!path.isEmpty())
-        m_check.scanSheet(path, m_sheets);
+    if (path.isEmpty())
+        return;
+    m_check.scanSheet(path, m_sheets);
+    rulesAdded();
+}
+
+void CssFontCheck::Page::rulesAdded()
+{
+    if (m_path.size() > 3 || (m_path.size() == 3 && m_path[2].name != "head"))
+        return;
+    for (std::size_t at = 0; at < m_path.size(); ++at)
+        m_lists[at] = elementList(at);
 }
 
 int CssFontCheck::Page::elementList(std::size_t at)
@@ -346,14 +359,15 @@ int CssFontCheck::Page::elementList(std::size_t at)
         // <font face> is a hint below every style rule, as browsers rank it.
         if (const std::string* value = e.attribute("face")) {
             std::vector<CssFamily> families = parseFontFamilyValue(QString::fromUtf8(*value));
-            std::erase_if(families, [](const CssFamily& f) { return f.name.toUtf8().size() > MaxFontNameBytes; });
+            std::erase_if(families,
+                          [](const CssFamily& f) { return f.name.toUtf8().size() > MaxFontNameBytes; });
             if (!families.empty())
                 face = m_check.addList(std::move(families),
                                        QByteArrayView(value->data(), static_cast<qsizetype>(value->size())),
                                        CssSource::StyleAttribute);
         }
     }
-    return m_check.cascade(m_path, parent, own, ownImportant, face);
+    return m_check.cascade(m_path, at, parent, own, ownImportant, face);
 }
 
 void CssFontCheck::Page::startTag()
@@ -363,8 +377,8 @@ void CssFontCheck::Page::startTag()
     const ElementKind kind = elementKind(name);
     const bool font = is(name, "font");
     // html and body come before the rules, and their lang and classes count for all the page.
-    if (kind == ElementKind::Link || font || is(name, "html") || is(name, "body") || m_check.rulesNeedAttributes() ||
-        mayHoldStyle(m_tag, name.size()))
+    if (kind == ElementKind::Link || font || is(name, "html") || is(name, "body") ||
+        m_check.rulesNeedAttributes() || mayHoldStyle(m_tag, name.size()))
         name = parseTag(m_tag, m_attributes);
     else
         m_attributes.clear();
@@ -514,6 +528,7 @@ void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
     if (m_style) {
         m_style->finish();
         m_style.reset();
+        rulesAdded();
     }
     // The end tag itself is read as a tag.
     m_state = State::Tag;
@@ -584,8 +599,7 @@ CssFontCheck::FontValue CssFontCheck::declaration(const CssDeclaration& d, CssSo
         v.kind = FontValue::Kind::Var;
         v.raw = value;
     } else {
-        std::vector<CssFamily> families =
-            family ? parseFontFamilyValue(value) : parseFontShorthand(value);
+        std::vector<CssFamily> families = family ? parseFontFamilyValue(value) : parseFontShorthand(value);
         if (!family && families.empty() && isSystemFontKeyword(value))
             families = {CssFamily{u"system-ui"_qs, true}};
         // One rule with the name check: a name longer than a font name may be is no font's.
@@ -612,8 +626,8 @@ void CssFontCheck::styleRule(const CssDeclaration& d)
     key += v.shorthand ? "f" : "ff";
     if (static_cast<qsizetype>(m_rules.size()) >= MaxFontRules || !m_ruleKeys.insert(std::move(key)).second)
         return;
-    for (CssSelector& selector :
-         CssSelector::parseList(std::string_view(d.selectors.data(), static_cast<std::size_t>(d.selectors.size())))) {
+    for (CssSelector& selector : CssSelector::parseList(
+             std::string_view(d.selectors.data(), static_cast<std::size_t>(d.selectors.size())))) {
         if (selector.neverMatches())
             continue;
         const auto index = static_cast<std::uint32_t>(m_rules.size());
@@ -648,10 +662,10 @@ int CssFontCheck::defaultStyleList(const std::string& element)
             list = addList({CssFamily{QString::fromLatin1(generic), true}}, generic, CssSource::DefaultStyle);
         return list;
     };
-    static const std::set<std::string, std::less<>> monospace = {"code", "kbd",     "listing", "plaintext",
-                                                                 "pre",  "samp",    "tt",      "xmp"};
-    static const std::set<std::string, std::less<>> controls = {"button", "input", "select", "option",
-                                                                "optgroup", "textarea"};
+    static const std::set<std::string, std::less<>> monospace = {"code", "kbd",  "listing", "plaintext",
+                                                                 "pre",  "samp", "tt",      "xmp"};
+    static const std::set<std::string, std::less<>> controls = {"button", "input",    "select",
+                                                                "option", "optgroup", "textarea"};
     if (monospace.contains(element))
         return made(m_monospaceList, "monospace");
     if (controls.contains(element))
@@ -711,10 +725,10 @@ int CssFontCheck::valueList(const FontValue& v, int parent, const std::string& e
     return parent;
 }
 
-int CssFontCheck::cascade(const std::vector<CascadeElement>& path, int parent, const FontValue& own,
-                          bool ownImportant, int face)
+int CssFontCheck::cascade(const std::vector<CascadeElement>& path, std::size_t at, int parent,
+                          const FontValue& own, bool ownImportant, int face)
 {
-    const CascadeElement& e = path.back();
+    const CascadeElement& e = path[at];
     // The winner so far, ranked by importance, then a style attribute over rules, then
     // specificity, then order.
     const Rule* best = nullptr;
@@ -730,7 +744,7 @@ int CssFontCheck::cascade(const std::vector<CascadeElement>& path, int parent, c
     const auto consider = [&](const std::vector<std::uint32_t>& rules) {
         for (std::uint32_t i : rules) {
             const Rule& r = m_rules[i];
-            if (better(r, best) && r.selector.matches(path))
+            if (better(r, best) && r.selector.matches(path, at))
                 best = &r;
         }
     };
@@ -801,7 +815,7 @@ void CssFontCheck::scanText(QByteArrayView html, const QString& baseDir)
     page.finish();
 }
 
-CssFileResult CssFontCheck::scanFile(const QString& path)
+CssFileResult CssFontCheck::scanFile(const QString& path, const std::function<void(qint64 line)>& progress)
 {
     CssFileResult result;
     result.path = path;
@@ -814,7 +828,9 @@ CssFileResult CssFontCheck::scanFile(const QString& path)
     SheetReading sheets;
     sheets.result = &result;
     auto page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath(), sheets);
-    for (;;) {
+    for (qint64 lineNumber = 0;; ++lineNumber) {
+        if (progress && lineNumber % 100 == 0)
+            progress(lineNumber);
         QByteArrayView line;
         const HtmlLineReader::Next next = reader.next(line);
         if (next == HtmlLineReader::Next::End)

@@ -74,9 +74,9 @@ struct CssFileResult
 class CssFontCheck
 {
 public:
-    // Reads one page and the style sheets it links. A file that cannot be opened or read is
-    // Failed, keeping what was read before.
-    CssFileResult scanFile(const QString& path);
+    // Reads one page and the style sheets it links, calling progress every 100 lines with the
+    // line number. A file that cannot be opened or read is Failed, keeping what was read before.
+    CssFileResult scanFile(const QString& path, const std::function<void(qint64 line)>& progress = {});
     // Scans a page given whole (baseDir: where its relative style sheets are; empty: none read).
     void scanText(QByteArrayView html, const QString& baseDir = {});
 
@@ -113,10 +113,10 @@ private:
     FontValue declaration(const CssDeclaration& d, CssSource source);
     void styleRule(const CssDeclaration& d);
     void fontFaceEnd();
-    // The list an element gets: path.back() is the element, parent the list it inherits;
+    // The list an element gets: path[at] is the element, parent the list it inherits;
     // own: its style attribute's value, important or not; face: its <font face> list.
-    int cascade(const std::vector<CascadeElement>& path, int parent, const FontValue& own, bool ownImportant,
-                int face);
+    int cascade(const std::vector<CascadeElement>& path, std::size_t at, int parent, const FontValue& own,
+                bool ownImportant, int face);
     int valueList(const FontValue& v, int parent, const std::string& element);
     int defaultStyleList(const std::string& element);
     bool rulesNeedAttributes() const { return m_rulesNeedAttributes; }
@@ -127,7 +127,7 @@ private:
     std::set<std::string> m_ruleKeys;
     bool m_rulesNeedAttributes = false;
     std::uint32_t m_order = 0;
-    QHash<QString, QString> m_custom; // custom properties, the value last declared
+    QHash<QString, QString> m_custom;            // custom properties, the value last declared
     int m_monospaceList = -2, m_systemList = -2; // the default style's lists, -2 until made
 
     std::vector<CssFamilyList> m_lists;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <string>
 
 namespace typecask {
 
@@ -191,7 +192,8 @@ bool isGenericFamily(QStringView name)
 
 bool isSystemFontKeyword(QStringView value)
 {
-    return isOneOf(value.trimmed(), {"caption", "icon", "menu", "message-box", "small-caption", "status-bar"});
+    return isOneOf(value.trimmed(),
+                   {"caption", "icon", "menu", "message-box", "small-caption", "status-bar"});
 }
 
 std::vector<CssFamily> parseFontFamilyValue(QStringView value)
@@ -238,8 +240,48 @@ std::vector<CssFamily> parseFontShorthand(QStringView value)
 
 namespace {
 
-// Whether an @media query list holds a query a screen meets: media types other than screen
-// and all ("print", "speech") exclude it; features (widths, colours) are not judged.
+// The screen media queries are judged for: a desktop browser window of 1280 by 720 CSS pixels,
+// 16 pixels to the em, light colours, a mouse.
+constexpr double ScreenWidth = 1280, ScreenHeight = 720, EmPixels = 16;
+
+// Whether a media feature in parentheses holds on that screen; a feature not judged here holds.
+bool featureHolds(std::string_view feature)
+{
+    const std::size_t colon = feature.find(':');
+    if (colon == std::string_view::npos)
+        return true;
+    const std::string name(trimmed(feature.substr(0, colon)));
+    const std::string value(trimmed(feature.substr(colon + 1)));
+    if (name == "prefers-color-scheme")
+        return value == "light";
+    if (name == "orientation")
+        return value == "landscape";
+    const bool width = name.ends_with("width") && !name.ends_with("device-width");
+    const bool height = name.ends_with("height") && !name.ends_with("device-height");
+    if (!width && !height)
+        return true;
+    std::size_t used = 0;
+    double length = 0;
+    try {
+        length = std::stod(value, &used);
+    } catch (...) {
+        return true;
+    }
+    const std::string unit = value.substr(used);
+    if (unit == "em" || unit == "rem")
+        length *= EmPixels;
+    else if (unit != "px" && !(unit.empty() && length == 0))
+        return true;
+    const double size = width ? ScreenWidth : ScreenHeight;
+    if (name.starts_with("min-"))
+        return size >= length;
+    if (name.starts_with("max-"))
+        return size <= length;
+    return size == length;
+}
+
+// Whether an @media query list holds a query that screen meets: media types other than screen
+// and all ("print", "speech") exclude it, as do widths and heights it does not have.
 bool appliesToScreens(std::string_view queries)
 {
     std::size_t start = 0;
@@ -247,9 +289,15 @@ bool appliesToScreens(std::string_view queries)
         const std::size_t comma = queries.find(',', start);
         const std::string query = lowered(trimmed(queries.substr(start, comma - start)));
         const bool negated = query.starts_with("not ");
-        const bool otherType = query.find("print") != std::string::npos ||
-                               query.find("speech") != std::string::npos;
-        if (otherType == negated)
+        bool holds = query.find("print") == std::string::npos && query.find("speech") == std::string::npos;
+        for (std::size_t open = query.find('('); holds && open != std::string::npos;
+             open = query.find('(', open + 1)) {
+            const std::size_t close = query.find(')', open);
+            if (close == std::string::npos)
+                break;
+            holds = featureHolds(std::string_view(query).substr(open + 1, close - open - 1));
+        }
+        if (holds != negated)
             return true;
         if (comma == std::string_view::npos)
             return false;
@@ -417,11 +465,10 @@ void CssDeclarationScanner::endStatement(char terminator)
         const std::string_view selectors =
             m_declarationsOnly || m_rule.empty() ? std::string_view() : std::string_view(m_rule.back());
         if (m_handler.declaration)
-            m_handler.declaration(
-                {QByteArrayView(property.data(), static_cast<qsizetype>(property.size())),
-                 QByteArrayView(value.data(), static_cast<qsizetype>(value.size())),
-                 QByteArrayView(selectors.data(), static_cast<qsizetype>(selectors.size())), important,
-                 !m_declarationsOnly && block == Block::FontFace});
+            m_handler.declaration({QByteArrayView(property.data(), static_cast<qsizetype>(property.size())),
+                                   QByteArrayView(value.data(), static_cast<qsizetype>(value.size())),
+                                   QByteArrayView(selectors.data(), static_cast<qsizetype>(selectors.size())),
+                                   important, !m_declarationsOnly && block == Block::FontFace});
     }
     m_buf.clear();
     m_overflow = false;

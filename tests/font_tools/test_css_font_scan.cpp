@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <ostream>
 
@@ -112,7 +112,8 @@ std::vector<Found> declarationsIn(const std::vector<QByteArray>& pieces, bool de
     std::vector<Found> found;
     CssDeclarationScanner::Handler h;
     h.declaration = [&](const CssDeclaration& d) {
-        found.push_back({d.property.toByteArray().toStdString(), d.value.toByteArray().toStdString(), d.inFontFace});
+        found.push_back(
+            {d.property.toByteArray().toStdString(), d.value.toByteArray().toStdString(), d.inFontFace});
     };
     h.import = [&](QByteArrayView t) {
         if (imports)
@@ -239,15 +240,15 @@ TEST(CssFontCheck, AFileWithLinkedSheetsImportsAndWebFonts)
     const std::vector<CssFamilyList> lists = check.lists();
     // The linked sheet (and the sheet it imports first) is read where it is linked.
     EXPECT_EQ(firstNames(lists),
-              (QStringList{u"fantasy"_qs, u"Site Font"_qs, u"IPAゴシック"_qs, u"Brand Web"_qs, u"Missing Mono"_qs,
-                           u"DejaVu Sans"_qs, u"Nowhere Sans"_qs}));
+              (QStringList{u"fantasy"_qs, u"Site Font"_qs, u"IPAゴシック"_qs, u"Brand Web"_qs,
+                           u"Missing Mono"_qs, u"DejaVu Sans"_qs, u"Nowhere Sans"_qs}));
     EXPECT_EQ(check.webFonts(), (std::vector<CssWebFont>{
                                     {u"Brand Web"_qs, u"url(\"fonts/brand.woff2\") format(\"woff2\")"_qs}}));
     EXPECT_EQ(textOf(lists[5].text), u"Laintと日本語"_qs);
     EXPECT_EQ(textOf(lists[3].text), u"し出見"_qs); // h1's own rule, not the body's
     EXPECT_EQ(textOf(lists[4].text), u"mno"_qs);    // code
-    EXPECT_TRUE(lists[2].text.isEmpty());          // the body's text is all in elements of their own
-    EXPECT_TRUE(lists[0].text.isEmpty());          // no element has class print
+    EXPECT_TRUE(lists[2].text.isEmpty());           // the body's text is all in elements of their own
+    EXPECT_TRUE(lists[0].text.isEmpty());           // no element has class print
 
     // A missing page is Failed; a missing linked sheet is named and the page still read.
     QTemporaryDir dir;
@@ -279,13 +280,15 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
         "section p { font-family: Later } section p { font-family: Last }\n"
         "a:hover, li:first-child, p::before, h2 + p { font-family: Never }\n"
         "@media print { body { font-family: Print } }\n"
-        "@media screen and (min-width: 1px) { h3 { font: italic small-caps 700 condensed 12px/2 'H3', serif } }\n"
+        "@media screen and (min-width: 1px) { h3 { font: italic small-caps 700 condensed 12px/2 'H3', serif "
+        "} }\n"
         ".v { font-family: var(--stack) } .i { font-family: inherit } .r { font-family: initial }\n"
         ":lang(ja) em { font-family: Lang } [hidden] { font-family: Hidden }\n"
         "*.m { font: menu } q:not(.x) { font-family: Not }\n"
         "</style></head><body>b"
         "<p class=en>e</p><div><p class='x en'>d</p></div><div id=main><span><b class=en>m</b></span></div>"
-        "<p class=en data-x style='font-family: Inline'>a</p><p class=en style='font-family: Imp !important'>I</p>"
+        "<p class=en data-x style='font-family: Inline'>a</p><p class=en style='font-family: Imp "
+        "!important'>I</p>"
         "<section><p>L</p></section><h2>2</h2><p>+</p><ul><li>1</li></ul>"
         "<h3>3<code>c</code><pre class=i>p</pre></h3><kbd class=r>r</kbd>"
         "<div class=v>v</div><font face='Face, monospace'>f<span style='font-family:Over'>o</span></font>"
@@ -302,16 +305,17 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
     EXPECT_EQ(text[u"Never"_qs], u""_qs);
     EXPECT_EQ(text[u"Print"_qs], u""_qs);
     EXPECT_EQ(text[u"italic small-caps 700 condensed 12px/2 'H3', serif"_qs], u"3p"_qs); // pre inherits
-    EXPECT_EQ(text[u"monospace"_qs], u"c"_qs);   // the browser's own style for code
+    EXPECT_EQ(text[u"monospace"_qs], u"c"_qs); // the browser's own style for code
     EXPECT_EQ(text[u"'Var A', serif"_qs], u"v"_qs);
     EXPECT_EQ(text[u"Face, monospace"_qs], u"f"_qs);
     EXPECT_EQ(text[u"Over"_qs], u"o"_qs);
     EXPECT_EQ(text[u"Lang"_qs], u"j"_qs);
     EXPECT_EQ(text[u"menu"_qs], u"Ou"_qs); // font: menu is system-ui, as the controls' own is
     EXPECT_EQ(text[u"Not"_qs], u"q"_qs);
-    EXPECT_EQ(text[u"Hidden"_qs], u""_qs);      // a rule that styles nothing
+    EXPECT_EQ(text[u"Hidden"_qs], u""_qs); // a rule that styles nothing
     // initial: the page's default font, no list.
-    EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'r'); }));
+    EXPECT_TRUE(
+        std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'r'); }));
 }
 
 TEST(CssFontCheck, DistinctListsAreBounded)

@@ -174,7 +174,8 @@ TEST(HtmlCli, CssCheckChoosesFontsForTheLanguageOfTheEnvironmentOrOfLang)
     page.write("<p style='font-family: sans-serif'>abc</p>");
     page.close();
     const auto resolved = [&](const QStringList& options) {
-        const auto r = runCli(QStringList{u"check"_qs, u"--css"_qs, u"--json"_qs} + options + QStringList{page.fileName()});
+        const auto r = runCli(QStringList{u"check"_qs, u"--css"_qs, u"--json"_qs} + options +
+                              QStringList{page.fileName()});
         return QJsonDocument::fromJson(r.out).object()[u"lists"_qs][0][u"resolved"_qs].toString();
     };
     const QString japanese = resolved({u"--lang"_qs, u"ja"_qs});
