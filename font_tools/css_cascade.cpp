@@ -272,6 +272,7 @@ std::vector<CssSelector> CssSelector::parseList(std::string_view text)
             sel.m_never = sel.m_never || p == Parsed::Never;
             sel.m_attributes = sel.m_attributes || !c.id.empty() || !c.classes.empty() ||
                                !c.attributes.empty() || !c.langs.empty() || !c.nots.empty();
+            sel.m_otherAttributes = sel.m_otherAttributes || !c.attributes.empty() || !c.nots.empty();
             sel.m_compounds.push_back(std::move(c));
             const std::size_t before = i;
             skipSpaces(text, i);

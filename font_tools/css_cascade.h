@@ -42,6 +42,8 @@ public:
     bool neverMatches() const { return m_never; }
     // Whether it asks for more of an element than its name (ids, classes, attributes).
     bool usesAttributes() const { return m_attributes; }
+    // Whether it tests attributes other than id and class ([href], :lang(), :link).
+    bool testsAttributes() const { return m_otherAttributes; }
     // What an index keys the selector by (the rightmost compound's id, else a class, else
     // its type); empty strings when it has none of that kind.
     const std::string& keyId() const;
@@ -76,6 +78,7 @@ private:
     std::uint32_t m_specificity = 0;
     bool m_never = false;
     bool m_attributes = false;
+    bool m_otherAttributes = false;
 };
 
 } // namespace typecask

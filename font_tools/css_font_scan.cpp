@@ -79,7 +79,9 @@ private:
     void rulesAdded();
     // The list of the element at path index at, from its attributes and its parent's list.
     int elementList(std::size_t at);
-    int currentList() const { return m_lists.back(); }
+    int currentList() const { return m_lists[m_depth - 1]; }
+    // The element at at from the tag's name and attributes.
+    void fill(std::size_t at, std::string_view name);
 
     CssFontCheck& m_check;
     QString m_baseDir;
@@ -92,12 +94,20 @@ private:
     int m_dashes = 0;          // "-" just before, in a comment
     std::string m_rawEnd;      // "</style" or "</script" ... while in raw text
     bool m_rawIsStyle = false; // raw text that is CSS
-    std::unique_ptr<CssDeclarationScanner> m_style;
+    // A <style> block is kept whole up to a size and read only if it was not read before (a
+    // page made of one page repeated, or one block per article, repeats it); a longer one is
+    // read as it comes.
+    std::string m_styleText;
+    std::unique_ptr<CssDeclarationScanner> m_style; // while a long block is read as it comes
+    void startStyle();
+    void styleText(QByteArrayView css);
+    void endStyle();
     // The open elements from the root down, with html and body always there as parsers
     // imply them, and the list each one's text belongs to (-1: the page's default font).
     std::vector<CascadeElement> m_path;
     std::vector<int> m_lists;
     std::vector<std::string> m_styleAttributes; // of each open element, for a body met late
+    std::size_t m_depth = 2;                    // the open ones; those after are kept for reuse
     std::vector<Attribute> m_attributes;
 };
 
@@ -142,8 +152,8 @@ void CssFontCheck::Page::feedLine(QByteArrayView line)
     // The line end.
     if (m_state == State::Tag && !m_tagOverflow)
         m_tag += '\n';
-    else if (m_state == State::RawText && m_style)
-        m_style->feed("\n");
+    else if (m_state == State::RawText && m_rawIsStyle)
+        styleText("\n");
     else if (m_state == State::Comment)
         m_dashes = 0;
 }
@@ -327,9 +337,9 @@ void CssFontCheck::Page::readSheet(std::string_view href)
 
 void CssFontCheck::Page::rulesAdded()
 {
-    if (m_path.size() > 3 || (m_path.size() == 3 && m_path[2].name != "head"))
+    if (m_depth > 3 || (m_depth == 3 && m_path[2].name != "head"))
         return;
-    for (std::size_t at = 0; at < m_path.size(); ++at)
+    for (std::size_t at = 0; at < m_depth; ++at)
         m_lists[at] = elementList(at);
 }
 
@@ -403,21 +413,55 @@ void CssFontCheck::Page::startTag()
         m_state = State::RawText;
         m_rawEnd = "</" + std::string(name);
         m_rawIsStyle = is(name, "style");
-        if (m_rawIsStyle) {
-            CssDeclarationScanner::Handler h;
-            h.declaration = [this](const CssDeclaration& d) { m_check.styleRule(d); };
-            h.fontFaceEnd = [this] { m_check.fontFaceEnd(); };
-            h.import = [this](QByteArrayView target) {
-                readSheet(std::string_view(target.data(), static_cast<std::size_t>(target.size())));
-            };
-            m_style = std::make_unique<CssDeclarationScanner>(std::move(h), false);
-        }
+        m_styleText.clear();
+        m_style.reset();
         return;
     }
 
-    CascadeElement e;
-    e.name = std::string(name);
-    std::string style;
+    if (is(name, "html") || is(name, "body")) {
+        // The element parsers imply anyway: its attributes now, for it and what follows.
+        const std::size_t at = is(name, "html") ? 0 : 1;
+        const std::string lang = at == 1 ? m_path[0].lang : std::string();
+        fill(at, name);
+        if (m_path[at].lang.empty())
+            m_path[at].lang = lang;
+        if (at == 0 && m_path[1].lang.empty())
+            m_path[1].lang = m_path[0].lang;
+        m_lists[at] = elementList(at);
+        if (at == 0)
+            m_lists[1] = elementList(1);
+        return;
+    }
+    if (kind == ElementKind::ClosesSibling && m_depth > 2 && is(m_path[m_depth - 1].name, name))
+        --m_depth;
+    if (m_depth >= 4096)
+        return;
+    // The open elements' storage is kept and reused: a page opens millions of them.
+    if (m_path.size() == m_depth) {
+        m_path.emplace_back();
+        m_lists.push_back(-1);
+        m_styleAttributes.emplace_back();
+    }
+    const std::size_t at = m_depth++;
+    fill(at, name);
+    if (m_path[at].lang.empty())
+        m_path[at].lang = m_path[at - 1].lang;
+    m_lists[at] = elementList(at);
+    if (selfClosing || kind == ElementKind::Void)
+        --m_depth; // no text of its own; its style attribute's lists are the page's all the same
+}
+
+void CssFontCheck::Page::fill(std::size_t at, std::string_view name)
+{
+    CascadeElement& e = m_path[at];
+    e.name.assign(name);
+    e.id.clear();
+    e.classes.clear();
+    e.attributes.clear();
+    e.lang.clear();
+    std::string& style = m_styleAttributes[at];
+    style.clear();
+    const bool otherAttributes = m_check.rulesTestAttributes();
     for (const Attribute& a : m_attributes) {
         if (a.name == "style") {
             style = decodeEntities(a.value);
@@ -430,52 +474,12 @@ void CssFontCheck::Page::startTag()
                     e.classes += isSpace(c) ? ' ' : c;
             if (e.classes.back() != ' ')
                 e.classes += ' ';
-        } else if (e.attributes.size() < 32 && a.value.size() <= 1024) {
-            if (a.name == "lang")
-                e.lang = lowered(decodeEntities(a.value));
+        } else if (a.name == "lang") {
+            e.lang = lowered(decodeEntities(a.value));
+        }
+        if ((otherAttributes || a.name == "face") && e.attributes.size() < 32 && a.value.size() <= 1024)
             e.attributes.emplace_back(std::string(a.name), decodeEntities(a.value));
-        }
     }
-    if (is(name, "html") || is(name, "body")) {
-        // The element parsers imply anyway: its attributes now, for it and what follows.
-        const std::size_t at = is(name, "html") ? 0 : 1;
-        if (e.lang.empty() && at == 1)
-            e.lang = m_path[0].lang;
-        m_path[at] = std::move(e);
-        m_styleAttributes[at] = std::move(style);
-        if (at == 0 && m_path[1].lang.empty())
-            m_path[1].lang = m_path[0].lang;
-        m_lists[at] = elementList(at);
-        if (at == 0)
-            m_lists[1] = elementList(1);
-        return;
-    }
-    if (kind == ElementKind::ClosesSibling && m_path.size() > 2 && is(m_path.back().name, name)) {
-        m_path.pop_back();
-        m_lists.pop_back();
-        m_styleAttributes.pop_back();
-    }
-    if (e.lang.empty())
-        e.lang = m_path.back().lang;
-    if (selfClosing || kind == ElementKind::Void) {
-        // No text of its own; its style attribute's lists are still the page's.
-        if (!style.empty()) {
-            m_path.push_back(std::move(e));
-            m_styleAttributes.push_back(std::move(style));
-            m_lists.push_back(-1);
-            elementList(m_path.size() - 1);
-            m_path.pop_back();
-            m_styleAttributes.pop_back();
-            m_lists.pop_back();
-        }
-        return;
-    }
-    if (m_path.size() >= 4096)
-        return;
-    m_path.push_back(std::move(e));
-    m_styleAttributes.push_back(std::move(style));
-    m_lists.push_back(-1);
-    m_lists.back() = elementList(m_path.size() - 1);
 }
 
 void CssFontCheck::Page::endTag()
@@ -487,11 +491,9 @@ void CssFontCheck::Page::endTag()
     }
     const std::string_view name(m_tag.data() + 1, i - 1);
     // html and body stay open, as parsers keep them.
-    for (std::size_t k = m_path.size(); k-- > 2;)
+    for (std::size_t k = m_depth; k-- > 2;)
         if (is(m_path[k].name, name)) {
-            m_path.resize(k);
-            m_lists.resize(k);
-            m_styleAttributes.resize(k);
+            m_depth = k;
             return;
         }
 }
@@ -519,17 +521,15 @@ void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
         }
     }
     const qsizetype stop = end < 0 ? n : end;
-    if (m_rawIsStyle && m_style)
-        m_style->feed(line.sliced(start, stop - start));
+    if (m_rawIsStyle)
+        styleText(line.sliced(start, stop - start));
     if (end < 0) {
         i = n;
         return;
     }
-    if (m_style) {
-        m_style->finish();
-        m_style.reset();
-        rulesAdded();
-    }
+    if (m_rawIsStyle)
+        endStyle();
+    m_rawIsStyle = false;
     // The end tag itself is read as a tag.
     m_state = State::Tag;
     m_tag.clear();
@@ -541,10 +541,50 @@ void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
 
 void CssFontCheck::Page::finish()
 {
+    if (m_state == State::RawText && m_rawIsStyle)
+        endStyle();
+    m_rawIsStyle = false;
+}
+
+void CssFontCheck::Page::startStyle()
+{
+    CssDeclarationScanner::Handler h;
+    h.declaration = [this](const CssDeclaration& d) { m_check.styleRule(d); };
+    h.fontFaceEnd = [this] { m_check.fontFaceEnd(); };
+    h.import = [this](QByteArrayView target) {
+        readSheet(std::string_view(target.data(), static_cast<std::size_t>(target.size())));
+    };
+    m_style = std::make_unique<CssDeclarationScanner>(std::move(h), false);
+}
+
+void CssFontCheck::Page::styleText(QByteArrayView css)
+{
     if (m_style) {
-        m_style->finish();
-        m_style.reset();
+        m_style->feed(css);
+        return;
     }
+    m_styleText.append(css.data(), static_cast<std::size_t>(css.size()));
+    if (static_cast<qsizetype>(m_styleText.size()) > MaxCssChunkBytes * 16) {
+        startStyle();
+        m_style->feed(QByteArrayView(m_styleText.data(), static_cast<qsizetype>(m_styleText.size())));
+        m_styleText.clear();
+    }
+}
+
+void CssFontCheck::Page::endStyle()
+{
+    if (!m_style) {
+        if (!m_check.m_styleBlocks.insert(std::hash<std::string>{}(m_styleText)).second) {
+            m_styleText.clear();
+            return;
+        }
+        startStyle();
+        m_style->feed(QByteArrayView(m_styleText.data(), static_cast<qsizetype>(m_styleText.size())));
+        m_styleText.clear();
+    }
+    m_style->finish();
+    m_style.reset();
+    rulesAdded();
 }
 
 QStringList CssWebFont::localNames() const
@@ -641,6 +681,7 @@ void CssFontCheck::styleRule(const CssDeclaration& d)
             m_anyElement.push_back(index);
         // Most tags of a page are not parsed further unless some rule asks for their attributes.
         m_rulesNeedAttributes = m_rulesNeedAttributes || selector.usesAttributes();
+        m_rulesTestAttributes = m_rulesTestAttributes || selector.testsAttributes();
         m_rules.push_back({std::move(selector), m_order++, d.important, v});
     }
 }
@@ -912,8 +953,9 @@ void CssFontCheck::clear()
     m_byTag.clear();
     m_anyElement.clear();
     m_ruleKeys.clear();
-    m_rulesNeedAttributes = false;
+    m_rulesNeedAttributes = m_rulesTestAttributes = false;
     m_order = 0;
+    m_styleBlocks.clear();
     m_custom.clear();
     m_monospaceList = m_systemList = -2;
 }

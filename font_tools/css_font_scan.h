@@ -24,6 +24,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace typecask {
@@ -120,12 +121,15 @@ private:
     int valueList(const FontValue& v, int parent, const std::string& element);
     int defaultStyleList(const std::string& element);
     bool rulesNeedAttributes() const { return m_rulesNeedAttributes; }
+    bool rulesTestAttributes() const { return m_rulesTestAttributes; }
 
     std::vector<Rule> m_rules;
     std::unordered_map<std::string, std::vector<std::uint32_t>> m_byId, m_byClass, m_byTag;
     std::vector<std::uint32_t> m_anyElement;
-    std::set<std::string> m_ruleKeys;
-    bool m_rulesNeedAttributes = false;
+    std::unordered_set<std::string> m_ruleKeys;
+    std::unordered_set<std::size_t> m_styleBlocks; // the <style> blocks read, by their hash
+    bool m_rulesNeedAttributes = false; // ids, classes or attributes
+    bool m_rulesTestAttributes = false; // attributes other than id and class
     std::uint32_t m_order = 0;
     QHash<QString, QString> m_custom;            // custom properties, the value last declared
     int m_monospaceList = -2, m_systemList = -2; // the default style's lists, -2 until made
