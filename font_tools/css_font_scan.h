@@ -128,8 +128,8 @@ private:
     std::vector<std::uint32_t> m_anyElement;
     std::unordered_set<std::string> m_ruleKeys;
     std::unordered_set<std::size_t> m_styleBlocks; // the <style> blocks read, by their hash
-    bool m_rulesNeedAttributes = false; // ids, classes or attributes
-    bool m_rulesTestAttributes = false; // attributes other than id and class
+    bool m_rulesNeedAttributes = false;            // ids, classes or attributes
+    bool m_rulesTestAttributes = false;            // attributes other than id and class
     std::uint32_t m_order = 0;
     QHash<QString, QString> m_custom;            // custom properties, the value last declared
     int m_monospaceList = -2, m_systemList = -2; // the default style's lists, -2 until made

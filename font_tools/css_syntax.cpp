@@ -219,7 +219,9 @@ std::vector<CssFamily> parseFontShorthand(QStringView value)
         const Token& t = tokens[i];
         if (t.kind == Token::String || t.kind == Token::Comma)
             break;
-        const bool size = t.kind == Token::Number || t.kind == Token::Function ||
+        // A size has a unit (or is a percentage); a bare number before it is a weight.
+        const bool size = (t.kind == Token::Number && !t.text.back().isDigit() && t.text.back() != u'.') ||
+                          t.kind == Token::Function ||
                           (t.kind == Token::Ident &&
                            isOneOf(t.text, {"xx-small", "x-small", "small", "medium", "large", "x-large",
                                             "xx-large", "xxx-large", "smaller", "larger"}));

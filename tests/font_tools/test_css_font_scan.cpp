@@ -89,9 +89,13 @@ TEST(CssFamilyValue, TheFamilyPartOfTheFontShorthand)
         {u"700 1.2em / 1.5 \"IPA明朝\", 'DejaVu Serif'", {named(u"IPA明朝"_qs), named(u"DejaVu Serif"_qs)}},
         {u"small-caps large Times New Roman", {named(u"Times New Roman"_qs)}},
         {u"calc(1em + 2px) monospace", {generic(u"monospace"_qs)}},
-        {u"menu", {}},       // a system font
-        {u"inherit", {}},    // a keyword
+        {u"menu", {}},    // a system font
+        {u"inherit", {}}, // a keyword
+        {u"condensed oblique 25deg 753 small-caps 12pt/normal \"H N\", serif",
+         {named(u"H N"_qs), generic(u"serif"_qs)}},
+        {u"ultra-condensed italic 900 x-large/2 'A'", {named(u"A"_qs)}},
         {u"bold Arial", {}}, // no size: dropped
+        {u"700 serif", {}},  // a weight is no size
         {u"12px", {}},       // no family: dropped
     };
     for (const ValueCase& c : cases)
@@ -280,6 +284,8 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
         "section p { font-family: Later } section p { font-family: Last }\n"
         "a:hover, li:first-child, p::before, h2 + p { font-family: Never }\n"
         "@media print { body { font-family: Print } }\n"
+        "@media (max-width: 640px), not screen { body { font-family: Narrow } }\n"
+        "@media (min-width: 40em) and (orientation: landscape) { ul { font-family: Wide } }\n"
         "@media screen and (min-width: 1px) { h3 { font: italic small-caps 700 condensed 12px/2 'H3', serif "
         "} }\n"
         ".v { font-family: var(--stack) } .i { font-family: inherit } .r { font-family: initial }\n"
@@ -295,7 +301,9 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
         "<em>j</em><button class=m>u</button><input value=w><select><option>O</select>"
         "<q>q</q><q class=x>Q</q></body></html>");
     std::map<QString, QString> text = textByList(check.lists());
-    EXPECT_EQ(text[u"Body"_qs], u"+12Qb"_qs);
+    EXPECT_EQ(text[u"Body"_qs], u"+2Qb"_qs);
+    EXPECT_EQ(text[u"Narrow"_qs], u""_qs); // a desktop window is wider
+    EXPECT_EQ(text[u"Wide"_qs], u"1"_qs);
     EXPECT_EQ(text[u"\"Helvetica Neue\", Arial, sans-serif"_qs], u"e"_qs);
     EXPECT_EQ(text[u"Deep"_qs], u"dm"_qs);
     EXPECT_EQ(text[u"Attr"_qs], u"a"_qs); // an important rule over the style attribute
@@ -369,15 +377,18 @@ TEST(CssResolve, EachCharacterGoesToTheFirstFontOfTheListThatHasItElseToTheSyste
     fonts.fallbacks = {{u"IPAゴシック"_qs, u"日本語"_qs}};
 
     CssFontCheck check;
-    check.scanText("<style>@font-face { font-family: Web; src: url(w.woff) }</style>"
-                   "<p style='font-family: Gone, \"dejavu sans\", IPAゴシック'>a日本語</p>"
-                   "<p style='font-family: \"IPAゴシック\", sans-serif'>a日本語</p>"
-                   "<p style='font-family: Gone, Lost'>abc</p>"
-                   "<p style='font-family: Web, sans-serif'>日</p>"
-                   "<p style='font-family: Gone, sans-serif'>b</p>"
-                   "<p style='font-family: \"dejavu sans\"'>a日☃</p>");
+    check.scanText(
+        "<style>@font-face { font-family: Web; src: url(w.woff) }"
+        "@font-face { font-family: Here; src: local(Gone), local('IPAゴシック'), url(h.woff) }</style>"
+        "<p style='font-family: Gone, \"dejavu sans\", IPAゴシック'>a日本語</p>"
+        "<p style='font-family: \"IPAゴシック\", sans-serif'>a日本語</p>"
+        "<p style='font-family: Gone, Lost'>abc</p>"
+        "<p style='font-family: Web, sans-serif'>日</p>"
+        "<p style='font-family: Gone, sans-serif'>b</p>"
+        "<p style='font-family: \"dejavu sans\"'>a日☃</p>"
+        "<p style='font-family: Here, serif'>a日</p>");
     const std::vector<ListResolution> r = resolveFamilyLists(check.lists(), check.webFonts(), fonts);
-    ASSERT_EQ(r.size(), 6U);
+    ASSERT_EQ(r.size(), 7U);
 
     // A Latin font first and a Japanese one next: each draws its own characters.
     EXPECT_EQ(r[0].resolved, u"DejaVu Sans"_qs);
@@ -401,6 +412,13 @@ TEST(CssResolve, EachCharacterGoesToTheFirstFontOfTheListThatHasItElseToTheSyste
     EXPECT_EQ(r[5].drawn[2].family, u"DejaVu Sans"_qs);
     EXPECT_EQ(characterText(r[5].uncovered, 10), u"☃日"_qs);
     EXPECT_TRUE(r[5].fails());
+
+    // A web font from local() is the installed font, drawing at once.
+    EXPECT_EQ(r[6].states.front(), FamilyState::WebFont);
+    EXPECT_EQ(r[6].resolved, u"IPAゴシック"_qs);
+    ASSERT_EQ(r[6].drawn.size(), 1U);
+    EXPECT_EQ(r[6].drawn[0].characters.size(), 2U);
+    EXPECT_FALSE(r[6].fails());
 
     EXPECT_EQ(r[1].resolved, u"IPAゴシック"_qs);
     EXPECT_EQ(r[1].uncoveredCount, 0);
@@ -439,7 +457,7 @@ TEST(CssResolve, EachCharacterGoesToTheFirstFontOfTheListThatHasItElseToTheSyste
                               "\tdrawn by none\tDejaVu Sans\t1\t☃\n"
                               "\tuncovered\t2 of 3\t☃日\n"_qs))
         << text.toStdString();
-    EXPECT_TRUE(text.endsWith(u"web-font\tWeb\turl(w.woff)\n"_qs)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\nweb-font\tWeb\turl(w.woff)\n"_qs)) << text.toStdString();
 }
 
 TEST(CssResolve, UncoveredCharactersShowAsCodePointsWhenInvisible)
