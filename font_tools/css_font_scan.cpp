@@ -837,8 +837,24 @@ int CssFontCheck::addList(std::vector<CssFamily> families, QByteArrayView writte
     return static_cast<int>(m_lists.size() - 1);
 }
 
+void CssFontCheck::resetRules()
+{
+    // A page's rules style that page only; its lists, their text and the web fonts are kept.
+    m_rules.clear();
+    m_byId.clear();
+    m_byClass.clear();
+    m_byTag.clear();
+    m_anyElement.clear();
+    m_ruleKeys.clear();
+    m_styleBlocks.clear();
+    m_rulesNeedAttributes = m_rulesTestAttributes = false;
+    m_order = 0;
+    m_custom.clear();
+}
+
 void CssFontCheck::scanText(QByteArrayView html, const QString& baseDir)
 {
+    resetRules();
     CssFileResult ignored;
     SheetReading sheets;
     sheets.result = &ignored;
@@ -868,6 +884,7 @@ CssFileResult CssFontCheck::scanFile(const QString& path, const std::function<vo
     }
     SheetReading sheets;
     sheets.result = &result;
+    resetRules();
     auto page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath(), sheets);
     for (qint64 lineNumber = 0;; ++lineNumber) {
         if (progress && lineNumber % 100 == 0)
@@ -882,7 +899,11 @@ CssFileResult CssFontCheck::scanFile(const QString& path, const std::function<vo
             break;
         }
         if (next == HtmlLineReader::Next::Restarted) {
-            // Lists and rules met so far were read from the same bytes; the tags are read again.
+            // Lists met so far were read from the same bytes; the tags and rules are read again.
+            resetRules();
+            sheets = SheetReading{MaxStyleSheets, {}, &result};
+            result.styleSheets.clear();
+            result.unreadSheets.clear();
             page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath(), sheets);
             continue;
         }
@@ -947,16 +968,7 @@ void CssFontCheck::clear()
     m_keys.clear();
     m_webFonts.clear();
     m_pageText = CharacterSet{};
-    m_rules.clear();
-    m_byId.clear();
-    m_byClass.clear();
-    m_byTag.clear();
-    m_anyElement.clear();
-    m_ruleKeys.clear();
-    m_rulesNeedAttributes = m_rulesTestAttributes = false;
-    m_order = 0;
-    m_styleBlocks.clear();
-    m_custom.clear();
+    resetRules();
     m_monospaceList = m_systemList = -2;
 }
 

@@ -92,6 +92,7 @@ private:
     friend class Page;
     struct SheetReading; // the sheets of one page: how many more may be read, which were
     void scanSheet(const QString& path, SheetReading& reading);
+    void resetRules();
     int addList(std::vector<CssFamily> families, QByteArrayView written, CssSource source);
 
     // What a font-family or font declaration sets.

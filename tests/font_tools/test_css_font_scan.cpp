@@ -321,6 +321,11 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
     EXPECT_EQ(text[u"menu"_qs], u"Ou"_qs); // font: menu is system-ui, as the controls' own is
     EXPECT_EQ(text[u"Not"_qs], u"q"_qs);
     EXPECT_EQ(text[u"Hidden"_qs], u""_qs); // a rule that styles nothing
+    // A page's rules style that page only.
+    check.scanText("<p class=en>z</p>");
+    text = textByList(check.lists());
+    EXPECT_TRUE(
+        std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'z'); }));
     // initial: the page's default font, no list.
     EXPECT_TRUE(
         std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'r'); }));
