@@ -12,8 +12,6 @@ namespace {
 
 // Compounds a selector may have; pages never need more, and matching stays bounded.
 constexpr std::size_t MaxCompounds = 32;
-// Steps one match may take backtracking over ancestors before it gives up.
-constexpr int MatchBudget = 20000;
 
 const std::string Empty;
 
@@ -358,11 +356,10 @@ bool CssSelector::matchFrom(std::size_t compound, std::size_t at, const std::vec
     return false;
 }
 
-bool CssSelector::matches(const std::vector<CascadeElement>& path, std::size_t at) const
+bool CssSelector::matches(const std::vector<CascadeElement>& path, std::size_t at, int& budget) const
 {
     if (m_never || at >= path.size() || m_compounds.empty())
         return false;
-    int budget = MatchBudget;
     return matchFrom(m_compounds.size() - 1, at, path, budget);
 }
 

@@ -35,8 +35,9 @@ public:
     // Every selector of a comma-separated list; an invalid list gives none.
     static std::vector<CssSelector> parseList(std::string_view text);
 
-    // Whether path[at] matches, path holding its ancestors from the root down before it.
-    bool matches(const std::vector<CascadeElement>& path, std::size_t at) const;
+    // Whether path[at] matches, path holding its ancestors from the root down before it. Each
+    // element and ancestor compared takes one step of budget; none left, nothing matches.
+    bool matches(const std::vector<CascadeElement>& path, std::size_t at, int& budget) const;
     // Ids, then classes, attributes and pseudo-classes, then types, packed to compare as one.
     std::uint32_t specificity() const { return m_specificity; }
     bool neverMatches() const { return m_never; }

@@ -22,6 +22,9 @@ using namespace html;
 
 namespace {
 
+// Ancestors and rules compared for one element before the rest are taken as not matching.
+constexpr int MatchStepsPerElement = 50000;
+
 // The local path of a stylesheet link relative to the page, empty when it leaves the disk
 // (a scheme, a network path) or is not relative.
 QString relativeSheetPath(std::string_view href, const QString& baseDir)
@@ -782,10 +785,13 @@ int CssFontCheck::cascade(const std::vector<CascadeElement>& path, std::size_t a
             return a.selector.specificity() > b->selector.specificity();
         return a.order > b->order;
     };
+    // The work one element may cost: a page of deep nesting and many descendant rules would
+    // otherwise take time by their product.
+    int budget = MatchStepsPerElement;
     const auto consider = [&](const std::vector<std::uint32_t>& rules) {
         for (std::uint32_t i : rules) {
             const Rule& r = m_rules[i];
-            if (better(r, best) && r.selector.matches(path, at))
+            if (better(r, best) && r.selector.matches(path, at, budget))
                 best = &r;
         }
     };
