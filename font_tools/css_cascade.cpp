@@ -174,6 +174,9 @@ Parsed parseCompound(std::string_view s, std::size_t& i, CssSelector::Compound& 
             } else if (name == "root") {
                 c.root = true;
                 ++classes;
+            } else if (name == "first-child") {
+                c.firstChild = true;
+                ++classes;
             } else if (name == "link" || name == "any-link") {
                 c.attributes.push_back({"href", 0, {}, false});
                 ++classes;
@@ -192,7 +195,7 @@ Parsed parseCompound(std::string_view s, std::size_t& i, CssSelector::Compound& 
                     c.nots.push_back(std::move(inner));
             } else {
                 // :hover, :focus, :visited (state a page at rest does not have), and
-                // :first-child, :nth-child() ... (siblings this reading does not keep).
+                // :last-child, :nth-child() ... (not judged here).
                 result = Parsed::Never;
                 ++classes;
             }
@@ -271,6 +274,9 @@ std::vector<CssSelector> CssSelector::parseList(std::string_view text)
             sel.m_attributes = sel.m_attributes || !c.id.empty() || !c.classes.empty() ||
                                !c.attributes.empty() || !c.langs.empty() || !c.nots.empty();
             sel.m_otherAttributes = sel.m_otherAttributes || !c.attributes.empty() || !c.nots.empty();
+            sel.m_siblings =
+                sel.m_siblings || c.firstChild ||
+                std::any_of(c.nots.begin(), c.nots.end(), [](const Compound& n) { return n.firstChild; });
             sel.m_compounds.push_back(std::move(c));
             const std::size_t before = i;
             skipSpaces(text, i);
@@ -283,9 +289,8 @@ std::vector<CssSelector> CssSelector::parseList(std::string_view text)
             } else if (i == before) {
                 return {}; // something no selector holds
             }
-            if (combinator == '+' || combinator == '~')
-                sel.m_never = true; // siblings are not kept
-            sel.m_combinators.push_back(combinator == '>' ? '>' : ' ');
+            sel.m_siblings = sel.m_siblings || combinator == '+' || combinator == '~';
+            sel.m_combinators.push_back(combinator);
         }
         if (sel.m_compounds.size() > MaxCompounds)
             sel.m_never = true;
@@ -315,14 +320,21 @@ const std::string& CssSelector::keyTag() const
     return m_compounds.empty() ? Empty : m_compounds.back().tag;
 }
 
-bool CssSelector::matchesCompound(const Compound& c, const std::vector<CascadeElement>& path, std::size_t at)
+const CascadeElement& CssSelector::Context::element(Place p) const
 {
-    const CascadeElement& e = path[at];
+    return p.sibling < 0 ? path[p.at] : (*siblings)[p.at][static_cast<std::size_t>(p.sibling)];
+}
+
+bool CssSelector::matchesCompound(const Compound& c, const Context& ctx, Place p)
+{
+    const CascadeElement& e = ctx.element(p);
     if (!c.tag.empty() && c.tag != e.name)
         return false;
     if (!c.id.empty() && c.id != e.id)
         return false;
-    if (c.root && at != 0)
+    if (c.root && p.at != 0)
+        return false;
+    if (c.firstChild && (p.at == 0 || e.index != 0))
         return false;
     for (const std::string& k : c.classes)
         if (!e.hasClass(k))
@@ -334,33 +346,47 @@ bool CssSelector::matchesCompound(const Compound& c, const std::vector<CascadeEl
         if (e.lang != l && !e.lang.starts_with(l + "-"))
             return false;
     for (const Compound& n : c.nots)
-        if (matchesCompound(n, path, at))
+        if (matchesCompound(n, ctx, p))
             return false;
     return true;
 }
 
-bool CssSelector::matchFrom(std::size_t compound, std::size_t at, const std::vector<CascadeElement>& path,
-                            int& budget) const
+bool CssSelector::matchFrom(std::size_t compound, Place p, const Context& ctx) const
 {
-    if (--budget < 0 || !matchesCompound(m_compounds[compound], path, at))
+    if (--ctx.budget < 0 || !matchesCompound(m_compounds[compound], ctx, p))
         return false;
     if (compound == 0)
         return true;
-    if (at == 0)
+    const char combinator = m_combinators[compound - 1];
+    if (combinator == '+' || combinator == '~') {
+        // The elements before it under the same parent, as far as they are kept.
+        if (!ctx.siblings || p.at >= ctx.siblings->size() || (*ctx.siblings)[p.at].empty())
+            return false;
+        const auto own = static_cast<std::ptrdiff_t>((*ctx.siblings)[p.at].size()) - 1;
+        const std::ptrdiff_t before = p.sibling < 0 ? own : p.sibling;
+        if (combinator == '+')
+            return before > 0 && matchFrom(compound - 1, {p.at, before - 1}, ctx);
+        for (std::ptrdiff_t k = before; k-- > 0;)
+            if (matchFrom(compound - 1, {p.at, k}, ctx))
+                return true;
         return false;
-    if (m_combinators[compound - 1] == '>')
-        return matchFrom(compound - 1, at - 1, path, budget);
-    for (std::size_t k = at; k-- > 0;)
-        if (matchFrom(compound - 1, k, path, budget))
+    }
+    if (p.at == 0)
+        return false;
+    if (combinator == '>')
+        return matchFrom(compound - 1, {p.at - 1, -1}, ctx);
+    for (std::size_t k = p.at; k-- > 0;)
+        if (matchFrom(compound - 1, {k, -1}, ctx))
             return true;
     return false;
 }
 
-bool CssSelector::matches(const std::vector<CascadeElement>& path, std::size_t at, int& budget) const
+bool CssSelector::matches(const std::vector<CascadeElement>& path, std::size_t at, int& budget,
+                          const CascadeSiblings* siblings) const
 {
     if (m_never || at >= path.size() || m_compounds.empty())
         return false;
-    return matchFrom(m_compounds.size() - 1, at, path, budget);
+    return matchFrom(m_compounds.size() - 1, {at, -1}, Context{path, siblings, budget});
 }
 
 } // namespace typecask

@@ -4,6 +4,7 @@
 // order.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,24 +21,34 @@ struct CascadeElement
     std::string id;
     std::string classes; // each class with a space before and after: " a b "
     std::vector<std::pair<std::string, std::string>> attributes; // names in lower case
-    std::string lang; // its own lang attribute or the nearest ancestor's, lower case
+    std::string lang;      // its own lang attribute or the nearest ancestor's, lower case
+    std::size_t index = 0; // among its parent's elements, from 0
 
     const std::string* attribute(std::string_view name) const;
     bool hasClass(std::string_view c) const;
 };
 
-// One complex selector: compound selectors joined by descendant or child combinators.
+// The elements before each open element under the same parent, nearest last, ending with the
+// open element itself; siblings[at] belongs to path[at]. Only the nearest few are kept.
+using CascadeSiblings = std::vector<std::vector<CascadeElement>>;
+
+// One complex selector: compound selectors joined by descendant, child and sibling combinators.
 // Selectors with parts a static page never matches (:hover, ::before) or that need the
-// element's later siblings or children (+, ~, :last-child) are kept as never matching.
+// element's later siblings or children (:last-child, :nth-last-child()) are kept as never
+// matching.
 class CssSelector
 {
 public:
     // Every selector of a comma-separated list; an invalid list gives none.
     static std::vector<CssSelector> parseList(std::string_view text);
 
-    // Whether path[at] matches, path holding its ancestors from the root down before it. Each
-    // element and ancestor compared takes one step of budget; none left, nothing matches.
-    bool matches(const std::vector<CascadeElement>& path, std::size_t at, int& budget) const;
+    // Whether path[at] matches, path holding its ancestors from the root down before it (and
+    // siblings, when given, what came before each). Each element compared takes one step of
+    // budget; none left, nothing matches.
+    bool matches(const std::vector<CascadeElement>& path, std::size_t at, int& budget,
+                 const CascadeSiblings* siblings = nullptr) const;
+    // Whether it needs the elements before one under the same parent (+, ~, :first-child).
+    bool needsSiblings() const { return m_siblings; }
     // Ids, then classes, attributes and pseudo-classes, then types, packed to compare as one.
     std::uint32_t specificity() const { return m_specificity; }
     bool neverMatches() const { return m_never; }
@@ -67,19 +78,33 @@ public:
         std::vector<std::string> langs; // :lang()
         std::vector<Compound> nots;     // :not() of simple compounds
         bool root = false;
+        bool firstChild = false;
     };
 
 private:
-    static bool matchesCompound(const Compound& c, const std::vector<CascadeElement>& path, std::size_t at);
-    bool matchFrom(std::size_t compound, std::size_t at, const std::vector<CascadeElement>& path,
-                   int& budget) const;
+    // Where an element is: path[at] (sibling -1) or siblings[at][sibling].
+    struct Place
+    {
+        std::size_t at;
+        std::ptrdiff_t sibling;
+    };
+    struct Context
+    {
+        const std::vector<CascadeElement>& path;
+        const CascadeSiblings* siblings;
+        int& budget;
+        const CascadeElement& element(Place p) const;
+    };
+    static bool matchesCompound(const Compound& c, const Context& ctx, Place p);
+    bool matchFrom(std::size_t compound, Place p, const Context& ctx) const;
 
     std::vector<Compound> m_compounds; // left to right
-    std::vector<char> m_combinators;   // ' ' or '>' between compound i and i + 1
+    std::vector<char> m_combinators;   // ' ', '>', '+' or '~' between compound i and i + 1
     std::uint32_t m_specificity = 0;
     bool m_never = false;
     bool m_attributes = false;
     bool m_otherAttributes = false;
+    bool m_siblings = false;
 };
 
 } // namespace typecask

@@ -22,6 +22,8 @@ using namespace html;
 
 namespace {
 
+// The elements before an open one under the same parent kept for sibling selectors.
+constexpr std::size_t MaxSiblingsKept = 16;
 // Ancestors and rules compared for one element before the rest are taken as not matching.
 constexpr int MatchStepsPerElement = 50000;
 
@@ -111,6 +113,10 @@ private:
     std::vector<int> m_lists;
     std::vector<std::string> m_styleAttributes; // of each open element, for a body met late
     std::size_t m_depth = 2;                    // the open ones; those after are kept for reuse
+    // The elements before each open one under its parent (while rules ask for them), and how
+    // many came before it.
+    CascadeSiblings m_siblings;
+    std::vector<std::size_t> m_childCount;
     std::vector<Attribute> m_attributes;
 };
 
@@ -122,6 +128,8 @@ CssFontCheck::Page::Page(CssFontCheck& check, QString baseDir, SheetReading& she
     m_path[1].name = "body";
     m_lists = {-1, -1};
     m_styleAttributes.resize(2);
+    m_siblings.resize(3);
+    m_childCount.resize(3);
 }
 
 void CssFontCheck::Page::addCharacter(char32_t c)
@@ -380,7 +388,8 @@ int CssFontCheck::Page::elementList(std::size_t at)
                                        CssSource::StyleAttribute);
         }
     }
-    return m_check.cascade(m_path, at, parent, own, ownImportant, face);
+    return m_check.cascade(m_path, m_check.rulesNeedSiblings() ? &m_siblings : nullptr, at, parent, own,
+                           ownImportant, face);
 }
 
 void CssFontCheck::Page::startTag()
@@ -444,11 +453,26 @@ void CssFontCheck::Page::startTag()
         m_path.emplace_back();
         m_lists.push_back(-1);
         m_styleAttributes.emplace_back();
+        m_siblings.emplace_back();
+        m_childCount.push_back(0);
     }
     const std::size_t at = m_depth++;
     fill(at, name);
     if (m_path[at].lang.empty())
         m_path[at].lang = m_path[at - 1].lang;
+    // head stands under body here; it is no sibling of what the body holds.
+    if (!is(name, "head")) {
+        m_path[at].index = m_childCount[at]++;
+        if (m_check.rulesNeedSiblings()) {
+            std::vector<CascadeElement>& before = m_siblings[at];
+            if (before.size() > MaxSiblingsKept)
+                before.erase(before.begin());
+            before.push_back(m_path[at]);
+        }
+    }
+    // Its children start a list of their own.
+    m_siblings[at + 1].clear();
+    m_childCount[at + 1] = 0;
     m_lists[at] = elementList(at);
     if (selfClosing || kind == ElementKind::Void)
         --m_depth; // no text of its own; its style attribute's lists are the page's all the same
@@ -462,6 +486,7 @@ void CssFontCheck::Page::fill(std::size_t at, std::string_view name)
     e.classes.clear();
     e.attributes.clear();
     e.lang.clear();
+    e.index = 0;
     std::string& style = m_styleAttributes[at];
     style.clear();
     const bool otherAttributes = m_check.rulesTestAttributes();
@@ -685,6 +710,7 @@ void CssFontCheck::styleRule(const CssDeclaration& d)
         // Most tags of a page are not parsed further unless some rule asks for their attributes.
         m_rulesNeedAttributes = m_rulesNeedAttributes || selector.usesAttributes();
         m_rulesTestAttributes = m_rulesTestAttributes || selector.testsAttributes();
+        m_rulesNeedSiblings = m_rulesNeedSiblings || selector.needsSiblings();
         m_rules.push_back({std::move(selector), m_order++, d.important, v});
     }
 }
@@ -769,8 +795,8 @@ int CssFontCheck::valueList(const FontValue& v, int parent, const std::string& e
     return parent;
 }
 
-int CssFontCheck::cascade(const std::vector<CascadeElement>& path, std::size_t at, int parent,
-                          const FontValue& own, bool ownImportant, int face)
+int CssFontCheck::cascade(const std::vector<CascadeElement>& path, const CascadeSiblings* siblings,
+                          std::size_t at, int parent, const FontValue& own, bool ownImportant, int face)
 {
     const CascadeElement& e = path[at];
     // The winner so far, ranked by importance, then a style attribute over rules, then
@@ -791,7 +817,7 @@ int CssFontCheck::cascade(const std::vector<CascadeElement>& path, std::size_t a
     const auto consider = [&](const std::vector<std::uint32_t>& rules) {
         for (std::uint32_t i : rules) {
             const Rule& r = m_rules[i];
-            if (better(r, best) && r.selector.matches(path, at, budget))
+            if (better(r, best) && r.selector.matches(path, at, budget, siblings))
                 best = &r;
         }
     };
@@ -853,7 +879,7 @@ void CssFontCheck::resetRules()
     m_anyElement.clear();
     m_ruleKeys.clear();
     m_styleBlocks.clear();
-    m_rulesNeedAttributes = m_rulesTestAttributes = false;
+    m_rulesNeedAttributes = m_rulesTestAttributes = m_rulesNeedSiblings = false;
     m_order = 0;
     m_custom.clear();
 }

@@ -117,12 +117,13 @@ private:
     void fontFaceEnd();
     // The list an element gets: path[at] is the element, parent the list it inherits;
     // own: its style attribute's value, important or not; face: its <font face> list.
-    int cascade(const std::vector<CascadeElement>& path, std::size_t at, int parent, const FontValue& own,
-                bool ownImportant, int face);
+    int cascade(const std::vector<CascadeElement>& path, const CascadeSiblings* siblings, std::size_t at,
+                int parent, const FontValue& own, bool ownImportant, int face);
     int valueList(const FontValue& v, int parent, const std::string& element);
     int defaultStyleList(const std::string& element);
     bool rulesNeedAttributes() const { return m_rulesNeedAttributes; }
     bool rulesTestAttributes() const { return m_rulesTestAttributes; }
+    bool rulesNeedSiblings() const { return m_rulesNeedSiblings; }
 
     std::vector<Rule> m_rules;
     std::unordered_map<std::string, std::vector<std::uint32_t>> m_byId, m_byClass, m_byTag;
@@ -131,6 +132,7 @@ private:
     std::unordered_set<std::size_t> m_styleBlocks; // the <style> blocks read, by their hash
     bool m_rulesNeedAttributes = false;            // ids, classes or attributes
     bool m_rulesTestAttributes = false;            // attributes other than id and class
+    bool m_rulesNeedSiblings = false;              // +, ~, :first-child
     std::uint32_t m_order = 0;
     QHash<QString, QString> m_custom;            // custom properties, the value last declared
     int m_monospaceList = -2, m_systemList = -2; // the default style's lists, -2 until made

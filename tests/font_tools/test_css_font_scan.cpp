@@ -282,7 +282,8 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
         "div > .en, #main .en { font-family: Deep }\n"
         "p.en[data-x] { font-family: Attr !important }\n"
         "section p { font-family: Later } section p { font-family: Last }\n"
-        "a:hover, li:first-child, p::before, h2 + p { font-family: Never }\n"
+        "a:hover, li:last-child, p::before, h2 + ul { font-family: Never }\n"
+        "h2 + p, ul li:first-child, h2 ~ q.x { font-family: Sibling }\n"
         "@media print { body { font-family: Print } }\n"
         "@media (max-width: 640px), not screen { body { font-family: Narrow } }\n"
         "@media (min-width: 40em) and (orientation: landscape) { ul { font-family: Wide } }\n"
@@ -301,9 +302,10 @@ TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
         "<em>j</em><button class=m>u</button><input value=w><select><option>O</select>"
         "<q>q</q><q class=x>Q</q></body></html>");
     std::map<QString, QString> text = textByList(check.lists());
-    EXPECT_EQ(text[u"Body"_qs], u"+2Qb"_qs);
+    EXPECT_EQ(text[u"Body"_qs], u"2b"_qs);
+    EXPECT_EQ(text[u"Sibling"_qs], u"+1Q"_qs);
     EXPECT_EQ(text[u"Narrow"_qs], u""_qs); // a desktop window is wider
-    EXPECT_EQ(text[u"Wide"_qs], u"1"_qs);
+    EXPECT_EQ(text[u"Wide"_qs], u""_qs);   // its one item is its first child
     EXPECT_EQ(text[u"\"Helvetica Neue\", Arial, sans-serif"_qs], u"e"_qs);
     EXPECT_EQ(text[u"Deep"_qs], u"dm"_qs);
     EXPECT_EQ(text[u"Attr"_qs], u"a"_qs); // an important rule over the style attribute
