@@ -103,7 +103,7 @@ QString commandHelp(const QString& command)
                "                   5 face=NAME, 6 font-family:NAME;\n"_qs +
                standardOptions();
     if (command == u"check")
-        return u"Usage: typecask-cli check [--css [--json]] FILE...\n"
+        return u"Usage: typecask-cli check [--css [--json] [--lang LANG]] FILE...\n"
                "Print the font names the HTML files ask for (FACE attributes and font-family\n"
                "declarations), one a line: \"installed<TAB>NAME\" lines first, then\n"
                "\"missing<TAB>NAME\" lines, each in the order first met. Exit status: 0 when no\n"
@@ -112,12 +112,16 @@ QString commandHelp(const QString& command)
                "With --css, read the pages as browsers do (font-family and font in style\n"
                "attributes, <style> blocks and linked relative style sheets, @font-face) and\n"
                "print each distinct family list: the family this machine draws it with, each\n"
-               "name's state (installed, missing, generic, web-font) and the characters of its\n"
-               "text that family does not cover. Exit status 1 when a list names nothing\n"
-               "usable or leaves characters uncovered.\n"
+               "name's state (installed, missing, generic, web-font), which font draws which\n"
+               "characters of the text the list styles, character by character as browsers\n"
+               "walk the list, and the characters no font of the list draws (the system's\n"
+               "fallback or none). Exit status 1 when a list names nothing usable or leaves\n"
+               "characters to the fallback or to none.\n"
                "\n"
                "      --css      the CSS check\n"
                "      --json     with --css: the report as JSON (see the README)\n"
+               "      --lang LANG  with --css: the language fonts are chosen for (ja, en, ...);\n"
+               "                 by default fontconfig's, from FC_LANG, LC_ALL, LC_CTYPE or LANG\n"
                "      --         every later argument is a FILE\n"_qs +
                standardOptions();
     if (command == u"render")

@@ -21,7 +21,7 @@ namespace {
 const QString NotHtml = u"not an .htm or .html file"_qs;
 
 // check --css: every family list the pages ask for, resolved on this machine.
-int checkCss(const QStringList& files, bool json, Streams io)
+int checkCss(const QStringList& files, bool json, const QString& language, Streams io)
 {
     CssFontCheck check;
     std::vector<CssFileResult> results;
@@ -43,7 +43,7 @@ int checkCss(const QStringList& files, bool json, Streams io)
             io.err << "typecask-cli check: " << file << ": style sheet " << sheet << '\n';
         results.push_back(std::move(r));
     }
-    FontconfigResolver resolver;
+    FontconfigResolver resolver(language);
     const std::vector<ListResolution> lists = resolveFamilyLists(check.lists(), check.webFonts(), resolver);
     if (json)
         io.out << QString::fromUtf8(cssCheckJson(results, lists, check.webFonts()));
@@ -63,11 +63,17 @@ int checkCommand(const QStringList& args, Streams io)
     QStringList files;
     bool css = false;
     bool json = false;
+    QString language;
     while (!r.done()) {
         const QString& a = r.next();
         if (a == u"--")
             files += r.rest();
-        else if (a == u"--css")
+        else if (a == u"--lang") {
+            const std::optional<QString> v = r.value(a);
+            if (!v)
+                return 2;
+            language = *v;
+        } else if (a == u"--css")
             css = true;
         else if (a == u"--json")
             json = true;
@@ -82,8 +88,10 @@ int checkCommand(const QStringList& args, Streams io)
         return r.fail(u"give at least one FILE"_qs);
     if (json && !css)
         return r.fail(u"--json goes with --css"_qs);
+    if (!language.isEmpty() && !css)
+        return r.fail(u"--lang goes with --css"_qs);
     if (css)
-        return checkCss(files, json, io);
+        return checkCss(files, json, language, io);
 
     InstalledFonts fonts;
     HtmlFontCheck check(fonts.catalog);

@@ -733,13 +733,33 @@ QString genericFamilyOf(const QString& family)
 
 namespace {
 
-// The font fontconfig matches for family after its substitutions; null when none.
-FcPattern* matchFamily(FcConfig* config, const QString& family)
+// Fonts ranked for the language, and their names given in it ("IPAゴシック" for "ja").
+void addLanguage(FcPattern* pattern, const QByteArray& language)
+{
+    if (language.isEmpty())
+        return;
+    const auto* tag = reinterpret_cast<const FcChar8*>(language.constData());
+    FcPatternAddString(pattern, FC_LANG, tag);
+    FcPatternAddString(pattern, FC_NAMELANG, tag);
+}
+
+// The pattern for family after fontconfig's substitutions, asking for a scalable font as
+// browsers do.
+FcPattern* substitutedPattern(FcConfig* config, const QString& family, const QByteArray& language)
 {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    addLanguage(pattern, language);
     FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
+    return pattern;
+}
+
+// The font fontconfig matches for family after its substitutions; null when none.
+FcPattern* matchFamily(FcConfig* config, const QString& family, const QByteArray& language)
+{
+    FcPattern* pattern = substitutedPattern(config, family, language);
     FcResult result = FcResultNoMatch;
     FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
@@ -748,7 +768,39 @@ FcPattern* matchFamily(FcConfig* config, const QString& family)
 
 } // namespace
 
-FontconfigMatcher::FontconfigMatcher() : m_config(FcInitLoadConfigAndFonts()) {}
+QString fontconfigLanguage(const std::function<QByteArray(const char*)>& env)
+{
+    // fontconfig reads these itself, so a locale the machine never generated still counts.
+    QByteArray value;
+    for (const char* name : {"FC_LANG", "LC_ALL", "LC_CTYPE", "LANG"}) {
+        value = env(name);
+        if (!value.isEmpty())
+            break;
+    }
+    // FC_LANG may list several; the first ranks the fonts.
+    if (const qsizetype colon = value.indexOf(':'); colon >= 0)
+        value.truncate(colon);
+    for (char cut : {'.', '@'})
+        if (const qsizetype at = value.indexOf(cut); at >= 0)
+            value.truncate(at);
+    QString tag = QString::fromLatin1(value).toLower().replace(u'_', u'-');
+    if (tag.isEmpty() || tag == u"c" || tag == u"posix")
+        return u"en"_qs;
+    // As fontconfig normalizes it: a territory it has no orthography for is dropped ("ja-jp" is
+    // "ja", "zh-tw" stays), so that fonts are ranked, and named, as for the language itself.
+    if (const qsizetype dash = tag.indexOf(u'-'); dash > 0) {
+        FcStrSet* known = FcGetLangs();
+        if (!FcStrSetMember(known, reinterpret_cast<const FcChar8*>(tag.toLatin1().constData())))
+            tag.truncate(dash);
+        FcStrSetDestroy(known);
+    }
+    return tag;
+}
+
+FontconfigMatcher::FontconfigMatcher(QString language)
+    : m_config(FcInitLoadConfigAndFonts()), m_language(language.toUtf8())
+{
+}
 
 FontconfigMatcher::~FontconfigMatcher()
 {
@@ -764,7 +816,7 @@ QStringList FontconfigMatcher::matchedFamilies(const QString& family)
     QStringList names;
     if (!m_config)
         return names;
-    if (FcPattern* m = matchFamily(m_config, family)) {
+    if (FcPattern* m = matchFamily(m_config, family, m_language)) {
         for (int n = 0;; ++n) {
             FcChar8* s = nullptr;
             if (FcPatternGetString(m, FC_FAMILY, n, &s) != FcResultMatch)
@@ -776,13 +828,23 @@ QStringList FontconfigMatcher::matchedFamilies(const QString& family)
     return names;
 }
 
+QString FontconfigMatcher::substitutedFamily(const QString& family)
+{
+    if (!m_config)
+        return family;
+    FcPattern* pattern = substitutedPattern(m_config, family, m_language);
+    const QString first = fcString(pattern, FC_FAMILY);
+    FcPatternDestroy(pattern);
+    return first.isEmpty() ? family : first;
+}
+
 bool FontconfigMatcher::matchedFontCovers(const QString& family, char32_t c)
 {
     auto it = m_charsets.find(family);
     if (it == m_charsets.end()) {
         FcCharSet* chars = nullptr;
         if (m_config) {
-            if (FcPattern* m = matchFamily(m_config, family)) {
+            if (FcPattern* m = matchFamily(m_config, family, m_language)) {
                 FcCharSet* found = nullptr;
                 if (FcPatternGetCharSet(m, FC_CHARSET, 0, &found) == FcResultMatch && found)
                     chars = FcCharSetCopy(found);
@@ -792,6 +854,37 @@ bool FontconfigMatcher::matchedFontCovers(const QString& family, char32_t c)
         it = m_charsets.insert(family, chars);
     }
     return *it && FcCharSetHasChar(*it, static_cast<FcChar32>(c));
+}
+
+QString FontconfigMatcher::fallbackFamily(char32_t c)
+{
+    // Asked the way Chromium asks for a character none of an element's fonts has: a scalable
+    // font with that character, ranked for the language, the first of the sorted set that
+    // really has it.
+    if (!m_config)
+        return {};
+    FcPattern* pattern = FcPatternCreate();
+    FcCharSet* wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, static_cast<FcChar32>(c));
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcCharSetDestroy(wanted);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    addLanguage(pattern, m_language);
+    FcConfigSubstitute(m_config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* sorted = FcFontSort(m_config, pattern, FcFalse, nullptr, &result);
+    FcPatternDestroy(pattern);
+    QString family;
+    for (int i = 0; sorted && i < sorted->nfont && family.isEmpty(); ++i) {
+        FcCharSet* chars = nullptr;
+        if (FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &chars) == FcResultMatch && chars &&
+            FcCharSetHasChar(chars, static_cast<FcChar32>(c)))
+            family = fcString(sorted->fonts[i], FC_FAMILY);
+    }
+    if (sorted)
+        FcFontSetDestroy(sorted);
+    return family;
 }
 
 } // namespace typecask

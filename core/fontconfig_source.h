@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 struct _FcConfig;      // fontconfig's FcConfig
@@ -99,7 +100,9 @@ std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByte
 class FontconfigMatcher
 {
 public:
-    FontconfigMatcher();
+    // language: the language fontconfig ranks fonts for ("ja"); empty takes fontconfig's own
+    // default, which follows the environment.
+    explicit FontconfigMatcher(QString language = {});
     ~FontconfigMatcher();
     FontconfigMatcher(const FontconfigMatcher&) = delete;
     FontconfigMatcher& operator=(const FontconfigMatcher&) = delete;
@@ -107,11 +110,18 @@ public:
     // The family names of the font fontconfig matches for family after its substitutions,
     // first the one it is known by; empty when it matches none.
     QStringList matchedFamilies(const QString& family);
+    // The first family of the pattern for family once fontconfig's rules have substituted it
+    // (an alias the configuration puts first, for the language); family itself when none does.
+    QString substitutedFamily(const QString& family);
     // Whether the font matched for family has a glyph for c (its characters kept per family).
     bool matchedFontCovers(const QString& family, char32_t c);
+    // The family of the first font, in fontconfig's order for a text of that character in the
+    // language, that has a glyph for c; empty when no installed font has one.
+    QString fallbackFamily(char32_t c);
 
 private:
     _FcConfig* m_config = nullptr;
+    QByteArray m_language;
     QHash<QString, _FcCharSet*> m_charsets; // family -> the matched font's characters
 };
 
@@ -126,6 +136,12 @@ struct MatchedFace
     bool italic = false;
 };
 std::optional<MatchedFace> matchedFace(const QString& family, bool bold, bool italic);
+
+// The language fontconfig takes from the environment: the first of FC_LANG, LC_ALL, LC_CTYPE and
+// LANG that is set, whether or not that locale exists on the machine, as the language tag
+// fontconfig makes of it ("ja_JP.UTF-8" -> "ja", "zh_TW" -> "zh-tw"); "en" for C, POSIX or none.
+// env looks a variable up.
+QString fontconfigLanguage(const std::function<QByteArray(const char*)>& env);
 
 // The family fontconfig matches for a pattern in its own syntax ("sans-serif:lang=ja"),
 // empty when it matches none.

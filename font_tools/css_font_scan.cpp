@@ -22,6 +22,11 @@ using namespace html;
 
 namespace {
 
+// The elements before an open one under the same parent kept for sibling selectors.
+constexpr std::size_t MaxSiblingsKept = 16;
+// Ancestors and rules compared for one element before the rest are taken as not matching.
+constexpr int MatchStepsPerElement = 50000;
+
 // The local path of a stylesheet link relative to the page, empty when it leaves the disk
 // (a scheme, a network path) or is not relative.
 QString relativeSheetPath(std::string_view href, const QString& baseDir)
@@ -45,37 +50,47 @@ QString relativeSheetPath(std::string_view href, const QString& baseDir)
 
 // ---- CssFontCheck ----
 
+struct CssFontCheck::SheetReading
+{
+    int left = MaxStyleSheets;
+    std::set<QString> seen;
+    CssFileResult* result = nullptr;
+};
+
 // The reading of one page: an HTML tokenizer just deep enough to tell tags, comments, text and
-// the raw text of <style> and <script> apart, with the open elements and the list each one's
-// text belongs to.
+// the raw text of <style> and <script> apart, with the open elements as selectors see them and
+// the list each one's text belongs to.
 class CssFontCheck::Page
 {
 public:
-    Page(CssFontCheck& check, QString baseDir) : m_check(check), m_baseDir(std::move(baseDir)) {}
+    Page(CssFontCheck& check, QString baseDir, SheetReading& sheets);
 
     void feedLine(QByteArrayView line);
     void finish();
-    const std::vector<QString>& sheets() const { return m_sheets; }
 
 private:
     enum class State : unsigned char { Text, Tag, Comment, RawText };
 
     void text(QByteArrayView line, qsizetype& i);
     void tag(QByteArrayView line, qsizetype& i);
+    void startTag();
     void comment(QByteArrayView line, qsizetype& i);
     void rawText(QByteArrayView line, qsizetype& i);
     void endTag();
     void addCharacter(char32_t c);
-    int styleAttributeList(std::string_view css);
-
-    struct Element
-    {
-        std::string name;
-        int list; // the list whose text this element's text is, -1: none
-    };
+    void readSheet(std::string_view href);
+    // After rules are added: the open elements' lists again, while they are only html, head
+    // and body (the rules of a page's head style the root and the body that came before them).
+    void rulesAdded();
+    // The list of the element at path index at, from its attributes and its parent's list.
+    int elementList(std::size_t at);
+    int currentList() const { return m_lists[m_depth - 1]; }
+    // The element at at from the tag's name and attributes.
+    void fill(std::size_t at, std::string_view name);
 
     CssFontCheck& m_check;
     QString m_baseDir;
+    SheetReading& m_sheets;
     State m_state = State::Text;
     std::string m_tag;
     char m_tagQuote = 0;
@@ -84,20 +99,46 @@ private:
     int m_dashes = 0;          // "-" just before, in a comment
     std::string m_rawEnd;      // "</style" or "</script" ... while in raw text
     bool m_rawIsStyle = false; // raw text that is CSS
-    std::unique_ptr<CssDeclarationScanner> m_style;
-    std::vector<Element> m_open;
+    // A <style> block is kept whole up to a size and read only if it was not read before (a
+    // page made of one page repeated, or one block per article, repeats it); a longer one is
+    // read as it comes.
+    std::string m_styleText;
+    std::unique_ptr<CssDeclarationScanner> m_style; // while a long block is read as it comes
+    void startStyle();
+    void styleText(QByteArrayView css);
+    void endStyle();
+    // The open elements from the root down, with html and body always there as parsers
+    // imply them, and the list each one's text belongs to (-1: the page's default font).
+    std::vector<CascadeElement> m_path;
+    std::vector<int> m_lists;
+    std::vector<std::string> m_styleAttributes; // of each open element, for a body met late
+    std::size_t m_depth = 2;                    // the open ones; those after are kept for reuse
+    // The elements before each open one under its parent (while rules ask for them), and how
+    // many came before it.
+    CascadeSiblings m_siblings;
+    std::vector<std::size_t> m_childCount;
     std::vector<Attribute> m_attributes;
-    std::vector<QString> m_sheets;
-    int m_lastStyleList = -1; // set while a style attribute is scanned
 };
+
+CssFontCheck::Page::Page(CssFontCheck& check, QString baseDir, SheetReading& sheets)
+    : m_check(check), m_baseDir(std::move(baseDir)), m_sheets(sheets)
+{
+    m_path.resize(2);
+    m_path[0].name = "html";
+    m_path[1].name = "body";
+    m_lists = {-1, -1};
+    m_styleAttributes.resize(2);
+    m_siblings.resize(3);
+    m_childCount.resize(3);
+}
 
 void CssFontCheck::Page::addCharacter(char32_t c)
 {
     if (!needsGlyph(c))
         return;
     m_check.m_pageText.add(c);
-    if (!m_open.empty() && m_open.back().list >= 0)
-        m_check.m_lists[static_cast<std::size_t>(m_open.back().list)].text.add(c);
+    if (const int list = currentList(); list >= 0)
+        m_check.m_lists[static_cast<std::size_t>(list)].text.add(c);
 }
 
 void CssFontCheck::Page::feedLine(QByteArrayView line)
@@ -122,8 +163,8 @@ void CssFontCheck::Page::feedLine(QByteArrayView line)
     // The line end.
     if (m_state == State::Tag && !m_tagOverflow)
         m_tag += '\n';
-    else if (m_state == State::RawText && m_style)
-        m_style->feed("\n");
+    else if (m_state == State::RawText && m_rawIsStyle)
+        styleText("\n");
     else if (m_state == State::Comment)
         m_dashes = 0;
 }
@@ -132,7 +173,7 @@ void CssFontCheck::Page::text(QByteArrayView line, qsizetype& i)
 {
     const qsizetype n = line.size();
     const auto* p = reinterpret_cast<const unsigned char*>(line.data());
-    const int list = m_open.empty() ? -1 : m_open.back().list;
+    const int list = currentList();
     CharacterSet& page = m_check.m_pageText;
     CharacterSet* own = list >= 0 ? &m_check.m_lists[static_cast<std::size_t>(list)].text : nullptr;
     // Plain ASCII, most of a page, gathers in a register first.
@@ -293,35 +334,90 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
         endTag();
         return;
     }
+    startTag();
+}
+
+void CssFontCheck::Page::readSheet(std::string_view href)
+{
+    const QString path = relativeSheetPath(decodeEntities(href), m_baseDir);
+    if (path.isEmpty())
+        return;
+    m_check.scanSheet(path, m_sheets);
+    rulesAdded();
+}
+
+void CssFontCheck::Page::rulesAdded()
+{
+    if (m_depth > 3 || (m_depth == 3 && m_path[2].name != "head"))
+        return;
+    for (std::size_t at = 0; at < m_depth; ++at)
+        m_lists[at] = elementList(at);
+}
+
+int CssFontCheck::Page::elementList(std::size_t at)
+{
+    const CascadeElement& e = m_path[at];
+    const int parent = at == 0 ? -1 : m_lists[at - 1];
+    FontValue own;
+    bool ownImportant = false;
+    if (!m_styleAttributes[at].empty()) {
+        // The last font-family or font of the attribute wins, an important one over the rest.
+        CssDeclarationScanner::Handler h;
+        h.declaration = [&](const CssDeclaration& d) {
+            const FontValue v = m_check.declaration(d, CssSource::StyleAttribute);
+            if (v.kind != FontValue::Kind::None && (d.important || !ownImportant)) {
+                own = v;
+                ownImportant = d.important;
+            }
+        };
+        CssDeclarationScanner scanner(std::move(h), true);
+        const std::string& css = m_styleAttributes[at];
+        scanner.feed(QByteArrayView(css.data(), static_cast<qsizetype>(css.size())));
+        scanner.finish();
+    }
+    int face = -1;
+    if (e.name == "font") {
+        // <font face> is a hint below every style rule, as browsers rank it.
+        if (const std::string* value = e.attribute("face")) {
+            std::vector<CssFamily> families = parseFontFamilyValue(QString::fromUtf8(*value));
+            std::erase_if(families,
+                          [](const CssFamily& f) { return f.name.toUtf8().size() > MaxFontNameBytes; });
+            if (!families.empty())
+                face = m_check.addList(std::move(families),
+                                       QByteArrayView(value->data(), static_cast<qsizetype>(value->size())),
+                                       CssSource::StyleAttribute);
+        }
+    }
+    return m_check.cascade(m_path, m_check.rulesNeedSiblings() ? &m_siblings : nullptr, at, parent, own,
+                           ownImportant, face);
+}
+
+void CssFontCheck::Page::startTag()
+{
     const bool selfClosing = m_tag.back() == '/';
     std::string_view name = tagName(m_tag);
     const ElementKind kind = elementKind(name);
-    if (kind == ElementKind::Link || mayHoldStyle(m_tag, name.size()))
+    const bool font = is(name, "font");
+    // html and body come before the rules, and their lang and classes count for all the page.
+    if (kind == ElementKind::Link || font || is(name, "html") || is(name, "body") ||
+        m_check.rulesNeedAttributes() || mayHoldStyle(m_tag, name.size()))
         name = parseTag(m_tag, m_attributes);
     else
         m_attributes.clear();
-    if (kind == ElementKind::ClosesSibling && !m_open.empty() && is(m_open.back().name, name))
-        m_open.pop_back();
 
-    int list = m_open.empty() ? -1 : m_open.back().list;
-    std::string_view rel, href;
-    for (const Attribute& a : m_attributes) {
-        if (a.name == "style") {
-            if (const int own = styleAttributeList(decodeEntities(a.value)); own >= 0)
-                list = own;
-        } else if (a.name == "rel") {
-            rel = a.value;
-        } else if (a.name == "href") {
-            href = a.value;
-        }
-    }
     if (kind == ElementKind::Link) {
-        const std::string r = " " + lowered(rel) + " ";
-        if (r.find(" stylesheet ") != std::string::npos) {
-            const QString path = relativeSheetPath(decodeEntities(href), m_baseDir);
-            if (!path.isEmpty())
-                m_sheets.push_back(path);
+        std::string_view rel, href;
+        for (const Attribute& a : m_attributes) {
+            if (a.name == "rel")
+                rel = a.value;
+            else if (a.name == "href")
+                href = a.value;
         }
+        // A sheet is read where it is linked: its rules style what follows.
+        const std::string r = " " + lowered(rel) + " ";
+        if (r.find(" stylesheet ") != std::string::npos)
+            readSheet(href);
+        return;
     }
     if (kind == ElementKind::RawText) {
         if (selfClosing)
@@ -329,26 +425,89 @@ void CssFontCheck::Page::tag(QByteArrayView line, qsizetype& i)
         m_state = State::RawText;
         m_rawEnd = "</" + std::string(name);
         m_rawIsStyle = is(name, "style");
-        if (m_rawIsStyle) {
-            CssDeclarationScanner::Handler h;
-            h.declaration = [this](QByteArrayView p, QByteArrayView v, bool f) {
-                m_check.declaration(p, v, f, CssSource::StyleSheet);
-            };
-            h.fontFaceEnd = [this] { m_check.fontFaceEnd(); };
-            h.import = [this](QByteArrayView target) {
-                const QString path =
-                    relativeSheetPath(std::string_view(target.data(), target.size()), m_baseDir);
-                if (!path.isEmpty())
-                    m_sheets.push_back(path);
-            };
-            m_style = std::make_unique<CssDeclarationScanner>(std::move(h), false);
-        }
+        m_styleText.clear();
+        m_style.reset();
         return;
     }
-    if (selfClosing || kind == ElementKind::Void)
+
+    if (is(name, "html") || is(name, "body")) {
+        // The element parsers imply anyway: its attributes now, for it and what follows.
+        const std::size_t at = is(name, "html") ? 0 : 1;
+        const std::string lang = at == 1 ? m_path[0].lang : std::string();
+        fill(at, name);
+        if (m_path[at].lang.empty())
+            m_path[at].lang = lang;
+        if (at == 0 && m_path[1].lang.empty())
+            m_path[1].lang = m_path[0].lang;
+        m_lists[at] = elementList(at);
+        if (at == 0)
+            m_lists[1] = elementList(1);
         return;
-    if (m_open.size() < 4096)
-        m_open.push_back({std::string(name), list});
+    }
+    if (kind == ElementKind::ClosesSibling && m_depth > 2 && is(m_path[m_depth - 1].name, name))
+        --m_depth;
+    if (m_depth >= 4096)
+        return;
+    // The open elements' storage is kept and reused: a page opens millions of them.
+    if (m_path.size() == m_depth) {
+        m_path.emplace_back();
+        m_lists.push_back(-1);
+        m_styleAttributes.emplace_back();
+        m_siblings.emplace_back();
+        m_childCount.push_back(0);
+    }
+    const std::size_t at = m_depth++;
+    fill(at, name);
+    if (m_path[at].lang.empty())
+        m_path[at].lang = m_path[at - 1].lang;
+    // head stands under body here; it is no sibling of what the body holds.
+    if (!is(name, "head")) {
+        m_path[at].index = m_childCount[at]++;
+        if (m_check.rulesNeedSiblings()) {
+            std::vector<CascadeElement>& before = m_siblings[at];
+            if (before.size() > MaxSiblingsKept)
+                before.erase(before.begin());
+            before.push_back(m_path[at]);
+        }
+    }
+    // Its children start a list of their own.
+    m_siblings[at + 1].clear();
+    m_childCount[at + 1] = 0;
+    m_lists[at] = elementList(at);
+    if (selfClosing || kind == ElementKind::Void)
+        --m_depth; // no text of its own; its style attribute's lists are the page's all the same
+}
+
+void CssFontCheck::Page::fill(std::size_t at, std::string_view name)
+{
+    CascadeElement& e = m_path[at];
+    e.name.assign(name);
+    e.id.clear();
+    e.classes.clear();
+    e.attributes.clear();
+    e.lang.clear();
+    e.index = 0;
+    std::string& style = m_styleAttributes[at];
+    style.clear();
+    const bool otherAttributes = m_check.rulesTestAttributes();
+    for (const Attribute& a : m_attributes) {
+        if (a.name == "style") {
+            style = decodeEntities(a.value);
+        } else if (a.name == "id") {
+            e.id = decodeEntities(a.value);
+        } else if (a.name == "class") {
+            e.classes = " ";
+            for (char c : decodeEntities(a.value))
+                if (!isSpace(c) || e.classes.back() != ' ')
+                    e.classes += isSpace(c) ? ' ' : c;
+            if (e.classes.back() != ' ')
+                e.classes += ' ';
+        } else if (a.name == "lang") {
+            e.lang = lowered(decodeEntities(a.value));
+        }
+        if ((otherAttributes || a.name == "face") && e.attributes.size() < 32 && a.value.size() <= 1024)
+            e.attributes.emplace_back(std::string(a.name), decodeEntities(a.value));
+    }
 }
 
 void CssFontCheck::Page::endTag()
@@ -359,9 +518,10 @@ void CssFontCheck::Page::endTag()
         ++i;
     }
     const std::string_view name(m_tag.data() + 1, i - 1);
-    for (std::size_t k = m_open.size(); k-- > 0;)
-        if (is(m_open[k].name, name)) {
-            m_open.resize(k);
+    // html and body stay open, as parsers keep them.
+    for (std::size_t k = m_depth; k-- > 2;)
+        if (is(m_path[k].name, name)) {
+            m_depth = k;
             return;
         }
 }
@@ -389,16 +549,15 @@ void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
         }
     }
     const qsizetype stop = end < 0 ? n : end;
-    if (m_rawIsStyle && m_style)
-        m_style->feed(line.sliced(start, stop - start));
+    if (m_rawIsStyle)
+        styleText(line.sliced(start, stop - start));
     if (end < 0) {
         i = n;
         return;
     }
-    if (m_style) {
-        m_style->finish();
-        m_style.reset();
-    }
+    if (m_rawIsStyle)
+        endStyle();
+    m_rawIsStyle = false;
     // The end tag itself is read as a tag.
     m_state = State::Tag;
     m_tag.clear();
@@ -410,34 +569,150 @@ void CssFontCheck::Page::rawText(QByteArrayView line, qsizetype& i)
 
 void CssFontCheck::Page::finish()
 {
+    if (m_state == State::RawText && m_rawIsStyle)
+        endStyle();
+    m_rawIsStyle = false;
+}
+
+void CssFontCheck::Page::startStyle()
+{
+    CssDeclarationScanner::Handler h;
+    h.declaration = [this](const CssDeclaration& d) { m_check.styleRule(d); };
+    h.fontFaceEnd = [this] { m_check.fontFaceEnd(); };
+    h.import = [this](QByteArrayView target) {
+        readSheet(std::string_view(target.data(), static_cast<std::size_t>(target.size())));
+    };
+    m_style = std::make_unique<CssDeclarationScanner>(std::move(h), false);
+}
+
+void CssFontCheck::Page::styleText(QByteArrayView css)
+{
     if (m_style) {
-        m_style->finish();
-        m_style.reset();
+        m_style->feed(css);
+        return;
+    }
+    m_styleText.append(css.data(), static_cast<std::size_t>(css.size()));
+    if (static_cast<qsizetype>(m_styleText.size()) > MaxCssChunkBytes * 16) {
+        startStyle();
+        m_style->feed(QByteArrayView(m_styleText.data(), static_cast<qsizetype>(m_styleText.size())));
+        m_styleText.clear();
     }
 }
 
-int CssFontCheck::declaration(QByteArrayView property, QByteArrayView value, bool inFontFace,
-                              CssSource source)
+void CssFontCheck::Page::endStyle()
 {
-    if (inFontFace) {
-        if (property == "font-family") {
-            const std::vector<CssFamily> f = parseFontFamilyValue(QString::fromUtf8(value));
-            m_faceFamily = f.size() == 1 ? f.front().name : QString();
-        } else if (property == "src") {
-            m_faceSrc = QString::fromUtf8(value).simplified().left(512);
+    if (!m_style) {
+        if (!m_check.m_styleBlocks.insert(std::hash<std::string>{}(m_styleText)).second) {
+            m_styleText.clear();
+            return;
         }
-        return -1;
+        startStyle();
+        m_style->feed(QByteArrayView(m_styleText.data(), static_cast<qsizetype>(m_styleText.size())));
+        m_styleText.clear();
     }
-    std::vector<CssFamily> families;
-    if (property == "font-family")
-        families = parseFontFamilyValue(QString::fromUtf8(value));
-    else if (property == "font")
-        families = parseFontShorthand(QString::fromUtf8(value));
-    // One rule with the name check: a name longer than a font name may be is no font's.
-    std::erase_if(families, [](const CssFamily& f) { return f.name.toUtf8().size() > MaxFontNameBytes; });
-    if (families.empty())
-        return -1;
-    return addList(std::move(families), value, source);
+    m_style->finish();
+    m_style.reset();
+    rulesAdded();
+}
+
+QStringList CssWebFont::localNames() const
+{
+    QStringList names;
+    for (qsizetype at = src.indexOf(u"local(", 0, Qt::CaseInsensitive); at >= 0;
+         at = src.indexOf(u"local(", at + 1, Qt::CaseInsensitive)) {
+        if (at > 0 && (src[at - 1].isLetterOrNumber() || src[at - 1] == u'-'))
+            continue;
+        const qsizetype close = src.indexOf(u')', at);
+        if (close < 0)
+            break;
+        const std::vector<CssFamily> f = parseFontFamilyValue(src.sliced(at + 6, close - at - 6));
+        if (f.size() == 1)
+            names += f.front().name;
+    }
+    return names;
+}
+
+CssFontCheck::FontValue CssFontCheck::declaration(const CssDeclaration& d, CssSource source)
+{
+    FontValue v;
+    if (d.inFontFace) {
+        if (d.property == "font-family") {
+            const std::vector<CssFamily> f = parseFontFamilyValue(QString::fromUtf8(d.value));
+            m_faceFamily = f.size() == 1 ? f.front().name : QString();
+        } else if (d.property == "src") {
+            m_faceSrc = QString::fromUtf8(d.value).simplified().left(512);
+        }
+        return v;
+    }
+    const bool family = d.property == "font-family";
+    if (d.property.startsWith("--")) {
+        // Custom properties are taken page-wide, the last declared winning: pages set their font
+        // stacks once, on :root.
+        if (m_custom.size() < 4096 || m_custom.contains(QString::fromUtf8(d.property)))
+            m_custom.insert(QString::fromUtf8(d.property), QString::fromUtf8(d.value).left(4096));
+        return v;
+    }
+    if (!family && d.property != "font")
+        return v;
+    v.shorthand = !family;
+    const QString value = QString::fromUtf8(d.value).trimmed();
+    const QString word = value.toLower();
+    if (word == u"inherit" || word == u"unset") {
+        v.kind = FontValue::Kind::Inherit;
+    } else if (word == u"initial") {
+        v.kind = FontValue::Kind::Initial;
+    } else if (word == u"revert" || word == u"revert-layer") {
+        v.kind = FontValue::Kind::Revert;
+    } else if (word.contains(u"var(")) {
+        v.kind = FontValue::Kind::Var;
+        v.raw = value;
+    } else {
+        std::vector<CssFamily> families = family ? parseFontFamilyValue(value) : parseFontShorthand(value);
+        if (!family && families.empty() && isSystemFontKeyword(value))
+            families = {CssFamily{u"system-ui"_qs, true}};
+        // One rule with the name check: a name longer than a font name may be is no font's.
+        std::erase_if(families, [](const CssFamily& f) { return f.name.toUtf8().size() > MaxFontNameBytes; });
+        if (families.empty())
+            return v; // an invalid declaration: dropped, as browsers drop it
+        v.list = addList(std::move(families), d.value, source);
+        if (v.list >= 0)
+            v.kind = FontValue::Kind::List;
+    }
+    return v;
+}
+
+void CssFontCheck::styleRule(const CssDeclaration& d)
+{
+    const FontValue v = declaration(d, CssSource::StyleSheet);
+    if (v.kind == FontValue::Kind::None || d.selectors.isEmpty())
+        return;
+    // The same rule met again (a page repeated, a sheet linked twice) is kept once.
+    std::string key(d.selectors.data(), static_cast<std::size_t>(d.selectors.size()));
+    key += '\x1f';
+    key.append(d.value.data(), static_cast<std::size_t>(d.value.size()));
+    key += d.important ? "\x1f!" : "\x1f";
+    key += v.shorthand ? "f" : "ff";
+    if (static_cast<qsizetype>(m_rules.size()) >= MaxFontRules || !m_ruleKeys.insert(std::move(key)).second)
+        return;
+    for (CssSelector& selector : CssSelector::parseList(
+             std::string_view(d.selectors.data(), static_cast<std::size_t>(d.selectors.size())))) {
+        if (selector.neverMatches())
+            continue;
+        const auto index = static_cast<std::uint32_t>(m_rules.size());
+        if (!selector.keyId().empty())
+            m_byId[selector.keyId()].push_back(index);
+        else if (!selector.keyClass().empty())
+            m_byClass[selector.keyClass()].push_back(index);
+        else if (!selector.keyTag().empty())
+            m_byTag[selector.keyTag()].push_back(index);
+        else
+            m_anyElement.push_back(index);
+        // Most tags of a page are not parsed further unless some rule asks for their attributes.
+        m_rulesNeedAttributes = m_rulesNeedAttributes || selector.usesAttributes();
+        m_rulesTestAttributes = m_rulesTestAttributes || selector.testsAttributes();
+        m_rulesNeedSiblings = m_rulesNeedSiblings || selector.needsSiblings();
+        m_rules.push_back({std::move(selector), m_order++, d.important, v});
+    }
 }
 
 void CssFontCheck::fontFaceEnd()
@@ -449,19 +724,128 @@ void CssFontCheck::fontFaceEnd()
         m_webFonts.push_back(face);
 }
 
-int CssFontCheck::Page::styleAttributeList(std::string_view css)
+int CssFontCheck::defaultStyleList(const std::string& element)
 {
-    m_lastStyleList = -1;
-    CssDeclarationScanner::Handler h;
-    h.declaration = [this](QByteArrayView p, QByteArrayView v, bool) {
-        // The last font-family or font of the attribute wins.
-        if (const int list = m_check.declaration(p, v, false, CssSource::StyleAttribute); list >= 0)
-            m_lastStyleList = list;
+    // The browser's own style sheet: monospace for code, the system font for form controls.
+    const auto made = [this](int& list, const char* generic) {
+        if (list == -2)
+            list = addList({CssFamily{QString::fromLatin1(generic), true}}, generic, CssSource::DefaultStyle);
+        return list;
     };
-    CssDeclarationScanner scanner(std::move(h), true);
-    scanner.feed(QByteArrayView(css.data(), static_cast<qsizetype>(css.size())));
-    scanner.finish();
-    return m_lastStyleList;
+    static const std::set<std::string, std::less<>> monospace = {"code", "kbd",  "listing", "plaintext",
+                                                                 "pre",  "samp", "tt",      "xmp"};
+    static const std::set<std::string, std::less<>> controls = {"button", "input",    "select",
+                                                                "option", "optgroup", "textarea"};
+    if (monospace.contains(element))
+        return made(m_monospaceList, "monospace");
+    if (controls.contains(element))
+        return made(m_systemList, "system-ui");
+    return -2;
+}
+
+int CssFontCheck::valueList(const FontValue& v, int parent, const std::string& element)
+{
+    switch (v.kind) {
+    case FontValue::Kind::List:
+        return v.list;
+    case FontValue::Kind::Inherit:
+        return parent;
+    case FontValue::Kind::Initial:
+        return -1;
+    case FontValue::Kind::Revert:
+    case FontValue::Kind::None: {
+        const int byDefault = defaultStyleList(element);
+        return byDefault >= -1 ? byDefault : parent;
+    }
+    case FontValue::Kind::Var: {
+        // var(--name) and var(--name, fallback), nested fallbacks too, replaced by their values.
+        QString value = v.raw;
+        for (int round = 0; round < 8 && value.contains(u"var(", Qt::CaseInsensitive); ++round) {
+            const qsizetype at = value.indexOf(u"var(", 0, Qt::CaseInsensitive);
+            qsizetype close = at + 4;
+            for (int depth = 1; close < value.size(); ++close) {
+                depth += value[close] == u'(' ? 1 : value[close] == u')' ? -1 : 0;
+                if (depth == 0)
+                    break;
+            }
+            if (close >= value.size())
+                return parent; // invalid at computed time: the property inherits
+            const QString inner = value.sliced(at + 4, close - at - 4);
+            const qsizetype comma = inner.indexOf(u',');
+            const QString name = (comma < 0 ? inner : inner.first(comma)).trimmed();
+            QString replacement;
+            if (const auto it = m_custom.constFind(name); it != m_custom.cend())
+                replacement = *it;
+            else if (comma >= 0)
+                replacement = inner.sliced(comma + 1);
+            else
+                return parent;
+            value.replace(at, close - at + 1, replacement);
+        }
+        const QByteArray bytes = value.toUtf8();
+        CssDeclaration d;
+        d.property = v.shorthand ? QByteArrayView("font") : QByteArrayView("font-family");
+        d.value = bytes;
+        const FontValue resolved = declaration(d, CssSource::StyleSheet);
+        return resolved.kind == FontValue::Kind::Var || resolved.kind == FontValue::Kind::None
+                   ? parent
+                   : valueList(resolved, parent, element);
+    }
+    }
+    return parent;
+}
+
+int CssFontCheck::cascade(const std::vector<CascadeElement>& path, const CascadeSiblings* siblings,
+                          std::size_t at, int parent, const FontValue& own, bool ownImportant, int face)
+{
+    const CascadeElement& e = path[at];
+    // The winner so far, ranked by importance, then a style attribute over rules, then
+    // specificity, then order.
+    const Rule* best = nullptr;
+    const auto better = [](const Rule& a, const Rule* b) {
+        if (!b)
+            return true;
+        if (a.important != b->important)
+            return a.important;
+        if (a.selector.specificity() != b->selector.specificity())
+            return a.selector.specificity() > b->selector.specificity();
+        return a.order > b->order;
+    };
+    // The work one element may cost: a page of deep nesting and many descendant rules would
+    // otherwise take time by their product.
+    int budget = MatchStepsPerElement;
+    const auto consider = [&](const std::vector<std::uint32_t>& rules) {
+        for (std::uint32_t i : rules) {
+            const Rule& r = m_rules[i];
+            if (better(r, best) && r.selector.matches(path, at, budget, siblings))
+                best = &r;
+        }
+    };
+    if (!m_rules.empty()) {
+        if (!e.id.empty())
+            if (const auto it = m_byId.find(e.id); it != m_byId.end())
+                consider(it->second);
+        if (!e.classes.empty() && !m_byClass.empty()) {
+            std::size_t from = 1;
+            while (from < e.classes.size()) {
+                const std::size_t to = e.classes.find(' ', from);
+                if (const auto it = m_byClass.find(e.classes.substr(from, to - from)); it != m_byClass.end())
+                    consider(it->second);
+                from = to + 1;
+            }
+        }
+        if (const auto it = m_byTag.find(e.name); it != m_byTag.end())
+            consider(it->second);
+        consider(m_anyElement);
+    }
+    FontValue chosen;
+    if (own.kind != FontValue::Kind::None && (ownImportant || !best || !best->important))
+        chosen = own;
+    else if (best)
+        chosen = best->value;
+    else if (face >= 0)
+        chosen = FontValue{FontValue::Kind::List, face, false, {}};
+    return valueList(chosen, parent, e.name);
 }
 
 int CssFontCheck::addList(std::vector<CssFamily> families, QByteArrayView written, CssSource source)
@@ -485,9 +869,28 @@ int CssFontCheck::addList(std::vector<CssFamily> families, QByteArrayView writte
     return static_cast<int>(m_lists.size() - 1);
 }
 
+void CssFontCheck::resetRules()
+{
+    // A page's rules style that page only; its lists, their text and the web fonts are kept.
+    m_rules.clear();
+    m_byId.clear();
+    m_byClass.clear();
+    m_byTag.clear();
+    m_anyElement.clear();
+    m_ruleKeys.clear();
+    m_styleBlocks.clear();
+    m_rulesNeedAttributes = m_rulesTestAttributes = m_rulesNeedSiblings = false;
+    m_order = 0;
+    m_custom.clear();
+}
+
 void CssFontCheck::scanText(QByteArrayView html, const QString& baseDir)
 {
-    Page page(*this, baseDir);
+    resetRules();
+    CssFileResult ignored;
+    SheetReading sheets;
+    sheets.result = &ignored;
+    Page page(*this, baseDir, sheets);
     qsizetype start = 0;
     while (start <= html.size()) {
         qsizetype end = start;
@@ -499,14 +902,9 @@ void CssFontCheck::scanText(QByteArrayView html, const QString& baseDir)
         start = end + 1;
     }
     page.finish();
-    CssFileResult ignored;
-    std::set<QString> seen;
-    int left = MaxStyleSheets;
-    for (const QString& sheet : page.sheets())
-        scanSheet(sheet, left, ignored, seen);
 }
 
-CssFileResult CssFontCheck::scanFile(const QString& path)
+CssFileResult CssFontCheck::scanFile(const QString& path, const std::function<void(qint64 line)>& progress)
 {
     CssFileResult result;
     result.path = path;
@@ -516,8 +914,13 @@ CssFileResult CssFontCheck::scanFile(const QString& path)
         result.error = reader.error();
         return result;
     }
-    auto page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath());
-    for (;;) {
+    SheetReading sheets;
+    sheets.result = &result;
+    resetRules();
+    auto page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath(), sheets);
+    for (qint64 lineNumber = 0;; ++lineNumber) {
+        if (progress && lineNumber % 100 == 0)
+            progress(lineNumber);
         QByteArrayView line;
         const HtmlLineReader::Next next = reader.next(line);
         if (next == HtmlLineReader::Next::End)
@@ -528,45 +931,43 @@ CssFileResult CssFontCheck::scanFile(const QString& path)
             break;
         }
         if (next == HtmlLineReader::Next::Restarted) {
-            // Lists met so far were read from the same bytes; the tags are read again.
-            page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath());
+            // Lists met so far were read from the same bytes; the tags and rules are read again.
+            resetRules();
+            sheets = SheetReading{MaxStyleSheets, {}, &result};
+            result.styleSheets.clear();
+            result.unreadSheets.clear();
+            page = std::make_unique<Page>(*this, QFileInfo(path).absolutePath(), sheets);
             continue;
         }
         page->feedLine(line);
     }
     page->finish();
     result.encoding = reader.encoding();
-    std::set<QString> seen;
-    int left = MaxStyleSheets;
-    for (const QString& sheet : page->sheets())
-        scanSheet(sheet, left, result, seen);
     return result;
 }
 
-void CssFontCheck::scanSheet(const QString& path, int& sheetsLeft, CssFileResult& result,
-                             std::set<QString>& seen)
+void CssFontCheck::scanSheet(const QString& path, SheetReading& reading)
 {
-    if (sheetsLeft <= 0 || !seen.insert(path).second)
+    if (reading.left <= 0 || !reading.seen.insert(path).second)
         return;
-    --sheetsLeft;
+    --reading.left;
+    CssFileResult& result = *reading.result;
     HtmlLineReader reader;
     if (!reader.open(path)) {
         result.unreadSheets += path + u": "_qs + reader.error();
         return;
     }
     result.styleSheets += path;
-    std::vector<QString> imports;
     const QString dir = QFileInfo(path).absolutePath();
     CssDeclarationScanner::Handler h;
-    h.declaration = [this](QByteArrayView p, QByteArrayView v, bool f) {
-        declaration(p, v, f, CssSource::StyleSheet);
-    };
+    h.declaration = [this](const CssDeclaration& d) { styleRule(d); };
     h.fontFaceEnd = [this] { fontFaceEnd(); };
     h.import = [&](QByteArrayView target) {
+        // Imported rules come before the importing sheet's own.
         const QString sheet =
             relativeSheetPath(std::string_view(target.data(), static_cast<std::size_t>(target.size())), dir);
         if (!sheet.isEmpty())
-            imports.push_back(sheet);
+            scanSheet(sheet, reading);
     };
     CssDeclarationScanner scanner(std::move(h), false);
     for (;;) {
@@ -580,23 +981,17 @@ void CssFontCheck::scanSheet(const QString& path, int& sheetsLeft, CssFileResult
         }
         if (next == HtmlLineReader::Next::Restarted) {
             scanner = CssDeclarationScanner(CssDeclarationScanner::Handler{}, false);
-            continue; // lists are kept once each: what was found before is found again
+            continue; // rules are kept once each: what was found before is found again
         }
         scanner.feed(line);
         scanner.feed("\n");
     }
     scanner.finish();
-    for (const QString& sheet : imports)
-        scanSheet(sheet, sheetsLeft, result, seen);
 }
 
 std::vector<CssFamilyList> CssFontCheck::lists() const
 {
-    std::vector<CssFamilyList> out = m_lists;
-    for (CssFamilyList& l : out)
-        if (l.sources & static_cast<unsigned char>(CssSource::StyleSheet))
-            l.text.unite(m_pageText);
-    return out;
+    return m_lists;
 }
 
 void CssFontCheck::clear()
@@ -605,6 +1000,8 @@ void CssFontCheck::clear()
     m_keys.clear();
     m_webFonts.clear();
     m_pageText = CharacterSet{};
+    resetRules();
+    m_monospaceList = m_systemList = -2;
 }
 
 } // namespace typecask

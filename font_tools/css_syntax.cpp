@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <string>
 
 namespace typecask {
 
@@ -189,6 +190,12 @@ bool isGenericFamily(QStringView name)
                           "ui-sans-serif", "ui-monospace", "ui-rounded", "emoji", "math", "fangsong"});
 }
 
+bool isSystemFontKeyword(QStringView value)
+{
+    return isOneOf(value.trimmed(),
+                   {"caption", "icon", "menu", "message-box", "small-caption", "status-bar"});
+}
+
 std::vector<CssFamily> parseFontFamilyValue(QStringView value)
 {
     const std::vector<Token> tokens = tokenize(value);
@@ -212,7 +219,9 @@ std::vector<CssFamily> parseFontShorthand(QStringView value)
         const Token& t = tokens[i];
         if (t.kind == Token::String || t.kind == Token::Comma)
             break;
-        const bool size = t.kind == Token::Number || t.kind == Token::Function ||
+        // A size has a unit (or is a percentage); a bare number before it is a weight.
+        const bool size = (t.kind == Token::Number && !t.text.back().isDigit() && t.text.back() != u'.') ||
+                          t.kind == Token::Function ||
                           (t.kind == Token::Ident &&
                            isOneOf(t.text, {"xx-small", "x-small", "small", "medium", "large", "x-large",
                                             "xx-large", "xxx-large", "smaller", "larger"}));
@@ -232,6 +241,71 @@ std::vector<CssFamily> parseFontShorthand(QStringView value)
 // ---- CssDeclarationScanner ----
 
 namespace {
+
+// The screen media queries are judged for: a desktop browser window of 1280 by 720 CSS pixels,
+// 16 pixels to the em, light colours, a mouse.
+constexpr double ScreenWidth = 1280, ScreenHeight = 720, EmPixels = 16;
+
+// Whether a media feature in parentheses holds on that screen; a feature not judged here holds.
+bool featureHolds(std::string_view feature)
+{
+    const std::size_t colon = feature.find(':');
+    if (colon == std::string_view::npos)
+        return true;
+    const std::string name(trimmed(feature.substr(0, colon)));
+    const std::string value(trimmed(feature.substr(colon + 1)));
+    if (name == "prefers-color-scheme")
+        return value == "light";
+    if (name == "orientation")
+        return value == "landscape";
+    const bool width = name.ends_with("width") && !name.ends_with("device-width");
+    const bool height = name.ends_with("height") && !name.ends_with("device-height");
+    if (!width && !height)
+        return true;
+    std::size_t used = 0;
+    double length = 0;
+    try {
+        length = std::stod(value, &used);
+    } catch (...) {
+        return true;
+    }
+    const std::string unit = value.substr(used);
+    if (unit == "em" || unit == "rem")
+        length *= EmPixels;
+    else if (unit != "px" && !(unit.empty() && length == 0))
+        return true;
+    const double size = width ? ScreenWidth : ScreenHeight;
+    if (name.starts_with("min-"))
+        return size >= length;
+    if (name.starts_with("max-"))
+        return size <= length;
+    return size == length;
+}
+
+// Whether an @media query list holds a query that screen meets: media types other than screen
+// and all ("print", "speech") exclude it, as do widths and heights it does not have.
+bool appliesToScreens(std::string_view queries)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = queries.find(',', start);
+        const std::string query = lowered(trimmed(queries.substr(start, comma - start)));
+        const bool negated = query.starts_with("not ");
+        bool holds = query.find("print") == std::string::npos && query.find("speech") == std::string::npos;
+        for (std::size_t open = query.find('('); holds && open != std::string::npos;
+             open = query.find('(', open + 1)) {
+            const std::size_t close = query.find(')', open);
+            if (close == std::string::npos)
+                break;
+            holds = featureHolds(std::string_view(query).substr(open + 1, close - open - 1));
+        }
+        if (holds != negated)
+            return true;
+        if (comma == std::string_view::npos)
+            return false;
+        start = comma + 1;
+    }
+}
 
 bool isCssSpecial(char c)
 {
@@ -326,7 +400,23 @@ void CssDeclarationScanner::feed(QByteArrayView css)
             break;
         case '{': {
             const std::string_view prelude = trimmed(std::string_view(m_buf));
-            m_blocks.push_back(!m_overflow && startsWithNoCase(prelude, "@font-face"));
+            const bool inside = std::any_of(m_blocks.begin(), m_blocks.end(), [](Block b) {
+                return b == Block::Rule || b == Block::FontFace || b == Block::Skipped;
+            });
+            Block block = Block::Skipped;
+            if (m_overflow || inside || m_declarationsOnly)
+                block = Block::Skipped;
+            else if (startsWithNoCase(prelude, "@font-face"))
+                block = Block::FontFace;
+            else if (startsWithNoCase(prelude, "@media"))
+                block = appliesToScreens(prelude.substr(6)) ? Block::Group : Block::Skipped;
+            else if (startsWithNoCase(prelude, "@supports") || startsWithNoCase(prelude, "@layer") ||
+                     startsWithNoCase(prelude, "@container") || startsWithNoCase(prelude, "@scope"))
+                block = Block::Group;
+            else if (!prelude.starts_with('@'))
+                block = Block::Rule;
+            m_blocks.push_back(block);
+            m_rule.push_back(block == Block::Rule ? std::string(prelude) : std::string());
             m_buf.clear();
             m_overflow = false;
             break;
@@ -353,8 +443,9 @@ void CssDeclarationScanner::finish()
 void CssDeclarationScanner::endStatement(char terminator)
 {
     const std::string_view text = trimmed(std::string_view(m_buf));
-    const bool inDeclarations = m_declarationsOnly || !m_blocks.empty();
-    if (m_overflow || text.empty()) {
+    const Block block = m_blocks.empty() ? Block::Group : m_blocks.back();
+    const bool inDeclarations = m_declarationsOnly || block == Block::Rule || block == Block::FontFace;
+    if (m_overflow || text.empty() || (!m_declarationsOnly && block == Block::Skipped)) {
         // dropped
     } else if (!inDeclarations) {
         if (startsWithNoCase(text, "@import") && m_handler.import) {
@@ -364,22 +455,29 @@ void CssDeclarationScanner::endStatement(char terminator)
     } else if (const std::size_t colon = text.find(':'); colon != std::string_view::npos) {
         const std::string property = lowered(trimmed(text.substr(0, colon)));
         std::string_view value = trimmed(text.substr(colon + 1));
-        // "!important" (any case, with spaces after the "!") changes nothing here.
+        // "!important" (any case, with spaces after the "!").
+        bool important = false;
         if (const std::size_t bang = value.rfind('!'); bang != std::string_view::npos) {
             const std::string_view after = trimmed(value.substr(bang + 1));
-            if (after.size() == 9 && startsWithNoCase(after, "important"))
+            if (after.size() == 9 && startsWithNoCase(after, "important")) {
                 value = trimmed(value.substr(0, bang));
+                important = true;
+            }
         }
+        const std::string_view selectors =
+            m_declarationsOnly || m_rule.empty() ? std::string_view() : std::string_view(m_rule.back());
         if (m_handler.declaration)
-            m_handler.declaration(QByteArrayView(property.data(), static_cast<qsizetype>(property.size())),
-                                  QByteArrayView(value.data(), static_cast<qsizetype>(value.size())),
-                                  !m_blocks.empty() && m_blocks.back());
+            m_handler.declaration({QByteArrayView(property.data(), static_cast<qsizetype>(property.size())),
+                                   QByteArrayView(value.data(), static_cast<qsizetype>(value.size())),
+                                   QByteArrayView(selectors.data(), static_cast<qsizetype>(selectors.size())),
+                                   important, !m_declarationsOnly && block == Block::FontFace});
     }
     m_buf.clear();
     m_overflow = false;
     if (terminator == '}' && !m_blocks.empty()) {
-        const bool fontFace = m_blocks.back();
+        const bool fontFace = m_blocks.back() == Block::FontFace;
         m_blocks.pop_back();
+        m_rule.pop_back();
         if (fontFace && m_handler.fontFaceEnd)
             m_handler.fontFaceEnd();
     }

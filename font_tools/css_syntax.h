@@ -27,6 +27,10 @@ struct CssFamily
     bool operator==(const CssFamily&) const = default;
 };
 
+// caption, icon, menu, message-box, small-caption, status-bar: a font shorthand that sets the
+// system's font.
+bool isSystemFontKeyword(QStringView value);
+
 // The families of a font-family value in order; empty when the value names none (a CSS-wide
 // keyword such as inherit, var(), or a value browsers drop as invalid).
 std::vector<CssFamily> parseFontFamilyValue(QStringView value);
@@ -37,13 +41,25 @@ std::vector<CssFamily> parseFontShorthand(QStringView value);
 // Finds declarations in CSS text given in pieces: rules with selectors, at-rules and nested
 // blocks, or (for a style attribute) declarations alone. Comments are skipped, strings and
 // escapes kept whole, so that a ";" or "}" in a quoted name ends nothing.
+// A declaration as a style sheet or attribute gives it.
+struct CssDeclaration
+{
+    QByteArrayView property;  // lower case
+    QByteArrayView value;     // as written, without "!important"
+    QByteArrayView selectors; // the rule's selector list; empty in a style attribute
+    bool important = false;
+    bool inFontFace = false;
+};
+
 class CssDeclarationScanner
 {
 public:
     struct Handler
     {
-        // A declaration: property in lower case, value as written without "!important".
-        std::function<void(QByteArrayView property, QByteArrayView value, bool inFontFace)> declaration;
+        // A declaration of a style rule, an @font-face block or a style attribute; those of
+        // rules that never apply to a page on screen (@media print, @keyframes, @page) and of
+        // nested rules are left out.
+        std::function<void(const CssDeclaration&)> declaration;
         // The URL of an @import, as written (url(...) or a string).
         std::function<void(QByteArrayView target)> import;
         // The end of an @font-face block.
@@ -68,7 +84,14 @@ private:
     bool m_star = false;  // a "*" in a comment that may close it
     bool m_overflow = false;
     std::string m_buf;
-    std::vector<bool> m_blocks; // open blocks: whether each is @font-face
+    enum class Block : unsigned char {
+        Rule,     // a style rule: its declarations count
+        FontFace, // @font-face
+        Group,    // @media for screens, @supports, @layer ...: rules inside count
+        Skipped   // anything else: nothing inside counts
+    };
+    std::vector<Block> m_blocks;     // the open blocks
+    std::vector<std::string> m_rule; // the selectors of open style rules
 };
 
 } // namespace typecask

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
@@ -141,7 +142,7 @@ HtmlReadResult Form14::open_html(const QString& path, const HtmlFontCheck::Progr
     if (r.status != HtmlReadResult::Status::Ignored) {
         showResults();
         if (r.status == HtmlReadResult::Status::Read)
-            m_css.scanFile(path);
+            m_css.scanFile(path, progress);
         showCssResults();
     }
     return r;
@@ -159,19 +160,43 @@ void Form14::showCssResults()
             item->setToolTip(c, row.columns[c]); // the whole text of a cut column
         if (row.fails)
             item->setForeground(2, QColor(Qt::red));
-        for (const QStringList& child : row.children)
-            new QTreeWidgetItem(item, child);
+        // Characters the list's fonts lack are shown in the fonts that have them.
+        QFont uncovered = CssList->font();
+        uncovered.setFamilies(row.uncoveredFamilies + CssList->font().families());
+        item->setFont(3, uncovered);
+        for (const QStringList& child : row.children) {
+            auto* c = new QTreeWidgetItem(item, child);
+            if (!child.value(1).isEmpty()) {
+                QFont drawn = CssList->font();
+                drawn.setFamilies(QStringList{child.value(1)} + CssList->font().families());
+                c->setFont(3, drawn);
+            }
+        }
     }
     CssList->expandAll();
-    // The verdict and the uncovered characters stay in view: a long list as written is cut.
-    // (A tab not yet shown has no width of its own: the window's design width stands in.)
-    const int room = std::max(Tabs->width(), twipsToPixels(7200)) - 24;
-    const int widths[] = {room * 2 / 5, room / 4, room / 5};
-    for (int c = 0; c < CssList->columnCount(); ++c) {
+    fitCssColumns();
+}
+
+void Form14::fitCssColumns()
+{
+    // The verdict and the characters stay in view as the window is resized: the list as
+    // written and the font take what they need up to their share, the characters the rest.
+    // (A tab not yet shown has no width of its own: the window's width stands in.)
+    const int room = std::max(CssList->viewport()->width(), width() - 24);
+    const int widths[] = {room * 2 / 5, room / 4, room / 6};
+    int used = 0;
+    for (int c = 0; c < 3; ++c) {
         CssList->resizeColumnToContents(c);
-        if (c < 3)
-            CssList->setColumnWidth(c, std::min(CssList->columnWidth(c), widths[c]));
+        CssList->setColumnWidth(c, std::min(CssList->columnWidth(c), widths[c]));
+        used += CssList->columnWidth(c);
     }
+    CssList->setColumnWidth(3, std::max(room - used, CssList->fontMetrics().averageCharWidth() * 10));
+}
+
+void Form14::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitCssColumns();
 }
 
 void Form14::showResults()

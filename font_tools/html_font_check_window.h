@@ -44,10 +44,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showResults();
     void showCssResults();
+    void fitCssColumns();
     void Command1_Click();
     void List1_Click();
     void List1_DblClick();

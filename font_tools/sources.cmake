@@ -2,6 +2,7 @@
 list(APPEND TYPECASK_CORE_SOURCES
     font_tools/character_map.cpp font_tools/character_map.h
     font_tools/character_set.cpp font_tools/character_set.h
+    font_tools/css_cascade.cpp font_tools/css_cascade.h
     font_tools/css_font_resolve.cpp font_tools/css_font_resolve.h
     font_tools/css_font_scan.cpp font_tools/css_font_scan.h
     font_tools/css_syntax.cpp font_tools/css_syntax.h

@@ -20,6 +20,7 @@ public:
     }
     QString substitute(const QString&) override { return u"DejaVu Serif"_qs; }
     bool covers(const QString&, char32_t c) override { return c < 0x3000; }
+    QString fallback(char32_t c) override { return c < 0x10000 ? u"IPAGothic"_qs : QString(); }
 };
 
 } // namespace
@@ -53,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(res.uncoveredCount <= res.characters);
         FUZZ_CHECK(static_cast<qsizetype>(res.uncovered.size()) ==
                    std::min(res.uncoveredCount, MaxUncoveredKept));
+        // Every character is drawn by exactly one font.
+        qsizetype drawn = 0;
+        for (const DrawnCharacters& d : res.drawn)
+            drawn += static_cast<qsizetype>(d.characters.size());
+        FUZZ_CHECK(drawn == res.characters);
     }
     (void)cssCheckJson({r}, resolved, check.webFonts());
     return 0;

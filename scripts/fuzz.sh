@@ -18,6 +18,7 @@ targets=(
   "fuzz_cp932 cp932 4096"
   "fuzz_html_scan html 20000"
   "fuzz_css_scan html 20000"
+  "fuzz_css_selector selectors 4096"
   "fuzz_sfnt_tables fonts 65536"
   "fuzz_font_details fonts 65536"
   "fuzz_face_text fonts 65536"

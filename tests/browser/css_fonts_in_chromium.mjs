@@ -1,8 +1,10 @@
 // Compares typecask-cli check --css with what Debian's headless Chromium draws. For every text
-// node of every page, the DevTools call CSS.getPlatformFontsForNode names the fonts Chromium used;
-// the check resolves the node's computed font-family on a page of its own. A node agrees when the
-// resolved family draws it (unless none of its characters are covered) and other fonts appear
-// exactly when the check says some of its characters are uncovered.
+// node of every page, the DevTools call CSS.getPlatformFontsForNode names the fonts Chromium drew
+// it with and CSS.getComputedStyleForNode the family list its element got. The check reads the
+// same page whole; a node agrees when the check has that list, charges it with the node's
+// characters, and the fonts it says draw those characters are the ones Chromium used.
+// Text Chromium draws in its default font (no list) is judged against the check's resolution of
+// that default on a page of its own.
 // Usage: node css_fonts_in_chromium.mjs MIN_PERCENT PAGE...
 // Exit status: 0 agreement at least MIN_PERCENT, 1 below, 77 Chromium could not start at all.
 import { execFileSync } from 'node:child_process';
@@ -44,27 +46,66 @@ const needsGlyph = (c) =>
     (c >= 0xfe00 && c <= 0xfe0f)
   );
 
+const generics = new Set(['serif', 'sans-serif', 'monospace', 'cursive', 'fantasy', 'system-ui', 'ui-serif',
+  'ui-sans-serif', 'ui-monospace', 'ui-rounded', 'emoji', 'math', 'fangsong']);
+// A computed font-family as one key: quoted names and bare words apart, generics marked.
+function computedKey(value) {
+  const items = [];
+  let cur = '', quote = null, quoted = false;
+  for (let i = 0; i < value.length; i++) {
+    const ch = value[i];
+    if (quote) {
+      if (ch === '\\') cur += value[++i];
+      else if (ch === quote) quote = null;
+      else cur += ch;
+    } else if (ch === '"' || ch === "'") {
+      quote = ch;
+      quoted = true;
+    } else if (ch === ',') {
+      items.push({ name: cur.trim(), quoted });
+      cur = '';
+      quoted = false;
+    } else cur += ch;
+  }
+  items.push({ name: cur.trim(), quoted });
+  return items
+    .map(({ name, quoted }) => {
+      const n = quoted ? name : name.replace(/\s+/g, ' ');
+      return (!quoted && generics.has(n.toLowerCase()) ? 'g:' : 'n:') + n.toLowerCase();
+    })
+    .join('|');
+}
+const listKey = (list) =>
+  list.families.map((f) => (f.state === 'generic' ? 'g:' : 'n:') + f.name.toLowerCase()).join('|');
+
 const scratch = mkdtempSync(join(tmpdir(), 'typecask-css-'));
-const resolutions = new Map(); // computed font-family -> { resolved, uncovered:Set, exact }
-const escapeHtml = (s) => s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
-let pageNumber = 0;
-function resolve(fontFamily, text) {
-  // One small page per distinct value: the node's text under the computed list.
-  const key = fontFamily;
-  if (resolutions.has(key)) return resolutions.get(key);
-  const file = join(scratch, `p${pageNumber++}.html`);
-  writeFileSync(file, `<!DOCTYPE html><meta charset="utf-8"><p style="font-family: ${escapeHtml(fontFamily)}">${escapeHtml(text)}</p>\n`);
+function check(file) {
   let out;
   try {
     out = execFileSync(cli, ['check', '--css', '--json', file], { encoding: 'utf8' });
   } catch (e) {
-    out = e.stdout; // exit status 1: uncovered text or nothing installed named
+    out = e.stdout; // exit status 1: a list that fails
   }
-  const list = JSON.parse(out).lists[0];
-  const r = list
-    ? { resolved: list.resolved, uncovered: new Set(list.uncovered), exact: list.uncoveredCount <= list.uncovered.length }
-    : null;
-  resolutions.set(key, r);
+  return JSON.parse(out);
+}
+// A list's drawing: character -> the family that draws it.
+function drawing(list) {
+  const byChar = new Map();
+  for (const d of list.drawnBy) for (const ch of d.characters) byChar.set(ch, d.family);
+  return { list, byChar };
+}
+// The default font's drawing of some text, on a page of its own.
+let pageNumber = 0;
+const defaults = new Map();
+const escapeHtml = (s) =>
+  s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+function defaultDrawing(family, text) {
+  if (defaults.has(text)) return defaults.get(text);
+  const file = join(scratch, `d${pageNumber++}.html`);
+  writeFileSync(file, `<!DOCTYPE html><meta charset="utf-8"><p style="font-family: ${escapeHtml(family)}">${escapeHtml(text)}</p>\n`);
+  const list = check(file).lists[0];
+  const r = list ? drawing(list) : null;
+  defaults.set(text, r);
   return r;
 }
 
@@ -76,11 +117,13 @@ try {
   process.exit(77);
 }
 
-// First collect every drawn text node with its computed list and fonts; then resolve each
-// distinct list once over the text of all its nodes.
 const nodes = [];
+let defaultKey = null;
 try {
   const tab = await browser.newPage();
+  // What Chromium's computed style says for text no rule styles.
+  await tab.setContent('<p>x</p>');
+  defaultKey = computedKey(await tab.evaluate(() => getComputedStyle(document.querySelector('p')).fontFamily));
   for (const page of pages) {
     try {
       await tab.goto(pathToFileURL(page).href, { waitUntil: 'load', timeout: 30000 });
@@ -134,49 +177,57 @@ try {
   await browser.close();
 }
 
-const textByFamily = new Map();
-for (const n of nodes) textByFamily.set(n.family, (textByFamily.get(n.family) || '') + n.text);
-for (const [family, text] of textByFamily) resolve(family, text);
+// The check over each page once.
+const byPage = new Map();
+for (const page of new Set(nodes.map((n) => n.page))) {
+  const lists = new Map();
+  for (const l of check(page).lists) lists.set(listKey(l), drawing(l));
+  byPage.set(page, lists);
+}
 
 let agree = 0;
 const disagreements = new Map();
 for (const n of nodes) {
-  const r = resolutions.get(n.family);
-  const used = n.fonts.map((f) => f.familyName);
-  let ok = false;
-  if (r) {
-    const chars = [...n.text].filter((ch) => needsGlyph(ch.codePointAt(0)));
-    const uncovered = chars.filter((ch) => r.uncovered.has(ch));
-    const covered = chars.filter((ch) => !r.uncovered.has(ch));
-    // Beyond the characters the report lists, a character's coverage is not known here.
-    const unknown = !r.exact && covered.some((ch) => ch.codePointAt(0) > 0x7f);
-    const drawsIt = covered.length === 0 || used.some((u) => sameFamily(u, r.resolved));
-    const fallback = used.some((u) => !sameFamily(u, r.resolved));
-    ok = drawsIt && (unknown || fallback === uncovered.length > 0);
+  const key = computedKey(n.family);
+  const chars = [...n.text].filter((ch) => needsGlyph(ch.codePointAt(0)));
+  let d = byPage.get(n.page).get(key);
+  let why = '';
+  if (!d && key === defaultKey) d = defaultDrawing(n.family, chars.join(''));
+  if (!d) why = 'no such list';
+  const used = n.fonts.filter((f) => f.glyphCount > 0).map((f) => f.familyName);
+  const ours = [];
+  if (d) {
+    for (const ch of chars) {
+      const f = d.byChar.get(ch);
+      if (!f) {
+        why = `"${ch}" not charged to the list`;
+        break;
+      }
+      if (!ours.some((o) => sameFamily(o, f))) ours.push(f);
+    }
   }
-  if (ok) {
+  if (!why) {
+    const missing = ours.filter((o) => !used.some((u) => sameFamily(u, o)));
+    // A space between runs of other fonts is drawn in the list's first font, which then
+    // appears beside them; spaces are no character the check charges.
+    const spaced = /\S\s+\S/.test(n.text);
+    const extra = used.filter((u) => !ours.some((o) => sameFamily(u, o)) && !(spaced && sameFamily(u, d.list.resolved)));
+    if (missing.length || extra.length) why = `check: ${ours.join(' + ')}`;
+  }
+  if (!why) {
     agree++;
   } else {
-    const key = `${n.family} -> check: ${r ? r.resolved : 'no list'}; Chromium: ${used.join(' + ')}`;
-    const d = disagreements.get(key) || { count: 0, example: n.text.trim().slice(0, 40), page: n.page };
-    d.count++;
-    disagreements.set(key, d);
+    const k = `${n.family} -> ${why}; Chromium: ${used.join(' + ')}`;
+    const e = disagreements.get(k) || { count: 0, example: n.text.trim().slice(0, 40), page: n.page };
+    e.count++;
+    disagreements.set(k, e);
   }
 }
 rmSync(scratch, { recursive: true, force: true });
 
-if (process.env.TYPECASK_VERBOSE) {
-  const seen = new Map();
-  for (const n of nodes) {
-    const key = `${n.family} -> check: ${resolutions.get(n.family)?.resolved}; Chromium: ${n.fonts.map((f) => f.familyName).join(' + ')}`;
-    seen.set(key, (seen.get(key) || 0) + 1);
-  }
-  for (const [k, c] of seen) console.log(`  ${c}x ${k}`);
-}
-
 const percent = nodes.length ? (100 * agree) / nodes.length : 0;
-console.log(`${pages.length} pages, ${nodes.length} text nodes, ${textByFamily.size} distinct font-family values`);
+console.log(`${process.env.LANG || 'no LANG'}: ${pages.length} pages, ${nodes.length} text nodes`);
 for (const [key, d] of [...disagreements].sort((a, b) => b[1].count - a[1].count))
   console.log(`disagree ${d.count}x: ${key} (e.g. "${d.example}" in ${d.page})`);
-console.log(`agreement: ${agree}/${nodes.length} = ${percent.toFixed(1)}%`);
+console.log(`agreement under ${process.env.LANG || 'no LANG'}: ${agree}/${nodes.length} = ${percent.toFixed(1)}%`);
 process.exit(nodes.length > 0 && percent >= minPercent ? 0 : 1);

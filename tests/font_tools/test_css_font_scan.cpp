@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <ostream>
@@ -88,9 +89,13 @@ TEST(CssFamilyValue, TheFamilyPartOfTheFontShorthand)
         {u"700 1.2em / 1.5 \"IPA明朝\", 'DejaVu Serif'", {named(u"IPA明朝"_qs), named(u"DejaVu Serif"_qs)}},
         {u"small-caps large Times New Roman", {named(u"Times New Roman"_qs)}},
         {u"calc(1em + 2px) monospace", {generic(u"monospace"_qs)}},
-        {u"menu", {}},       // a system font
-        {u"inherit", {}},    // a keyword
+        {u"menu", {}},    // a system font
+        {u"inherit", {}}, // a keyword
+        {u"condensed oblique 25deg 753 small-caps 12pt/normal \"H N\", serif",
+         {named(u"H N"_qs), generic(u"serif"_qs)}},
+        {u"ultra-condensed italic 900 x-large/2 'A'", {named(u"A"_qs)}},
         {u"bold Arial", {}}, // no size: dropped
+        {u"700 serif", {}},  // a weight is no size
         {u"12px", {}},       // no family: dropped
     };
     for (const ValueCase& c : cases)
@@ -110,8 +115,9 @@ std::vector<Found> declarationsIn(const std::vector<QByteArray>& pieces, bool de
 {
     std::vector<Found> found;
     CssDeclarationScanner::Handler h;
-    h.declaration = [&](QByteArrayView p, QByteArrayView v, bool f) {
-        found.push_back({p.toByteArray().toStdString(), v.toByteArray().toStdString(), f});
+    h.declaration = [&](const CssDeclaration& d) {
+        found.push_back(
+            {d.property.toByteArray().toStdString(), d.value.toByteArray().toStdString(), d.inFontFace});
     };
     h.import = [&](QByteArrayView t) {
         if (imports)
@@ -165,6 +171,17 @@ QStringList firstNames(const std::vector<CssFamilyList>& lists)
     return out;
 }
 
+QString textOf(const CharacterSet& set);
+
+// Each list's text by the list as written, for pages whose lists are told apart by that.
+std::map<QString, QString> textByList(const std::vector<CssFamilyList>& lists)
+{
+    std::map<QString, QString> out;
+    for (const CssFamilyList& l : lists)
+        out[l.written] = textOf(l.text);
+    return out;
+}
+
 QString textOf(const CharacterSet& set)
 {
     QString s;
@@ -173,7 +190,7 @@ QString textOf(const CharacterSet& set)
     return s;
 }
 
-TEST(CssFontCheck, TextGoesToTheStyledElementAndStyleSheetsGetThePage)
+TEST(CssFontCheck, TextGoesToTheListItsElementGetsNotToEveryListOfThePage)
 {
     CssFontCheck check;
     check.scanText("<html><head><title>Tt</title><style>p{font-family:serif}</style>\n"
@@ -185,7 +202,8 @@ TEST(CssFontCheck, TextGoesToTheStyledElementAndStyleSheetsGetThePage)
     const std::vector<CssFamilyList> lists = check.lists();
     ASSERT_EQ(firstNames(lists), (QStringList{u"serif"_qs, u"Q"_qs, u"Img"_qs, u"Unquoted"_qs}));
     EXPECT_EQ(textOf(check.pageText()), u"&abcdefhij"_qs); // no title, script or comment
-    EXPECT_EQ(textOf(lists[0].text), u"&abcdefhij"_qs);
+    // The <p> rule styles only the <p> without a style attribute of its own.
+    EXPECT_EQ(textOf(lists[0].text), u"i"_qs);
     // "Q" twice is one list; the second <p> closes the first.
     EXPECT_EQ(textOf(lists[1].text), u"&cdeh"_qs);
     EXPECT_EQ(lists[1].written, u"\"Q\""_qs);
@@ -224,16 +242,17 @@ TEST(CssFontCheck, AFileWithLinkedSheetsImportsAndWebFonts)
                                           QDir::cleanPath(fixture("styles/print.css"))}));
     EXPECT_TRUE(r.unreadSheets.isEmpty()); // the https one is not read at all
     const std::vector<CssFamilyList> lists = check.lists();
+    // The linked sheet (and the sheet it imports first) is read where it is linked.
     EXPECT_EQ(firstNames(lists),
-              (QStringList{u"IPAゴシック"_qs, u"Brand Web"_qs, u"Missing Mono"_qs, u"DejaVu Sans"_qs,
-                           u"Nowhere Sans"_qs, u"Site Font"_qs, u"fantasy"_qs}));
+              (QStringList{u"fantasy"_qs, u"Site Font"_qs, u"IPAゴシック"_qs, u"Brand Web"_qs,
+                           u"Missing Mono"_qs, u"DejaVu Sans"_qs, u"Nowhere Sans"_qs}));
     EXPECT_EQ(check.webFonts(), (std::vector<CssWebFont>{
                                     {u"Brand Web"_qs, u"url(\"fonts/brand.woff2\") format(\"woff2\")"_qs}}));
-    EXPECT_EQ(textOf(lists[3].text), u"Laintと日本語"_qs);
-    EXPECT_TRUE(lists[3].text.contains(U'日'));
-    EXPECT_FALSE(lists[3].text.contains(U'見'));
-    EXPECT_TRUE(lists[0].text.contains(U'見'));  // a sheet's list gets the page
-    EXPECT_FALSE(lists[0].text.contains(U'タ')); // not the title
+    EXPECT_EQ(textOf(lists[5].text), u"Laintと日本語"_qs);
+    EXPECT_EQ(textOf(lists[3].text), u"し出見"_qs); // h1's own rule, not the body's
+    EXPECT_EQ(textOf(lists[4].text), u"mno"_qs);    // code
+    EXPECT_TRUE(lists[2].text.isEmpty());           // the body's text is all in elements of their own
+    EXPECT_TRUE(lists[0].text.isEmpty());           // no element has class print
 
     // A missing page is Failed; a missing linked sheet is named and the page still read.
     QTemporaryDir dir;
@@ -248,6 +267,70 @@ TEST(CssFontCheck, AFileWithLinkedSheetsImportsAndWebFonts)
     EXPECT_TRUE(r2.unreadSheets.front().contains(u"gone.css"));
     EXPECT_EQ(firstNames(second.lists()), QStringList{u"P"_qs});
     EXPECT_EQ(second.scanFile(dir.filePath(u"none.html"_qs)).status, CssFileResult::Status::Failed);
+}
+
+// Which rule styles an element: selectors, !important, specificity, order, inheritance, the
+// browser's own defaults, <font face>, custom properties and the font shorthand's forms.
+TEST(CssFontCheck, EachElementGetsTheListTheCascadeGivesIt)
+{
+    CssFontCheck check;
+    check.scanText(
+        "<html lang=ja class='root'><head><style>\n"
+        ":root { --stack: 'Var A', var(--none, serif); }\n"
+        "body { font-family: Body }\n"
+        ".en { font-family: \"Helvetica Neue\", Arial, sans-serif }\n"
+        "div > .en, #main .en { font-family: Deep }\n"
+        "p.en[data-x] { font-family: Attr !important }\n"
+        "section p { font-family: Later } section p { font-family: Last }\n"
+        "a:hover, li:last-child, p::before, h2 + ul { font-family: Never }\n"
+        "h2 + p, ul li:first-child, h2 ~ q.x { font-family: Sibling }\n"
+        "@media print { body { font-family: Print } }\n"
+        "@media (max-width: 640px), not screen { body { font-family: Narrow } }\n"
+        "@media (min-width: 40em) and (orientation: landscape) { ul { font-family: Wide } }\n"
+        "@media screen and (min-width: 1px) { h3 { font: italic small-caps 700 condensed 12px/2 'H3', serif "
+        "} }\n"
+        ".v { font-family: var(--stack) } .i { font-family: inherit } .r { font-family: initial }\n"
+        ":lang(ja) em { font-family: Lang } [hidden] { font-family: Hidden }\n"
+        "*.m { font: menu } q:not(.x) { font-family: Not }\n"
+        "</style></head><body>b"
+        "<p class=en>e</p><div><p class='x en'>d</p></div><div id=main><span><b class=en>m</b></span></div>"
+        "<p class=en data-x style='font-family: Inline'>a</p><p class=en style='font-family: Imp "
+        "!important'>I</p>"
+        "<section><p>L</p></section><h2>2</h2><p>+</p><ul><li>1</li></ul>"
+        "<h3>3<code>c</code><pre class=i>p</pre></h3><kbd class=r>r</kbd>"
+        "<div class=v>v</div><font face='Face, monospace'>f<span style='font-family:Over'>o</span></font>"
+        "<em>j</em><button class=m>u</button><input value=w><select><option>O</select>"
+        "<q>q</q><q class=x>Q</q></body></html>");
+    std::map<QString, QString> text = textByList(check.lists());
+    EXPECT_EQ(text[u"Body"_qs], u"2b"_qs);
+    EXPECT_EQ(text[u"Sibling"_qs], u"+1Q"_qs);
+    EXPECT_EQ(text[u"Narrow"_qs], u""_qs); // a desktop window is wider
+    EXPECT_EQ(text[u"Wide"_qs], u""_qs);   // its one item is its first child
+    EXPECT_EQ(text[u"\"Helvetica Neue\", Arial, sans-serif"_qs], u"e"_qs);
+    EXPECT_EQ(text[u"Deep"_qs], u"dm"_qs);
+    EXPECT_EQ(text[u"Attr"_qs], u"a"_qs); // an important rule over the style attribute
+    EXPECT_EQ(text[u"Imp"_qs], u"I"_qs);  // an important style attribute over an important rule
+    EXPECT_EQ(text[u"Inline"_qs], u""_qs);
+    EXPECT_EQ(text[u"Last"_qs], u"L"_qs);
+    EXPECT_EQ(text[u"Never"_qs], u""_qs);
+    EXPECT_EQ(text[u"Print"_qs], u""_qs);
+    EXPECT_EQ(text[u"italic small-caps 700 condensed 12px/2 'H3', serif"_qs], u"3p"_qs); // pre inherits
+    EXPECT_EQ(text[u"monospace"_qs], u"c"_qs); // the browser's own style for code
+    EXPECT_EQ(text[u"'Var A', serif"_qs], u"v"_qs);
+    EXPECT_EQ(text[u"Face, monospace"_qs], u"f"_qs);
+    EXPECT_EQ(text[u"Over"_qs], u"o"_qs);
+    EXPECT_EQ(text[u"Lang"_qs], u"j"_qs);
+    EXPECT_EQ(text[u"menu"_qs], u"Ou"_qs); // font: menu is system-ui, as the controls' own is
+    EXPECT_EQ(text[u"Not"_qs], u"q"_qs);
+    EXPECT_EQ(text[u"Hidden"_qs], u""_qs); // a rule that styles nothing
+    // A page's rules style that page only.
+    check.scanText("<p class=en>z</p>");
+    text = textByList(check.lists());
+    EXPECT_TRUE(
+        std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'z'); }));
+    // initial: the page's default font, no list.
+    EXPECT_TRUE(
+        std::none_of(text.begin(), text.end(), [](const auto& t) { return t.second.contains(u'r'); }));
 }
 
 TEST(CssFontCheck, DistinctListsAreBounded)
@@ -280,9 +363,17 @@ public:
     {
         return coverage[family].contains(QString::fromUcs4(&c, 1));
     }
+    QString fallback(char32_t c) override
+    {
+        for (const auto& [family, chars] : fallbacks)
+            if (chars.contains(QString::fromUcs4(&c, 1)))
+                return family;
+        return {};
+    }
+    std::map<QString, QString> fallbacks; // family -> what the system's fallback finds in it
 };
 
-TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
+TEST(CssResolve, EachCharacterGoesToTheFirstFontOfTheListThatHasItElseToTheSystemsFallback)
 {
     FakeResolver fonts;
     fonts.installed = {{u"dejavu sans"_qs, u"DejaVu Sans"_qs}, {u"ipaゴシック"_qs, u"IPAゴシック"_qs}};
@@ -290,25 +381,51 @@ TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
     fonts.coverage = {{u"DejaVu Sans"_qs, u"abc"_qs},
                       {u"IPAゴシック"_qs, u"abc日本語"_qs},
                       {u"DejaVu Serif"_qs, u"abc"_qs}};
+    fonts.fallbacks = {{u"IPAゴシック"_qs, u"日本語"_qs}};
 
     CssFontCheck check;
-    check.scanText("<style>@font-face { font-family: Web; src: url(w.woff) }</style>"
-                   "<p style='font-family: Gone, \"dejavu sans\", IPAゴシック'>a日本語</p>"
-                   "<p style='font-family: \"IPAゴシック\", sans-serif'>a日本語</p>"
-                   "<p style='font-family: Gone, Lost'>abc</p>"
-                   "<p style='font-family: Web, sans-serif'>日</p>"
-                   "<p style='font-family: Gone, sans-serif'>b</p>");
+    check.scanText(
+        "<style>@font-face { font-family: Web; src: url(w.woff) }"
+        "@font-face { font-family: Here; src: local(Gone), local('IPAゴシック'), url(h.woff) }</style>"
+        "<p style='font-family: Gone, \"dejavu sans\", IPAゴシック'>a日本語</p>"
+        "<p style='font-family: \"IPAゴシック\", sans-serif'>a日本語</p>"
+        "<p style='font-family: Gone, Lost'>abc</p>"
+        "<p style='font-family: Web, sans-serif'>日</p>"
+        "<p style='font-family: Gone, sans-serif'>b</p>"
+        "<p style='font-family: \"dejavu sans\"'>a日☃</p>"
+        "<p style='font-family: Here, serif'>a日</p>");
     const std::vector<ListResolution> r = resolveFamilyLists(check.lists(), check.webFonts(), fonts);
-    ASSERT_EQ(r.size(), 5U);
+    ASSERT_EQ(r.size(), 7U);
 
+    // A Latin font first and a Japanese one next: each draws its own characters.
     EXPECT_EQ(r[0].resolved, u"DejaVu Sans"_qs);
     EXPECT_EQ(r[0].by, ListResolution::By::Installed);
     EXPECT_EQ(r[0].states,
               (std::vector{FamilyState::Missing, FamilyState::Installed, FamilyState::Installed}));
     EXPECT_EQ(r[0].characters, 4);
-    EXPECT_EQ(r[0].uncoveredCount, 3);
-    EXPECT_EQ(characterText(r[0].uncovered, UncoveredShown), u"日本語"_qs);
-    EXPECT_TRUE(r[0].fails());
+    EXPECT_EQ(r[0].uncoveredCount, 0);
+    ASSERT_EQ(r[0].drawn.size(), 2U);
+    EXPECT_EQ(r[0].drawn[0].family, u"DejaVu Sans"_qs);
+    EXPECT_EQ(r[0].drawn[0].characters, std::vector<char32_t>{U'a'});
+    EXPECT_EQ(r[0].drawn[1].family, u"IPAゴシック"_qs);
+    EXPECT_EQ(characterText(r[0].drawn[1].characters, 10), u"日本語"_qs);
+    EXPECT_FALSE(r[0].fails());
+
+    // What the list's fonts lack goes to the system's fallback, or to none: both fail it.
+    ASSERT_EQ(r[5].drawn.size(), 3U);
+    EXPECT_EQ(r[5].drawn[1].by, DrawnCharacters::By::Fallback);
+    EXPECT_EQ(r[5].drawn[1].family, u"IPAゴシック"_qs);
+    EXPECT_EQ(r[5].drawn[2].by, DrawnCharacters::By::None);
+    EXPECT_EQ(r[5].drawn[2].family, u"DejaVu Sans"_qs);
+    EXPECT_EQ(characterText(r[5].uncovered, 10), u"☃日"_qs);
+    EXPECT_TRUE(r[5].fails());
+
+    // A web font from local() is the installed font, drawing at once.
+    EXPECT_EQ(r[6].states.front(), FamilyState::WebFont);
+    EXPECT_EQ(r[6].resolved, u"IPAゴシック"_qs);
+    ASSERT_EQ(r[6].drawn.size(), 1U);
+    EXPECT_EQ(r[6].drawn[0].characters.size(), 2U);
+    EXPECT_FALSE(r[6].fails());
 
     EXPECT_EQ(r[1].resolved, u"IPAゴシック"_qs);
     EXPECT_EQ(r[1].uncoveredCount, 0);
@@ -327,20 +444,27 @@ TEST(CssResolve, FirstInstalledElseGenericElseDefaultWithUncoveredText)
     EXPECT_EQ(r[3].by, ListResolution::By::Generic);
     EXPECT_TRUE(r[3].webFontFirst);
     EXPECT_EQ(r[3].uncoveredCount, 1);
+    EXPECT_EQ(r[3].drawn.at(0).by, DrawnCharacters::By::Fallback);
     EXPECT_FALSE(r[3].fails());
 
     EXPECT_EQ(r[4].states, (std::vector{FamilyState::Missing, FamilyState::Generic}));
     EXPECT_FALSE(r[4].fails());
 
     const QString text = cssCheckText(r, check.webFonts());
-    EXPECT_TRUE(text.startsWith(u"FAIL\tGone, \"dejavu sans\", IPAゴシック\n"
+    EXPECT_TRUE(text.startsWith(u"ok\tGone, \"dejavu sans\", IPAゴシック\n"
                                 "\tresolves to\tDejaVu Sans (installed)\n"
                                 "\tmissing\tGone\n"
                                 "\tinstalled\tdejavu sans\n"
                                 "\tinstalled\tIPAゴシック\n"
-                                "\tuncovered\t3 of 4\t日本語\n"_qs))
+                                "\tdrawn by list\tDejaVu Sans\t1\ta\n"
+                                "\tdrawn by list\tIPAゴシック\t3\t日本語\n"
+                                "\tuncovered\t0 of 4\n"_qs))
         << text.toStdString();
-    EXPECT_TRUE(text.endsWith(u"web-font\tWeb\turl(w.woff)\n"_qs)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\tdrawn by fallback\tIPAゴシック\t1\t日\n"
+                              "\tdrawn by none\tDejaVu Sans\t1\t☃\n"
+                              "\tuncovered\t2 of 3\t☃日\n"_qs))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\nweb-font\tWeb\turl(w.woff)\n"_qs)) << text.toStdString();
 }
 
 TEST(CssResolve, UncoveredCharactersShowAsCodePointsWhenInvisible)

@@ -1,4 +1,5 @@
 // typecask-cli check and fontlist as a script or a build would run them.
+#include "core/fontconfig_source.h"
 #include "export/cli_runner.h"
 
 #include <QDir>
@@ -7,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <map>
+#include <string>
 
 using namespace typecask;
 using typecask::clitest::runCli;
@@ -107,18 +110,20 @@ TEST(HtmlCli, CssCheckResolvesEachListAndNamesTheCharactersThatFallBack)
     EXPECT_EQ(QString::fromUtf8(r.out), u"FAIL\t\"DejaVu Sans\"\n"
                                         "\tresolves to\tDejaVu Sans (installed)\n"
                                         "\tinstalled\tDejaVu Sans\n"
+                                        "\tdrawn by fallback\tIPAGothic\t3\t日本語\n"
                                         "\tuncovered\t3 of 3\t日本語\n"
                                         "ok\t'IPAゴシック', sans-serif\n"
                                         "\tresolves to\tIPAゴシック (installed)\n"
                                         "\tinstalled\tIPAゴシック\n"
                                         "\tgeneric\tsans-serif\n"
+                                        "\tdrawn by list\tIPAゴシック\t3\t日本語\n"
                                         "\tuncovered\t0 of 3\n"_qs);
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
 
     r = runCli({u"check"_qs, u"--css"_qs, u"--json"_qs, page, fixture("css/modern.html")});
     EXPECT_EQ(r.exitCode, 1);
     const QJsonObject root = QJsonDocument::fromJson(r.out).object();
-    EXPECT_EQ(root[u"version"_qs].toInt(), 1);
+    EXPECT_EQ(root[u"version"_qs].toInt(), 2);
     const QJsonArray files = root[u"files"_qs].toArray();
     ASSERT_EQ(files.size(), 2);
     EXPECT_EQ(files[1][u"styleSheets"_qs].toArray().size(), 2);
@@ -130,6 +135,10 @@ TEST(HtmlCli, CssCheckResolvesEachListAndNamesTheCharactersThatFallBack)
     // The same list in both pages: the text of both.
     EXPECT_EQ(first[u"uncoveredCount"_qs].toInt(), 4);
     EXPECT_EQ(first[u"uncovered"_qs].toArray(), (QJsonArray{u"と"_qs, u"日"_qs, u"本"_qs, u"語"_qs}));
+    const QJsonArray drawn = first[u"drawnBy"_qs].toArray();
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_EQ(drawn.last()[u"by"_qs].toString(), u"fallback"_qs);
+    EXPECT_EQ(drawn.last()[u"characters"_qs].toString(), u"と日本語"_qs);
     EXPECT_FALSE(first[u"ok"_qs].toBool());
     EXPECT_TRUE(lists[1][u"ok"_qs].toBool());
     QStringList states;
@@ -153,6 +162,48 @@ TEST(HtmlCli, CssCheckResolvesEachListAndNamesTheCharactersThatFallBack)
     r = runCli({u"check"_qs, u"--css"_qs, dir.filePath(u"gone.html"_qs), page});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.out.contains("DejaVu Sans"));
+}
+
+// The language fonts are ranked for, as fontconfig takes it: --lang, else FC_LANG, LC_ALL,
+// LC_CTYPE, LANG, even when that locale was never generated.
+TEST(HtmlCli, CssCheckChoosesFontsForTheLanguageOfTheEnvironmentOrOfLang)
+{
+    QTemporaryDir dir;
+    QFile page(dir.filePath(u"sans.html"_qs));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<p style='font-family: sans-serif'>abc</p>");
+    page.close();
+    const auto resolved = [&](const QStringList& options) {
+        const auto r = runCli(QStringList{u"check"_qs, u"--css"_qs, u"--json"_qs} + options +
+                              QStringList{page.fileName()});
+        return QJsonDocument::fromJson(r.out).object()[u"lists"_qs][0][u"resolved"_qs].toString();
+    };
+    const QString japanese = resolved({u"--lang"_qs, u"ja"_qs});
+    EXPECT_TRUE(japanese.startsWith(u"IPA"_qs)) << japanese.toStdString();
+    EXPECT_NE(resolved({u"--lang"_qs, u"en"_qs}), japanese);
+
+    const QByteArray saved[] = {qgetenv("LANG"), qgetenv("LOCPATH")};
+    qputenv("LANG", "ja_JP.UTF-8");
+    qputenv("LOCPATH", dir.path().toUtf8()); // no locale is generated there
+    EXPECT_EQ(resolved({}), japanese);
+    qputenv("FC_LANG", "en");
+    EXPECT_NE(resolved({}), japanese);
+    EXPECT_EQ(resolved({u"--lang"_qs, u"ja_JP"_qs}), japanese);
+    qunsetenv("FC_LANG");
+    qputenv("LANG", saved[0]);
+    if (saved[1].isEmpty())
+        qunsetenv("LOCPATH");
+    else
+        qputenv("LOCPATH", saved[1]);
+
+    const auto env = [](std::map<std::string, QByteArray> vars) {
+        return fontconfigLanguage([&](const char* name) { return vars[name]; });
+    };
+    EXPECT_EQ(env({{"LANG", "ja_JP.UTF-8"}}), u"ja"_qs);
+    EXPECT_EQ(env({{"LANG", "ja_JP.UTF-8"}, {"LC_CTYPE", "C.UTF-8"}}), u"en"_qs);
+    EXPECT_EQ(env({{"LC_CTYPE", "C"}, {"LC_ALL", "ja_JP.eucJP@x"}}), u"ja"_qs);
+    EXPECT_EQ(env({{"LC_ALL", "C"}, {"FC_LANG", "zh-tw:ja"}}), u"zh-tw"_qs);
+    EXPECT_EQ(env({}), u"en"_qs);
 }
 
 TEST(HtmlCli, FontlistWritesThePages)

@@ -245,14 +245,25 @@ TEST_F(FontCheckWindow, TheCssTabShowsEachFamilyListAndKeepsTheNamesTabAsItWas)
     const QTreeWidgetItem* dejaVu = css->topLevelItem(0);
     EXPECT_EQ(dejaVu->text(0), u"\"DejaVu Sans\""_qs);
     EXPECT_EQ(dejaVu->text(1), u"DejaVu Sans"_qs);
-    EXPECT_EQ(dejaVu->text(2), u"欠字あり"_qs);
-    EXPECT_EQ(dejaVu->text(3), u"3字: 日本語"_qs);
+    EXPECT_EQ(dejaVu->text(2), u"代替ﾌｫﾝﾄで表示"_qs);
+    EXPECT_EQ(dejaVu->text(3), u"3字: 日 U+65E5  本 U+672C  語 U+8A9E"_qs);
+    // Shown in the font that has them, not in the list's own, which would draw boxes.
+    EXPECT_EQ(dejaVu->font(3).families().value(0), u"IPAGothic"_qs);
+    ASSERT_EQ(dejaVu->childCount(), 2);
+    EXPECT_EQ(dejaVu->child(1)->text(1), u"IPAGothic"_qs);
     const QTreeWidgetItem* ipa = css->topLevelItem(1);
     EXPECT_EQ(ipa->text(1), u"IPAゴシック"_qs);
     EXPECT_EQ(ipa->text(2), u"OK"_qs);
-    ASSERT_EQ(ipa->childCount(), 2);
+    ASSERT_EQ(ipa->childCount(), 3);
     EXPECT_EQ(ipa->child(1)->text(0), u"sans-serif"_qs);
     EXPECT_EQ(ipa->child(1)->text(2), u"総称ﾌｧﾐﾘｰ"_qs);
+    EXPECT_EQ(ipa->child(2)->text(3), u"3字: 日 U+65E5  本 U+672C  語 U+8A9E"_qs);
+
+    // The columns follow the window's width.
+    const int before = css->columnWidth(3);
+    check().resize(check().width() + 300, check().height());
+    QCoreApplication::processEvents();
+    EXPECT_GT(css->columnWidth(3), before);
 
     // A second file adds its lists and web fonts; closing empties the view.
     drop({fixture("css/modern.html")});
