@@ -11,11 +11,13 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -422,6 +424,33 @@ struct ReadStream
     }
 };
 
+// A font file mapped into memory and read through a callback that copies: FreeType then keeps
+// its own copy of every table it takes and checks each read against the file's length, where
+// with its own mapped stream it points into the mapping and a damaged face reads past its end.
+// For faces that draw many glyphs, where a system call per read would cost too much.
+struct MappedStream
+{
+    FT_StreamRec rec{};
+    const unsigned char* data = nullptr;
+
+    static unsigned long read(FT_Stream s, unsigned long offset, unsigned char* out, unsigned long count)
+    {
+        if (count == 0) // a seek: 0 for success
+            return offset <= s->size ? 0 : 1;
+        if (offset >= s->size)
+            return 0;
+        const unsigned long available = std::min(count, s->size - offset);
+        std::memcpy(out, static_cast<MappedStream*>(s->descriptor.pointer)->data + offset, available);
+        return available;
+    }
+    static void close(FT_Stream s)
+    {
+        auto* self = static_cast<MappedStream*>(s->descriptor.pointer);
+        ::munmap(const_cast<unsigned char*>(self->data), s->size);
+        delete self;
+    }
+};
+
 // The details of an ordinary OpenType face read straight from its table directory and OS/2
 // table. Opening the face with FreeType parses far more than these few fields and was most of
 // a details listing's time. Anything out of the ordinary (no usable OS/2 table, bitmaps only,
@@ -485,7 +514,9 @@ void boundedFree(FT_Memory, void* block)
 
 FT_MemoryRec_ BoundedMemory{nullptr, &boundedAlloc, &boundedFree, &boundedRealloc};
 
-FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
+} // namespace
+
+FT_Face openBoundedFace(FT_Library lib, const QByteArray& file, int index, FaceReads reads)
 {
     const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -499,23 +530,35 @@ FT_Face openFace(FT_Library lib, const QByteArray& file, int index)
     // a few times the file's size.
     constexpr std::size_t Floor = 64 * 1024 * 1024;
     t_largestBlock = std::max(Floor, static_cast<std::size_t>(size) * 8);
-    auto* stream = new ReadStream;
-    stream->fd = fd;
-    stream->rec.size = static_cast<unsigned long>(size);
-    stream->rec.descriptor.pointer = stream;
-    stream->rec.read = &ReadStream::read;
-    stream->rec.close = &ReadStream::close;
     FT_Open_Args args{};
     args.flags = FT_OPEN_STREAM;
-    args.stream = &stream->rec;
+    void* mapped = reads == FaceReads::Mapped
+                       ? ::mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE, fd, 0)
+                       : MAP_FAILED;
+    if (mapped != MAP_FAILED) {
+        ::close(fd);
+        auto* stream = new MappedStream;
+        stream->data = static_cast<const unsigned char*>(mapped);
+        stream->rec.size = static_cast<unsigned long>(size);
+        stream->rec.descriptor.pointer = stream;
+        stream->rec.read = &MappedStream::read;
+        stream->rec.close = &MappedStream::close;
+        args.stream = &stream->rec;
+    } else {
+        auto* stream = new ReadStream;
+        stream->fd = fd;
+        stream->rec.size = static_cast<unsigned long>(size);
+        stream->rec.descriptor.pointer = stream;
+        stream->rec.read = &ReadStream::read;
+        stream->rec.close = &ReadStream::close;
+        args.stream = &stream->rec;
+    }
     FT_Face face = nullptr;
     // FreeType closes the stream itself, also when the face cannot be opened.
     if (FT_Open_Face(lib, &args, index, &face) != 0)
         return nullptr;
     return face;
 }
-
-} // namespace
 
 std::optional<FontDetails> FontconfigSource::readDetails(const QString& faceName)
 {
@@ -549,7 +592,7 @@ std::optional<FontDetails> fontFileDetails(FT_LibraryRec_* freetype, const QByte
     if (readTables)
         if (std::optional<FontDetails> quick = sfntDetails(file, faceIndex, fixed))
             return quick;
-    FT_Face face = openFace(freetype, file, faceIndex);
+    FT_Face face = openBoundedFace(freetype, file, faceIndex);
     if (!face)
         return std::nullopt;
 

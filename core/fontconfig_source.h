@@ -15,6 +15,7 @@ struct _FcConfig;      // fontconfig's FcConfig
 struct _FcCharSet;     // fontconfig's FcCharSet
 struct _FcPattern;     // fontconfig's FcPattern
 struct FT_LibraryRec_; // FreeType's FT_Library
+struct FT_FaceRec_;    // FreeType's FT_Face
 
 namespace typecask {
 
@@ -84,6 +85,14 @@ private:
 // A FreeType library that refuses blocks larger than the face being opened could need (a
 // damaged size field must not cost gigabytes); FT_Done_Library frees it.
 FT_LibraryRec_* newBoundedFreeType();
+// The face at index of a font file, opened by that library through a stream of the program's
+// own: every read is checked against the file's length and copied, where FreeType's own stream
+// maps the file and some damaged faces (a cut collection) then read past its end; null when the
+// file cannot be read as a font.
+// Buffered reads suit a face opened for a few tables; a face that draws glyphs is mapped.
+enum class FaceReads { Buffered, Mapped };
+FT_FaceRec_* openBoundedFace(FT_LibraryRec_* freetype, const QByteArray& file, int index,
+                             FaceReads reads = FaceReads::Buffered);
 
 // The details of the face at faceIndex of a font file as readDetails gives them for a family
 // (fixed: fontconfig spaces it mono or dual): from its tables when readTables and the face is an

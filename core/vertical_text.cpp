@@ -1,5 +1,6 @@
 #include "core/vertical_text.h"
 
+#include "core/fontconfig_source.h"
 #include "core/sfnt_tables.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_MODULE_H
 #include FT_OUTLINE_H
 #include <hb-ft.h>
 #include <hb-ot.h>
@@ -58,7 +60,7 @@ struct VerticalFont::Impl
         if (face)
             FT_Done_Face(face);
         if (library)
-            FT_Done_FreeType(library);
+            FT_Done_Library(library);
     }
 };
 
@@ -81,12 +83,12 @@ VerticalFont::VerticalFont(const QByteArray& file, int faceIndex, double pixelSi
 {
     m->emboldened = emboldened;
     m->slanted = slanted;
-    if (pixelSize <= 0 || FT_Init_FreeType(&m->library) != 0)
+    if (pixelSize <= 0 || !(m->library = newBoundedFreeType()))
         return;
-    if (FT_New_Face(m->library, file.constData(), faceIndex, &m->face) != 0) {
-        m->face = nullptr;
+    // Through the program's own stream: FreeType's maps the file, and a damaged face can read
+    // past its end.
+    if (!(m->face = openBoundedFace(m->library, file, faceIndex, FaceReads::Mapped)))
         return;
-    }
     if (!FT_IS_SCALABLE(m->face) ||
         FT_Set_Char_Size(m->face, 0, static_cast<FT_F26Dot6>(std::lround(pixelSize * 64)), 72, 72) != 0) {
         FT_Done_Face(m->face);

@@ -139,8 +139,9 @@ FaceTextRenderer::Sized* FaceTextRenderer::sized(const FaceFile& file, qreal pix
     if (!m_freetype)
         m_freetype = newBoundedFreeType();
     auto made = std::make_unique<Sized>();
-    FT_Face face = nullptr;
-    if (m_freetype && FT_New_Face(m_freetype, file.path.constData(), file.index, &face) == 0) {
+    FT_Face face =
+        m_freetype ? openBoundedFace(m_freetype, file.path, file.index, FaceReads::Mapped) : nullptr;
+    if (face) {
         made->face = face;
         // Bitmap-only faces keep Qt's drawing, which picks among their strikes.
         if (FT_IS_SCALABLE(face) && FT_Set_Char_Size(face, 0, key.size26d6, 72, 72) == 0) {
