@@ -4,16 +4,9 @@
 // Exit status: 0 all right, 1 a fragment wrong, 77 Chromium could not start at all.
 import { readFileSync } from 'node:fs';
 import { basename } from 'node:path';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
-const executablePath = process.env.TYPECASK_CHROMIUM || '/usr/bin/chromium';
-let browser;
-try {
-  browser = await chromium.launch({ executablePath, args: ['--no-sandbox'] });
-} catch (e) {
-  console.log(`SKIP: Chromium (${executablePath}) cannot start: ${e.message.split('\n')[0]}`);
-  process.exit(77);
-}
+const browser = await launchChromium();
 
 let failures = 0;
 let checked = 0;

@@ -5,12 +5,7 @@
 # Skipped (exit 77) only when Chromium cannot start at all.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-if [ ! -d "$here/node_modules/playwright-core" ]; then
-  echo "playwright-core is missing: scripts/install-deps.sh installs it (npm ci in tests/browser)"
-  exit 1
-fi
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+. "$here/common.sh"
 colours=$(printf 'FF0000,%.0s' {1..15})FF0000
 for style in regular bold italic bold-italic; do
   flags=()

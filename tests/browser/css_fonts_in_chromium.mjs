@@ -12,12 +12,11 @@ import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const minPercent = Number(process.argv[2]);
 const pages = process.argv.slice(3);
 const cli = process.env.TYPECASK_CLI;
-const executablePath = process.env.TYPECASK_CHROMIUM || '/usr/bin/chromium';
 const maxNodesPerPage = Number(process.env.TYPECASK_MAX_NODES || 150);
 
 // Every name of each family of the font set both sides see, so that "IPAゴシック" and
@@ -109,13 +108,7 @@ function defaultDrawing(family, text) {
   return r;
 }
 
-let browser;
-try {
-  browser = await chromium.launch({ executablePath, args: ['--no-sandbox'] });
-} catch (e) {
-  console.log(`SKIP: Chromium (${executablePath}) cannot start: ${e.message.split('\n')[0]}`);
-  process.exit(77);
-}
+const browser = await launchChromium();
 
 const nodes = [];
 let defaultKey = null;

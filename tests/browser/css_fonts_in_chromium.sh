@@ -9,12 +9,7 @@
 # Skipped (exit 77) only when Chromium cannot start at all.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-if [ ! -d "$here/node_modules/playwright-core" ]; then
-  echo "playwright-core is missing: scripts/install-deps.sh installs it (npm ci in tests/browser)"
-  exit 1
-fi
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+. "$here/common.sh"
 cat >"$dir/japanese.html" <<'HTML'
 <!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"><title>t</title>
 <style>

@@ -7,11 +7,10 @@
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const page = process.argv[2];
 const written = readFileSync(process.argv[3], 'utf8').split('\n').filter(Boolean);
-const executablePath = process.env.TYPECASK_CHROMIUM || '/usr/bin/chromium';
 
 // Every name of each family of the font set Chromium sees (FONTCONFIG_FILE), so that a row
 // named "IPAゴシック" accepts the face Chromium reports as "IPAGothic".
@@ -21,13 +20,7 @@ for (const line of execFileSync('fc-list', [':', 'family'], { encoding: 'utf8' }
   for (const n of names) familyNames.set(n, new Set([...(familyNames.get(n) || []), ...names]));
 }
 
-let browser;
-try {
-  browser = await chromium.launch({ executablePath, args: ['--no-sandbox'] });
-} catch (e) {
-  console.log(`SKIP: Chromium (${executablePath}) cannot start: ${e.message.split('\n')[0]}`);
-  process.exit(77);
-}
+const browser = await launchChromium();
 
 let failures = 0;
 let skipped = 0;

@@ -4,12 +4,7 @@
 # Skipped (exit 77) only when Chromium cannot start at all.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-if [ ! -d "$here/node_modules/playwright-core" ]; then
-  echo "playwright-core is missing: scripts/install-deps.sh installs it (npm ci in tests/browser)"
-  exit 1
-fi
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+. "$here/common.sh"
 "$TYPECASK_CLI" fonts >"$dir/names.txt"
 "$TYPECASK_CLI" fontlist --text 'AaBbCc 0123' --out "$dir/List" >/dev/null
 node "$here/font_list_in_chromium.mjs" "$dir/List/FontList1.Html" "$dir/names.txt"

@@ -6,18 +6,11 @@
 // Exit status: 0 all right, 1 something injected or lost, 77 Chromium could not start at all.
 import { readFileSync } from 'node:fs';
 import { basename } from 'node:path';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const [casesFile] = process.argv.slice(2);
 const cases = JSON.parse(readFileSync(casesFile, 'utf8'));
-const executablePath = process.env.TYPECASK_CHROMIUM || '/usr/bin/chromium';
-let browser;
-try {
-  browser = await chromium.launch({ executablePath, args: ['--no-sandbox'] });
-} catch (e) {
-  console.log(`SKIP: Chromium (${executablePath}) cannot start: ${e.message.split('\n')[0]}`);
-  process.exit(77);
-}
+const browser = await launchChromium();
 
 const allowed = {
   copy: { FONT: ['size', 'color', 'face'], SPAN: ['style'], B: [], I: [] },

@@ -3,17 +3,10 @@
 // Usage: vertical_html_in_chromium.mjs FILE FAMILY [SCREENSHOT.png]
 // Exit status: 0 all right, 1 wrong, 77 Chromium could not start at all.
 import { readFileSync } from 'node:fs';
-import { chromium } from 'playwright-core';
+import { launchChromium } from './chromium.mjs';
 
 const [file, family, shot] = process.argv.slice(2);
-const executablePath = process.env.TYPECASK_CHROMIUM || '/usr/bin/chromium';
-let browser;
-try {
-  browser = await chromium.launch({ executablePath, args: ['--no-sandbox'] });
-} catch (e) {
-  console.log(`SKIP: Chromium (${executablePath}) cannot start: ${e.message.split('\n')[0]}`);
-  process.exit(77);
-}
+const browser = await launchChromium();
 let failures = 0;
 try {
   const tab = await browser.newPage({ viewport: { width: 400, height: 900 } });

@@ -4,11 +4,6 @@
 # Skipped (exit 77) only when Chromium cannot start at all.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-if [ ! -d "$here/node_modules/playwright-core" ]; then
-  echo "playwright-core is missing: scripts/install-deps.sh installs it (npm ci in tests/browser)"
-  exit 1
-fi
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+. "$here/common.sh"
 "$TYPECASK_CLI" html --font '@IPA明朝' --style-sheet --font-family -- '「縦書き」の見本、Latin 2026年' >"$dir/vertical.html"
 node "$here/vertical_html_in_chromium.mjs" "$dir/vertical.html" 'IPA明朝' ${TYPECASK_SHOT:+"$TYPECASK_SHOT"}
