@@ -249,10 +249,13 @@ const std::string* CascadeElement::attribute(std::string_view n) const
 
 bool CascadeElement::hasClass(std::string_view c) const
 {
-    if (c.empty() || classes.size() < c.size() + 2)
+    // A class with an escaped space in it (".a\ b" in a style sheet) is no class of an element:
+    // the attribute's classes are separated by spaces.
+    if (c.empty() || c.find(' ') != std::string_view::npos || classes.size() < c.size() + 2)
         return false;
     for (std::size_t at = classes.find(c); at != std::string::npos; at = classes.find(c, at + 1))
-        if (classes[at - 1] == ' ' && at + c.size() < classes.size() && classes[at + c.size()] == ' ')
+        if (at > 0 && classes[at - 1] == ' ' && at + c.size() < classes.size() &&
+            classes[at + c.size()] == ' ')
             return true;
     return false;
 }
