@@ -685,11 +685,16 @@ QString japaneseFallbackFor(const QString& family)
 {
     if (family.contains(u"symbol"_qs, Qt::CaseInsensitive))
         return {};
-    const QString generic = genericFamilyOf(family);
+    // Each family's kind is kept: running fontconfig's rules again for every row drawn costs more
+    // than drawing it.
+    static QHash<QString, QString> genericOf;
+    auto kind = genericOf.constFind(family);
+    if (kind == genericOf.constEnd())
+        kind = genericOf.insert(family, genericFamilyOf(family));
     QHash<QString, QString>& known = japaneseByGeneric();
-    auto it = known.constFind(generic);
+    auto it = known.constFind(kind.value());
     if (it == known.constEnd())
-        it = known.insert(generic, matchedFamily(generic + u":lang=ja"_qs));
+        it = known.insert(kind.value(), matchedFamily(kind.value() + u":lang=ja"_qs));
     return it.value();
 }
 

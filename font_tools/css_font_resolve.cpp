@@ -269,6 +269,13 @@ QString drawnByWord(DrawnCharacters::By by)
     return {};
 }
 
+namespace {
+QString codePoint(char32_t c)
+{
+    return u"U+"_qs + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+}
+} // namespace
+
 QString characterText(const std::vector<char32_t>& characters, qsizetype count)
 {
     QString out;
@@ -281,7 +288,7 @@ QString characterText(const std::vector<char32_t>& characters, qsizetype count)
         if (cat == QChar::Other_Control || cat == QChar::Other_Format || cat == QChar::Other_Surrogate ||
             cat == QChar::Other_NotAssigned || cat == QChar::Other_PrivateUse || QChar::isSpace(c) ||
             QChar::isMark(c))
-            out += u"U+"_qs + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+            out += codePoint(c);
         else
             out += s;
     }
@@ -294,7 +301,7 @@ QString characterCodes(const std::vector<char32_t>& characters, qsizetype count)
     for (char32_t c : characters) {
         if (out.size() == count)
             break;
-        const QString code = u"U+"_qs + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+        const QString code = codePoint(c);
         const QString shown = characterText({c}, 1);
         out += shown == code ? code : shown + u' ' + code;
     }
